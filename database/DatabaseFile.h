@@ -1,0 +1,43 @@
+#pragma once
+// Reading a database file from disk and saving one without ever destroying the file
+// that is already there.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "database/Database.h"
+
+namespace velmora {
+
+enum class OpenResult {
+    Ok,
+    CannotOpen,  // missing, unreadable, not writable, or not a regular file
+    NotValid,    // the file is not a correct .sdx file
+};
+
+enum class SaveResult {
+    Written,
+    CannotCreate,   // the target (or the file beside it) could not be created or written
+    NothingToWrite, // the payload does not compress to a stream shorter than itself
+};
+
+// Reads a file that must be openable for reading and writing, as the receiver's tool
+// always opened databases. nullopt when it cannot be opened.
+std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& path);
+
+// Opens `path` into `db`: validates and inflates, unpacks and runs the after-open steps.
+// Touches only the tables and header, and only on Ok; the document state (open flag,
+// path, modified flag) is the caller's.
+OpenResult LoadDatabaseFile(Database& db, const std::string& path);
+
+// Writes `bytes` to a new file beside `path` and, once every byte is written and flushed,
+// renames it over `path`. On false `path` is exactly as it was.
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Packs, compresses and writes the database to `path`. The old file stays intact unless
+// the result is Written.
+SaveResult SaveDatabaseFile(Database& db, const std::string& path);
+
+}  // namespace velmora

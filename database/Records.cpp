@@ -1,0 +1,45 @@
+#include "database/Records.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+std::string ReadTextField(const uint8_t* field, size_t size) {
+    const uint8_t* end = std::find(field, field + size, uint8_t{0});
+    return std::string(reinterpret_cast<const char*>(field), end - field);
+}
+
+void WriteTextField(uint8_t* field, size_t size, std::string_view text) {
+    const size_t n = std::min(text.size(), size - 1);
+    std::copy_n(reinterpret_cast<const uint8_t*>(text.data()), n, field);
+    field[n] = 0;
+}
+
+bool IsKeptNameByte(uint8_t b) { return (b >= 0x1F && b <= 0x7F) || b == 0xB0 || (b >= 0xC0 && b <= 0xFE); }
+
+std::string FilterNameBytes(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text) {
+        if (IsKeptNameByte(static_cast<uint8_t>(c))) kept.push_back(c);
+    }
+    return kept;
+}
+
+AudioEntry Channel::audio_entry(int k) const {
+    const uint8_t* area = bytes.data() + 8;
+    if (audio_count() <= kPlainAudioMax) {
+        return {LoadU16(area + 2 * k), bytes[28 + k]};
+    }
+    const uint32_t mask = LoadU32(bytes.data() + 16);
+    const int base = LoadU16(area);
+    const int language = k < 20 ? bytes[20 + k] : 0;
+    if (k == 0 || !((mask >> k) & 1u)) return {base + k, language};
+    // Exception j is the number of set mask bits among 1..k; only three slots exist.
+    int j = 0;
+    for (int bit = 1; bit <= k; ++bit) j += (mask >> bit) & 1u;
+    if (j > 3) return {0, language};
+    return {LoadU16(bytes.data() + 8 + 2 * j), language};
+}
+
+}  // namespace velmora

@@ -1,0 +1,190 @@
+#include "database/Upkeep.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "database/NameLists.h"
+
+namespace velmora {
+namespace {
+
+bool BadGroup(int g) { return g < 0 || g >= FavouriteGroups::kGroups; }
+
+int KeysInGroup(const FavouriteGroups& f, int g) {
+    return f.tv_key_count(g) + f.radio_key_count(g);
+}
+
+}  // namespace
+
+int FindFavouriteKey(Database& db, int g, uint32_t key, bool radio) {
+    if (BadGroup(g)) return kBadGroup;
+    const FavouriteGroups& f = db.favourites;
+    const int count = std::clamp<int>(f.key_count(g, radio), 0, FavouriteGroups::kSlots);
+    for (int i = 0; i < count; ++i) {
+        if (f.entry(g, radio, i) == key) return i;
+    }
+    return kCannotDo;
+}
+
+int AddFavouriteKey(Database& db, int g, uint32_t key, bool radio) {
+    if (BadGroup(g)) return kBadGroup;
+    FavouriteGroups& f = db.favourites;
+    if (KeysInGroup(f, g) > FavouriteGroups::kSlots - 1) return kCannotDo;
+    const int count = f.key_count(g, radio);
+    if (count < 0) return kCannotDo;
+    f.set_entry(g, radio, count, key);
+    f.set_key_count(g, radio, static_cast<int16_t>(count + 1));
+    f.set_changed(g, 1);
+    return 1;
+}
+
+int RemoveFavouriteKey(Database& db, int g, uint32_t key, bool radio) {
+    if (BadGroup(g)) return kBadGroup;
+    const int p = FindFavouriteKey(db, g, key, radio);
+    if (p < 0) return kCannotDo;
+    FavouriteGroups& f = db.favourites;
+    const int count = f.key_count(g, radio);
+    for (int i = p; i < count - 1; ++i) f.set_entry(g, radio, i, f.entry(g, radio, i + 1));
+    f.set_entry(g, radio, count - 1, 0xFFFFFFFFu);
+    f.set_key_count(g, radio, static_cast<int16_t>(count - 1));
+    f.set_changed(g, 1);
+    return 1;
+}
+
+int PurgeFavouriteGroup(Database& db, int g, bool radio) {
+    if (BadGroup(g)) return kBadGroup;
+    FavouriteGroups& f = db.favourites;
+    if (KeysInGroup(f, g) >= FavouriteGroups::kSlots) return kCannotDo;
+    const int count = f.key_count(g, radio);
+    if (count <= 0) return 0;
+
+    std::vector<uint32_t> members;
+    const auto& table = db.channels(radio);
+    for (int i = 0; i < db.channel_count(radio); ++i) {
+        if (table[i].fav(g)) members.push_back(table[i].key());
+    }
+    std::sort(members.begin(), members.end());
+
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        const uint32_t key = f.entry(g, radio, i);
+        if (std::binary_search(members.begin(), members.end(), key))
+            f.set_entry(g, radio, kept++, key);
+    }
+    const int dropped = count - kept;
+    if (dropped > 0) {
+        f.set_key_count(g, radio, static_cast<int16_t>(kept));
+        f.set_changed(g, 1);
+    }
+    return dropped;
+}
+
+void RebuildFavouriteGroups(Database& db) {
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+        for (bool radio : {false, true}) {
+            const auto& table = db.channels(radio);
+            for (int i = 0; i < db.channel_count(radio); ++i) {
+                if (!table[i].fav(g)) continue;
+                if (AddFavouriteKey(db, g, table[i].key(), radio) != 1) break;
+            }
+        }
+    }
+}
+
+void CleanChannelNames(Database& db) {
+    for (bool radio : {false, true}) {
+        auto& table = db.channels(radio);
+        for (int i = 0; i < db.channel_count(radio); ++i) {
+            uint8_t* field = table[i].name_field();
+            int kept = 0;
+            for (size_t k = 0; k < Channel::kNameSize && field[k] != 0; ++k) {
+                // At most 15 kept bytes, so the terminator stays inside the field.
+                if (IsKeptNameByte(field[k]) && kept < int(Channel::kNameSize) - 1)
+                    field[kept++] = field[k];
+            }
+            field[kept] = 0;
+        }
+    }
+}
+
+void SortSatelliteTransponders(Database& db, int s) {
+    std::vector<int> positions;
+    for (int i = 0; i < db.tp_count(); ++i) {
+        if (db.transponders[i].satellite() == s) positions.push_back(i);
+    }
+    if (positions.size() < 2) return;
+    std::vector<Transponder> records;
+    records.reserve(positions.size());
+    for (int i : positions) records.push_back(db.transponders[i]);
+    // Same order as the receiver's bubble sort: ascending, equal frequencies stay put.
+    std::stable_sort(records.begin(), records.end(), [](const Transponder& a, const Transponder& b) {
+        return a.frequency() < b.frequency();
+    });
+    for (size_t k = 0; k < positions.size(); ++k) db.transponders[positions[k]] = records[k];
+}
+
+int DeleteTransponderChannels(Database& db, int tp_id) {
+    int deleted = 0;
+    for (bool radio : {false, true}) {
+        auto& table = db.channels(radio);
+        const int count = db.channel_count(radio);
+        int kept = 0;
+        for (int i = 0; i < count; ++i) {
+            if (table[i].tp_id() == tp_id) continue;
+            if (kept != i) table[kept] = table[i];
+            ++kept;
+        }
+        db.set_channel_count(radio, kept);
+        deleted += count - kept;
+    }
+    return deleted;
+}
+
+int DeleteTransponderAt(Database& db, int index) {
+    const int count = db.tp_count();
+    if (index < 0 || index >= count) return 0;
+    std::copy(db.transponders.begin() + index + 1, db.transponders.begin() + count,
+              db.transponders.begin() + index);
+    db.set_tp_count(count - 1);
+    return 1;
+}
+
+void RunAfterOpenSteps(Database& db) {
+    db.favourites.bytes.fill(0);
+    RebuildFavouriteGroups(db);
+    CleanChannelNames(db);
+    for (int s = 0; s < db.sat_count(); ++s) SortSatelliteTransponders(db, s);
+}
+
+void ResetToNewDatabase(Database& db) {
+    SdxHeader& h = db.header;
+    h.bytes.fill(0);
+    h.set_sat_size(Satellite::kSize);
+    h.set_tp_size(Transponder::kSize);
+    h.set_ch_size(Channel::kSize);
+    h.set_settings_size(SettingsBlock::kSize);
+    h.set_extra_size(ExtraBlock::kSize);
+    h.set_fav_a(FavouriteGroups::kGroups);
+    h.set_fav_b(FavouriteGroups::kGroupSize);
+    WriteTextField(h.bytes.data() + SdxHeader::kSignatureOffset, SdxHeader::kSignatureSize,
+                   kNewDatabaseSignature);
+
+    SettingsBlock& s = db.settings;
+    s.bytes.fill(0);
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g) s.set_fav_name(g, kDefaultFavouriteNames[g]);
+    s.set_transparency(5);
+    s.set_rf_channel(38);
+    s.set_rf_system(1);
+    s.bytes[2] = 40;
+    s.set_password("4826");
+    s.set_lock_flags(0);
+
+    db.satellites.fill(Satellite{});
+    db.transponders.fill(Transponder{});
+    db.tv.fill(Channel{});
+    db.radio.fill(Channel{});
+    // A new database starts with empty groups, not with the keys of the last one opened.
+    db.favourites.bytes.fill(0);
+}
+
+}  // namespace velmora
