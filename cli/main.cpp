@@ -1,3 +1,5 @@
 #include "cli/Cli.h"
 
-int main(int argc, char** argv) { return velmora::cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+    return velmora::cli::Run(argc, argv);
+}

@@ -7,14 +7,18 @@
 
 namespace velmora {
 
-inline uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint16_t LoadU16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 inline uint32_t LoadU32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-inline int16_t LoadI16(const uint8_t* p) { return static_cast<int16_t>(LoadU16(p)); }
+inline int16_t LoadI16(const uint8_t* p) {
+    return static_cast<int16_t>(LoadU16(p));
+}
 
 inline void StoreU16(uint8_t* p, uint16_t v) {
     p[0] = static_cast<uint8_t>(v);

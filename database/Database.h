@@ -48,7 +48,9 @@ public:
     void set_radio_count(int n) { header.set_radio_count(n); }
 
     // The TV table (radio = false) or the radio table, with its count.
-    std::array<Channel, kMaxChannels>& channels(bool radio_table) { return radio_table ? radio : tv; }
+    std::array<Channel, kMaxChannels>& channels(bool radio_table) {
+        return radio_table ? radio : tv;
+    }
     const std::array<Channel, kMaxChannels>& channels(bool radio_table) const {
         return radio_table ? radio : tv;
     }

@@ -19,8 +19,8 @@ enum class OpenResult {
 
 enum class SaveResult {
     Written,
-    CannotCreate,   // the target (or the file beside it) could not be created or written
-    NothingToWrite, // the payload does not compress to a stream shorter than itself
+    CannotCreate,    // the target (or the file beside it) could not be created or written
+    NothingToWrite,  // the payload does not compress to a stream shorter than itself
 };
 
 // Reads a file that must be openable for reading and writing, as the receiver's tool

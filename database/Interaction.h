@@ -30,9 +30,9 @@ public:
 };
 
 struct FileChoice {
-    bool save = false;    // save-file dialog rather than open-file dialog
+    bool save = false;  // save-file dialog rather than open-file dialog
     std::string title;
-    std::string filter;   // "Label (*.x)|*.x|...||" as the menus define it
+    std::string filter;  // "Label (*.x)|*.x|...||" as the menus define it
 };
 
 class FileChooser {

@@ -16,16 +16,16 @@ inline constexpr std::array<std::string_view, 8> kDefaultFavouriteNames = {
     "Movie", "Music", "News", "Kids", "Sport", "FAV6", "FAV7", "FAV8"};
 
 inline constexpr std::array<std::string_view, 62> AudioLanguageNames = {
-    "Undefined",  "Afrikaans", "Albanian",   "Arabic",       "Basque",     "Belarusian",
-    "Bengali",    "Bosnian",   "Bislama",    "Bulgarian",    "Catalan",    "Chechen",
-    "Chinese",    "Creoles",   "Croatian",   "Czech",        "Danish",     "Dutch",
-    "English",    "Estonian",  "Finnish",    "French",       "Georgian",   "German",
-    "Greek",      "Hebrew",    "Hungarian",  "Icelandic",    "Indonesian", "Irish",
-    "Italian",    "Japanese",  "Kabyle",     "Kazakh",       "Korean",     "Kurdish",
-    "Latvian",    "Lithuanian", "Ltzeburgesch", "Macedonian", "Mongolian", "Norwegian",
-    "Persian",    "Polish",    "Portuguese", "Romanian",     "Russian",    "Serbian",
-    "Spanish",    "Slovenia",  "Swahili",    "Swedish",      "Tatar",      "Thai",
-    "Tibetan",    "Turkish",   "Ukrainian",  "Urdu",         "Uzbek",      "Vietnamese",
+    "Undefined",  "Afrikaans",  "Albanian",     "Arabic",     "Basque",     "Belarusian",
+    "Bengali",    "Bosnian",    "Bislama",      "Bulgarian",  "Catalan",    "Chechen",
+    "Chinese",    "Creoles",    "Croatian",     "Czech",      "Danish",     "Dutch",
+    "English",    "Estonian",   "Finnish",      "French",     "Georgian",   "German",
+    "Greek",      "Hebrew",     "Hungarian",    "Icelandic",  "Indonesian", "Irish",
+    "Italian",    "Japanese",   "Kabyle",       "Kazakh",     "Korean",     "Kurdish",
+    "Latvian",    "Lithuanian", "Ltzeburgesch", "Macedonian", "Mongolian",  "Norwegian",
+    "Persian",    "Polish",     "Portuguese",   "Romanian",   "Russian",    "Serbian",
+    "Spanish",    "Slovenia",   "Swahili",      "Swedish",    "Tatar",      "Thai",
+    "Tibetan",    "Turkish",    "Ukrainian",    "Urdu",       "Uzbek",      "Vietnamese",
     "Philippine", "Kongo"};
 
 // Name of index v in a list, or `fallback` when v has no entry.

@@ -12,18 +12,27 @@
 namespace velmora {
 
 // Defines `name()` and `set_name(v)` for a bit field of the 32-bit word at `offset`.
-#define VELMORA_BITS(name, offset, first, width)                                  \
-    uint32_t name() const { return GetBits(LoadU32(bytes.data() + offset), first, width); } \
-    void set_##name(uint32_t v) {                                                 \
-        StoreU32(bytes.data() + offset,                                           \
-                 SetBits(LoadU32(bytes.data() + offset), first, width, v));       \
+#define VELMORA_BITS(name, offset, first, width)                                                   \
+    uint32_t name() const {                                                                        \
+        return GetBits(LoadU32(bytes.data() + offset), first, width);                              \
+    }                                                                                              \
+    void set_##name(uint32_t v) {                                                                  \
+        StoreU32(bytes.data() + offset, SetBits(LoadU32(bytes.data() + offset), first, width, v)); \
     }
-#define VELMORA_U16(name, offset)                                        \
-    uint16_t name() const { return LoadU16(bytes.data() + offset); }     \
-    void set_##name(uint16_t v) { StoreU16(bytes.data() + offset, v); }
-#define VELMORA_U8(name, offset)                               \
-    uint8_t name() const { return bytes[offset]; }             \
-    void set_##name(uint8_t v) { bytes[offset] = v; }
+#define VELMORA_U16(name, offset)              \
+    uint16_t name() const {                    \
+        return LoadU16(bytes.data() + offset); \
+    }                                          \
+    void set_##name(uint16_t v) {              \
+        StoreU16(bytes.data() + offset, v);    \
+    }
+#define VELMORA_U8(name, offset) \
+    uint8_t name() const {       \
+        return bytes[offset];    \
+    }                            \
+    void set_##name(uint8_t v) { \
+        bytes[offset] = v;       \
+    }
 
 // A NUL-terminated text field of `size` bytes: reads up to the first NUL (or the whole
 // field when it has none); writes at most size-1 bytes and a NUL, leaving the bytes after
@@ -64,7 +73,9 @@ struct Transponder {
     VELMORA_U16(symbol_rate, 2)
     VELMORA_U8(tp_flags, 4)
     uint8_t polarisation() const { return bytes[4] & 1u; }
-    void set_polarisation(uint8_t v) { bytes[4] = static_cast<uint8_t>((bytes[4] & ~1u) | (v & 1u)); }
+    void set_polarisation(uint8_t v) {
+        bytes[4] = static_cast<uint8_t>((bytes[4] & ~1u) | (v & 1u));
+    }
     uint8_t fec() const { return (bytes[4] >> 2) & 7u; }
     void set_fec(uint8_t v) {
         bytes[4] = static_cast<uint8_t>((bytes[4] & ~(7u << 2)) | ((v & 7u) << 2));
@@ -201,9 +212,13 @@ struct SdxHeader {
     std::string signature() const {
         return ReadTextField(bytes.data() + kSignatureOffset, kSignatureSize);
     }
-#define VELMORA_I16(name, offset)                                                  \
-    int16_t name() const { return LoadI16(bytes.data() + offset); }                \
-    void set_##name(int v) { StoreU16(bytes.data() + offset, static_cast<uint16_t>(v)); }
+#define VELMORA_I16(name, offset)                                  \
+    int16_t name() const {                                         \
+        return LoadI16(bytes.data() + offset);                     \
+    }                                                              \
+    void set_##name(int v) {                                       \
+        StoreU16(bytes.data() + offset, static_cast<uint16_t>(v)); \
+    }
     VELMORA_I16(sat_count, 32)
     VELMORA_I16(tp_count, 34)
     VELMORA_I16(tv_count, 36)
@@ -216,10 +231,18 @@ struct SdxHeader {
     VELMORA_I16(fav_a, 50)
     VELMORA_I16(fav_b, 52)
 #undef VELMORA_I16
-    uint32_t packed_length() const { return LoadU32(bytes.data() + 56); }
-    void set_packed_length(uint32_t v) { StoreU32(bytes.data() + 56, v); }
-    uint32_t checksum() const { return LoadU32(bytes.data() + 60); }
-    void set_checksum(uint32_t v) { StoreU32(bytes.data() + 60, v); }
+    uint32_t packed_length() const {
+        return LoadU32(bytes.data() + 56);
+    }
+    void set_packed_length(uint32_t v) {
+        StoreU32(bytes.data() + 56, v);
+    }
+    uint32_t checksum() const {
+        return LoadU32(bytes.data() + 60);
+    }
+    void set_checksum(uint32_t v) {
+        StoreU32(bytes.data() + 60, v);
+    }
 };
 
 #undef VELMORA_BITS

@@ -8,7 +8,9 @@
 namespace velmora {
 namespace {
 
-bool BadGroup(int g) { return g < 0 || g >= FavouriteGroups::kGroups; }
+bool BadGroup(int g) {
+    return g < 0 || g >= FavouriteGroups::kGroups;
+}
 
 int KeysInGroup(const FavouriteGroups& f, int g) {
     return f.tv_key_count(g) + f.radio_key_count(g);
@@ -117,9 +119,9 @@ void SortSatelliteTransponders(Database& db, int s) {
     records.reserve(positions.size());
     for (int i : positions) records.push_back(db.transponders[i]);
     // Same order as the receiver's bubble sort: ascending, equal frequencies stay put.
-    std::stable_sort(records.begin(), records.end(), [](const Transponder& a, const Transponder& b) {
-        return a.frequency() < b.frequency();
-    });
+    std::stable_sort(
+        records.begin(), records.end(),
+        [](const Transponder& a, const Transponder& b) { return a.frequency() < b.frequency(); });
     for (size_t k = 0; k < positions.size(); ++k) db.transponders[positions[k]] = records[k];
 }
 

@@ -9,8 +9,8 @@
 
 namespace velmora {
 
-inline constexpr int kBadGroup = -1;    // group number not below 8
-inline constexpr int kCannotDo = -2;    // group full, or key not found
+inline constexpr int kBadGroup = -1;  // group number not below 8
+inline constexpr int kCannotDo = -2;  // group full, or key not found
 
 // Position of `key` in group g's TV (radio = false) or radio list, kCannotDo when absent.
 int FindFavouriteKey(Database& db, int g, uint32_t key, bool radio);

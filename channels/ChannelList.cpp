@@ -1,0 +1,137 @@
+#include "channels/ChannelList.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "database/Upkeep.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::array<const char*, 8> kHeaders = {"Index",     "Name",      "FTA/CAS", "Lock",
+                                                 "Video PID", "Audio PID", "PCR PID", "TXT PID"};
+constexpr std::array<int, 8> kWidths = {40, 100, 55, 50, 65, 60, 60, 60};
+
+std::string Signed16(uint16_t v) {
+    return std::to_string(static_cast<int16_t>(v));
+}
+
+}  // namespace
+
+template <typename Pass>
+void ChannelList::List(Database& db, int mode, Pass pass) {
+    list_mode = mode;
+    row_map.clear();
+    if (db.database_open) {
+        const bool radio = radio_mode != 0;
+        const auto& table = db.channels(radio);
+        const int count = db.channel_count(radio);
+        row_map.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            if (pass(table[i])) row_map.push_back(i);
+        }
+    }
+    if (changed) changed();
+}
+
+void ChannelList::FillAllChannels(Database& db) {
+    List(db, kListAll, [](const Channel&) { return true; });
+}
+
+void ChannelList::FillSatelliteChannels(Database& db, int satellite) {
+    satellite_ = satellite;
+    // One lookup table instead of a transponder search per channel.
+    std::vector<int> sat_of_id(65536, -1);
+    for (int i = db.tp_count() - 1; i >= 0; --i)
+        sat_of_id[db.transponders[i].tp_id()] = db.transponders[i].satellite();
+    List(db, kListSatellite,
+         [&](const Channel& ch) { return satellite >= 0 && sat_of_id[ch.tp_id()] == satellite; });
+}
+
+void ChannelList::FillTransponderChannels(Database& db, int tp_id) {
+    tp_id_ = tp_id;
+    List(db, kListTransponder, [tp_id](const Channel& ch) { return ch.tp_id() == tp_id; });
+}
+
+void ChannelList::FillFavouriteChannels(Database& db, int g) {
+    favourite_group_ = g;
+    List(db, kListFavourite, [g](const Channel& ch) { return g >= 0 && g < 8 && ch.fav(g); });
+    if (db.database_open) PurgeFavouriteGroup(db, g, radio_mode != 0);
+}
+
+void ChannelList::RefreshList(Database& db, int radio) {
+    radio_mode = radio;
+    switch (list_mode) {
+        case kListSatellite:
+            FillSatelliteChannels(db, db.current_satellite);
+            break;
+        case kListTransponder:
+            FillTransponderChannels(db, db.current_tp_id);
+            break;
+        case kListFavourite:
+            FillFavouriteChannels(db, favourite_group_);
+            break;
+        default:
+            FillAllChannels(db);
+            break;
+    }
+}
+
+void ChannelList::ClearList() {
+    row_map.clear();
+    if (changed) changed();
+}
+
+std::vector<int> ChannelList::ShownColumns() const {
+    std::vector<int> shown;
+    for (int c = 0; c < kColumnCount; ++c) {
+        if (c <= kColName || column_visible[c]) shown.push_back(c);
+    }
+    return shown;
+}
+
+void ChannelList::SetDefaultColumns() {
+    column_visible.fill(true);
+    column_visible[kColTxtPid] = false;
+    for (int g = 4; g < 8; ++g) column_visible[kColFav1 + g] = false;
+}
+
+std::string ChannelList::ColumnHeader(const Database& db, int column) {
+    if (column < kColFav1) return kHeaders[column];
+    const int g = column - kColFav1;
+    if (db.database_open) return db.settings.fav_name(g);
+    return "FAV" + std::to_string(g + 1);
+}
+
+int ChannelList::ColumnWidth(int column) {
+    return column < kColFav1 ? kWidths[column] : 80;
+}
+
+std::string ChannelList::CellText(const Database& db, int row, int column) const {
+    return CellText(RowChannel(db, row), row, column);
+}
+
+std::string ChannelList::CellText(const Channel& ch, int row, int column) {
+    switch (column) {
+        case kColIndex:
+            return std::to_string(row + 1);
+        case kColName:
+            return ch.name();
+        case kColFtaCas:
+            return ch.fta() ? "FTA" : "CAS";
+        case kColLock:
+            return ch.locked() ? "Lock" : "Unlock";
+        case kColVideoPid:
+            return Signed16(ch.video_pid());
+        case kColAudioPid:
+            return Signed16(ch.first_audio_pid());
+        case kColPcrPid:
+            return Signed16(ch.pcr_pid());
+        case kColTxtPid:
+            return Signed16(ch.ttx_pid());
+        default:
+            return ch.fav(column - kColFav1) ? "Yes" : " ";
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,78 @@
+#pragma once
+// What the channel list shows: which table (radio mode), which filter (list mode), the
+// row map from rows to table positions, and the column choice. The Qt view only paints
+// what this holds; the channel commands work through its rows and row map.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "database/Database.h"
+
+namespace velmora {
+
+enum ListMode { kListAll = 0, kListSatellite = 1, kListTransponder = 2, kListFavourite = 3 };
+
+inline constexpr int kColumnCount = 16;
+enum Column {
+    kColIndex = 0,
+    kColName,
+    kColFtaCas,
+    kColLock,
+    kColVideoPid,
+    kColAudioPid,
+    kColPcrPid,
+    kColTxtPid,
+    kColFav1  // kColFav1 + g for group g
+};
+
+class ChannelList {
+public:
+    int radio_mode = 0;  // 0 TV table, 1 radio table
+    int list_mode = kListAll;
+    std::vector<int> row_map;  // row -> position in the shown table
+    std::array<bool, kColumnCount> column_visible;
+    int last_move_target = 0;  // 1-based To of the last Move Channel
+
+    // Called after every listing and clear, so a view can repaint.
+    std::function<void()> changed;
+
+    ChannelList() { column_visible.fill(true); }
+
+    int row_count() const { return static_cast<int>(row_map.size()); }
+
+    void FillAllChannels(Database& db);
+    void FillSatelliteChannels(Database& db, int satellite);
+    void FillTransponderChannels(Database& db, int tp_id);
+    // Lists the channels marked for group g in table order, then purges the group's stale
+    // keys. Rows and row map always describe the same records.
+    void FillFavouriteChannels(Database& db, int g);
+    // Sets the radio mode and relists for the current list mode (a favourite group is
+    // listed again too).
+    void RefreshList(Database& db, int radio);
+    void ClearList();
+
+    // The shown columns in column order (Index and Name are always shown).
+    std::vector<int> ShownColumns() const;
+    void SetDefaultColumns();
+
+    static std::string ColumnHeader(const Database& db, int column);
+    static int ColumnWidth(int column);
+    // Cell text of `column` for `row` of the current listing.
+    std::string CellText(const Database& db, int row, int column) const;
+    static std::string CellText(const Channel& ch, int row, int column);
+
+    const Channel& RowChannel(const Database& db, int row) const {
+        return db.channels(radio_mode != 0)[row_map[row]];
+    }
+
+private:
+    template <typename Pass>
+    void List(Database& db, int mode, Pass pass);
+    int favourite_group_ = 0;
+    int satellite_ = -1;
+    int tp_id_ = -1;
+};
+
+}  // namespace velmora

@@ -1,0 +1,9 @@
+#include "import/ListingImport.h"
+
+namespace velmora {
+
+ImportResult ImportListingPage(Database&, const std::string&, Prompter&) {
+    return {};
+}
+
+}  // namespace velmora
