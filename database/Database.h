@@ -16,10 +16,9 @@ inline constexpr int kMaxTransponders = 2000;
 inline constexpr int kMaxChannels = 4000;  // TV and radio together
 inline constexpr size_t kPayloadAreaSize = 1048576;
 
-class Database {
-public:
-    Database();
-
+// Everything a file holds: the header with the live counts, the tables and the blocks.
+// Copyable as a whole, so a snapshot of the database is one assignment.
+struct DatabaseTables {
     SdxHeader header;
     std::array<Satellite, kMaxSatellites> satellites;
     std::array<Transponder, kMaxTransponders> transponders;
@@ -28,6 +27,14 @@ public:
     SettingsBlock settings;
     ExtraBlock extra;
     FavouriteGroups favourites;
+};
+
+class Database : public DatabaseTables {
+public:
+    Database();
+
+    DatabaseTables& tables() { return *this; }
+    const DatabaseTables& tables() const { return *this; }
 
     int current_satellite = -1;
     int current_tp_id = -1;

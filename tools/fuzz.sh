@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (ASan + UBSan + libFuzzer) and runs each for
+# SECONDS on its corpus in tests/corpus/<target>. Findings land in build-fuzz/findings.
+set -euo pipefail
+seconds=${1:-60}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-fuzz"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVELMORA_FUZZ=ON -DVELMORA_GUI=OFF \
+  -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target fuzz_sdx_reader fuzz_listing_import
+mkdir -p "$build/findings"
+for target in sdx_reader listing_import; do
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus"
+  echo "== fuzz_$target for ${seconds}s"
+  "$build/fuzz/fuzz_$target" "$corpus" "$root/tests/corpus/$target" \
+    -max_total_time="$seconds" -max_len=600000 -artifact_prefix="$build/findings/$target-" \
+    -print_final_stats=1 2>&1 | grep -E '^(#[0-9]+.*DONE|stat::|==|SUMMARY|INFO: Seed)|ERROR' || true
+  if ls "$build/findings/$target-"* >/dev/null 2>&1; then
+    echo "fuzz_$target found a failing input:" "$build/findings/$target-"*
+    exit 1
+  fi
+done
