@@ -1,5 +1,6 @@
 #include "settings/OtherSettingsForm.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 
@@ -48,10 +49,8 @@ int DecimalValueOf(std::string_view text) {
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) {
-            value = INT_MAX + 1LL;  // keeps growing no further; clamped below
-        }
+        // Past the int range the value only has to stay past it.
+        value = std::min(value * 10 + (text[i] - '0'), INT_MAX + 1LL);
     }
     if (negative) value = -value;
     if (value > INT_MAX) return INT_MAX;
