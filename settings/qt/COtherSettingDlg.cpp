@@ -1,0 +1,134 @@
+#include "settings/qt/COtherSettingDlg.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "settings/qt/CSpinButton.h"
+#include "settings/qt/DialogControls.h"
+#include "settings/qt/NameText.h"
+
+namespace velmora {
+namespace {
+
+template <typename List>
+void Fill(QComboBox* box, const List& names, int selection) {
+    for (const auto& name : names) box->addItem(TextOfBytes(name));
+    box->setCurrentIndex(selection);
+}
+
+}  // namespace
+
+COtherSettingDlg::COtherSettingDlg(OtherSettingsForm& form, QWidget* parent)
+    : QDialog(parent), form_(form) {
+    setWindowTitle(QStringLiteral("Other Setting"));
+    SetTemplateId(this, OtherSettingsForm::kTemplateId);
+
+    // Filled and selected in the order the receiver's menu lists them.
+    menu_language_ = AddList(OtherSettingsForm::kMenuLanguageControl);
+    Fill(menu_language_, kMenuLanguageNames, form_.menu_language);
+    audio_language_ = AddList(OtherSettingsForm::kAudioLanguageControl);
+    Fill(audio_language_, AudioLanguageNames, form_.audio_language);
+    audio_language_->setMaxVisibleItems(16);
+
+    rf_channel_ = WithId(new QLineEdit(TextOfBytes(form_.rf_channel_text), this),
+                         OtherSettingsForm::kRfChannelControl);
+    rf_channel_->setAlignment(Qt::AlignRight);
+    rf_spin_ = WithId(new CSpinButton(this), OtherSettingsForm::kRfSpinControl);
+    rf_spin_->SetBuddy(rf_channel_);
+
+    rf_system_ = AddList(OtherSettingsForm::kRfSystemControl);
+    Fill(rf_system_, kRfSystemNames, form_.rf_system);
+    tv_system_ = AddList(OtherSettingsForm::kTvSystemControl);
+    Fill(tv_system_, kTvSystemNames, form_.tv_system);
+    screen_format_ = AddList(OtherSettingsForm::kScreenFormatControl);
+    Fill(screen_format_, kScreenFormatNames, form_.screen_format);
+    menu_color_ = AddList(OtherSettingsForm::kMenuColorControl);
+    Fill(menu_color_, kMenuColorNames, form_.menu_color);
+    transparency_ = AddList(OtherSettingsForm::kTransparencyControl);
+    Fill(transparency_, TransparencyNames(), form_.transparency);
+    time_offset_ = AddList(OtherSettingsForm::kTimeOffsetControl);
+    Fill(time_offset_, TimeOffsetNames(), form_.time_offset);
+    time_offset_->setMaxVisibleItems(kTimeOffsetCount);
+    need_help_ = AddList(OtherSettingsForm::kNeedHelpControl);
+    Fill(need_help_, kNeedHelpNames, form_.need_help);
+
+    auto* rf_channel_row = new QHBoxLayout;
+    rf_channel_row->setSpacing(0);
+    rf_channel_row->addWidget(rf_channel_, 1);
+    rf_channel_row->addWidget(rf_spin_);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    auto add = [&](int row, int column, const char* label, QWidget* field, QLayout* layout) {
+        auto* text = new QLabel(QString::fromLatin1(label), this);
+        text->setBuddy(field);
+        grid->addWidget(text, row, column);
+        if (layout) {
+            grid->addLayout(layout, row, column + 1);
+        } else {
+            grid->addWidget(field, row, column + 1);
+        }
+    };
+    add(0, 0, "Menu Language", menu_language_, nullptr);
+    add(1, 0, "Menu Color", menu_color_, nullptr);
+    add(2, 0, "Transparency", transparency_, nullptr);
+    add(3, 0, "Need Help", need_help_, nullptr);
+    add(4, 0, "Audio Language", audio_language_, nullptr);
+    add(0, 3, "RF System", rf_system_, nullptr);
+    add(1, 3, "RF Channel", rf_channel_, rf_channel_row);
+    add(2, 3, "TV System", tv_system_, nullptr);
+    add(3, 3, "TV Screen Format", screen_format_, nullptr);
+    add(4, 3, "Time Offset", time_offset_, nullptr);
+    // A thin rule between the two columns of settings.
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(rule, 0, 2, 5, 1, Qt::AlignHCenter);
+    grid->setColumnMinimumWidth(2, 24);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(10);
+    layout->addWidget(MakeOkCancel(this));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The spin button offers the range of the RF system shown from the start, and
+    // follows every change of that system.
+    UpdateSpinRange();
+    connect(rf_system_, &QComboBox::currentIndexChanged, this, [this] { UpdateSpinRange(); });
+}
+
+QComboBox* COtherSettingDlg::AddList(int control) {
+    auto* box = WithId(new QComboBox(this), control);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 20);
+    return box;
+}
+
+void COtherSettingDlg::UpdateSpinRange() {
+    form_.rf_system = rf_system_->currentIndex();
+    const RfChannelRange range = form_.CurrentRfRange();
+    rf_spin_->SetRange(range.low, range.high);
+}
+
+void COtherSettingDlg::accept() {
+    form_.menu_language = menu_language_->currentIndex();
+    form_.audio_language = audio_language_->currentIndex();
+    form_.rf_channel_text = BytesOfText(rf_channel_->text());
+    form_.rf_system = rf_system_->currentIndex();
+    form_.tv_system = tv_system_->currentIndex();
+    form_.screen_format = screen_format_->currentIndex();
+    form_.menu_color = menu_color_->currentIndex();
+    form_.transparency = transparency_->currentIndex();
+    form_.time_offset = time_offset_->currentIndex();
+    form_.need_help = need_help_->currentIndex();
+    QDialog::accept();
+}
+
+}  // namespace velmora

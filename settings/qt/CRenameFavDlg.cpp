@@ -1,0 +1,41 @@
+#include "settings/qt/CRenameFavDlg.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "settings/qt/DialogControls.h"
+#include "settings/qt/NameText.h"
+
+namespace velmora {
+
+CRenameFavDlg::CRenameFavDlg(FavouriteNameForm& form, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), form_(form), prompter_(prompter) {
+    setWindowTitle(QStringLiteral("Rename FAV group name"));
+    SetTemplateId(this, FavouriteNameForm::kTemplateId);
+
+    name_ = WithId(new QLineEdit(TextOfBytes(form_.name), this), FavouriteNameForm::kNameControl);
+    name_->setMaxLength(FavouriteNameForm::kMaxChars);
+    name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * 24);
+    name_->selectAll();
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("FAV Group Name"), name_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(MakeOkCancel(this));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CRenameFavDlg::accept() {
+    form_.name = BytesOfText(name_->text());
+    if (auto check = form_.Validate()) {
+        ReportFieldCheck(this, prompter_, *check);
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace velmora
