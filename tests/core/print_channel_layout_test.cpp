@@ -136,15 +136,6 @@ TEST_F(ChannelPrintLayoutTest, BodyFontStaysWithin40And160Tenths) {
     EXPECT_EQ(BodyFontTenths(50), 160);
 }
 
-TEST_F(ChannelPrintLayoutTest, LineHeightIsCharHeightPlusFour) {
-    AddChannels({"ORF1"});
-    ShowOnly({kColIndex, kColName});
-    // 160 tenths at 300 dpi: 300 * 160 / 720 = 66 pixels.
-    const auto layout = Begin();
-    EXPECT_EQ(layout.line_height, 70);
-    EXPECT_EQ(layout.rows_per_page, (3424 - 200) / 70 - 1);
-}
-
 TEST_F(ChannelPrintLayoutTest, ZeroCharHeightFallsBackToTheDeviceFont) {
     AddChannels({"ORF1"});
     const auto layout = Begin({3424, 0, 50});

@@ -67,18 +67,15 @@ TEST(TreePrintLayout, RootNodesAloneFitOnOnePage) {
     EXPECT_EQ(layout.lines()[layout.PageLines(1).first].text, "All Services");
 }
 
-TEST(TreePrintLayout, PageTooShortOrRowTooHighStillPrintsOneLinePerPage) {
+TEST(TreePrintLayout, EveryRunPrintsAtLeastOneLinePerPageAndOnePage) {
     EXPECT_EQ(TreeLinesPerPage(400, 20), 1);     // 400 / 20 / 4 - 9 < 0
     EXPECT_EQ(TreeLinesPerPage(kHeight, 0), 1);  // a tree with no rows laid out
     const TreePrintLayout layout(Lines(3), Screen(400), kWidth, kHeight);
     EXPECT_EQ(layout.lines_per_page(), 1);
     EXPECT_EQ(layout.page_count(), 3);
-}
 
-TEST(TreePrintLayout, NoLinesStillGiveOnePage) {
-    const TreePrintLayout layout({}, Screen(), kWidth, kHeight);
-    EXPECT_EQ(layout.page_count(), 1);
-    EXPECT_EQ(layout.PageLines(1).size(), 0);
+    const TreePrintLayout empty({}, Screen(), kWidth, kHeight);
+    EXPECT_EQ(empty.page_count(), 1);
 }
 
 TEST(TreePrintLayout, LinesFollowTheScreenIndentationAndScroll) {
@@ -96,15 +93,6 @@ TEST(TreePrintLayout, LinesFollowTheScreenIndentationAndScroll) {
     screen.scroll_x = 15;
     const TreePrintLayout scrolled({root}, screen, kWidth, kHeight);
     EXPECT_EQ(scrolled.LabelLeft(root), layout.LabelLeft(root) - 15);
-}
-
-TEST(TreePrintLayout, BandsStepByTheScreenRowHeightBelowTheHeader) {
-    const TreePrintLayout layout(Lines(5), Screen(18), kWidth, kHeight);
-    EXPECT_EQ(layout.BandTop(0), 100);
-    EXPECT_EQ(layout.BandTop(3), 100 + 3 * 18);
-    EXPECT_EQ(layout.page_width(), kWidth / 4);
-    EXPECT_EQ(layout.PageNumberX(), kWidth / 4 - 64);
-    EXPECT_EQ(TreePageLabel(12), "PAGE 12");
 }
 
 }  // namespace

@@ -323,20 +323,5 @@ TEST_F(PrintToPdfTest, ListPreviewShowsEveryPageTwoSideBySide) {
     EXPECT_EQ(seen.pages, 3);
 }
 
-TEST_F(PrintToPdfTest, TreePreviewShowsOnePageAtATime) {
-    auto db = ExampleDatabase(0);
-    QTreeWidget tree;
-    tree.setHeaderHidden(true);
-    FillExampleTree(tree, *db);
-    tree.show();
-    PreviewSeen seen;
-    WatchPreview(seen);
-
-    controller.PrintPreview(nullptr, tree);
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.mode, QPrintPreviewWidget::SinglePageView);
-    EXPECT_GE(seen.pages, 2);
-}
-
 }  // namespace
 }  // namespace velmora
