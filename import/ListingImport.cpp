@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <stdexcept>
 
 #include "import/ListingFileName.h"
 
@@ -62,12 +63,21 @@ ListingPage LoadListingPage(const std::string& path) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return page;
     try {
+        // One allocation of the file's size; then whatever more there is (a file that
+        // grew, or one whose size is unknown).
+        std::error_code size_error;
+        const auto size = std::filesystem::file_size(path, size_error);
+        if (!size_error) page.bytes.resize(size);
+        page.bytes.resize(std::fread(page.bytes.data(), 1, page.bytes.size(), file.get()));
         std::array<char, 65536> chunk;
         size_t got = 0;
         while ((got = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
             page.bytes.append(chunk.data(), got);
         }
     } catch (const std::bad_alloc&) {
+        page.bytes = std::string();
+        return page;
+    } catch (const std::length_error&) {
         page.bytes = std::string();
         return page;
     }
