@@ -249,6 +249,22 @@ TEST_F(ListingImportTest, ManyMatchesFillTheTableExactly) {
     EXPECT_EQ(db_->transponders[1500].satellite(), 1);
 }
 
+TEST_F(ListingImportTest, SamplePageImportsItsTransponders) {
+    const fs::path sample = fs::path(VELMORA_SOURCE_DIR) / "examples" / "sample-listing.htm";
+    const fs::path copy = dir_ / "Example Sat 1 at 19.2\u00B0E.htm";
+    ASSERT_TRUE(fs::copy_file(sample, copy));
+    const ImportResult result = ImportListingPage(*db_, copy.string(), prompter_);
+    ASSERT_EQ(result.new_satellites, (std::vector<int>{0, 1}));
+    EXPECT_EQ(db_->satellites[0].name(), "C_Example Sat 1");
+    EXPECT_EQ(db_->satellites[1].name(), "Ku_Example Sat ");
+    EXPECT_EQ(db_->satellites[1].angle(), 192);
+    EXPECT_EQ(db_->satellites[1].west(), 0u);
+    EXPECT_EQ(db_->tp_count(), 11);
+    int c_band = 0;
+    for (int i = 0; i < db_->tp_count(); ++i) c_band += db_->transponders[i].satellite() == 0;
+    EXPECT_EQ(c_band, 4);
+}
+
 TEST_F(ListingImportTest, PassOnPathReadsTheFile) {
     const std::string path = WritePage("Beta at 1E.htm", kPage);
     EXPECT_TRUE(ImportListingPass(*db_, path, Band::Ku, prompter_));
