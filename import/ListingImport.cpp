@@ -1,11 +1,11 @@
 #include "import/ListingImport.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <memory>
-#include <new>
-#include <stdexcept>
 
 #include "import/ListingFileName.h"
 
@@ -74,10 +74,8 @@ ListingPage LoadListingPage(const std::string& path) {
         while ((got = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
             page.bytes.append(chunk.data(), got);
         }
-    } catch (const std::bad_alloc&) {
-        page.bytes = std::string();
-        return page;
-    } catch (const std::length_error&) {
+    } catch (const std::exception&) {
+        // A page too large to hold in memory is a page that cannot be read.
         page.bytes = std::string();
         return page;
     }

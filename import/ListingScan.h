@@ -21,8 +21,9 @@ struct ListingMatch {
 };
 
 // Every transponder that the `band` pass finds in `page`, in page order. Reads only inside
-// `page`; its running time grows with the page size, not with its square, whatever the
-// bytes are.
+// `page`. A rate search that ran into the next header is not walked again by the later
+// searches that reach the same place, so headers whose rates are hidden cannot make the
+// scan rescan the page once per header.
 std::vector<ListingMatch> ScanListingPage(std::string_view page, Band band);
 
 }  // namespace velmora

@@ -212,12 +212,6 @@ TEST_F(ListingImportTest, NewRowsOverwriteLeftoversWithZeros) {
     EXPECT_EQ(sat.sat_flags(), 2u);
 }
 
-TEST_F(ListingImportTest, LongNameIsCutToFifteenBytes) {
-    ImportListingPage(*db_, WritePage("ABCDEFGHIJKLMNOPQRST at 19.2E.htm", kPage), prompter_);
-    EXPECT_EQ(db_->satellites[0].name(), "C_ABCDEFGHIJKLM");
-    EXPECT_EQ(db_->satellites[1].name(), "Ku_ABCDEFGHIJKL");
-}
-
 TEST_F(ListingImportTest, Utf8FileNameGivesLatin1Name) {
     ImportListingPage(*db_, WritePage("T\u00FCrksat at 42.0\u00B0W.htm", kPage), prompter_);
     EXPECT_EQ(db_->satellites[0].name(), "C_T\xFCrksat");
