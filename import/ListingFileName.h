@@ -1,0 +1,34 @@
+#pragma once
+// The satellite that an import pass creates takes its name, orbital position and
+// direction from the saved page's file name, e.g. "Alpha 6 at 13.0°E.htm".
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "database/Records.h"
+#include "import/ListingScan.h"
+
+namespace velmora {
+
+struct ListingName {
+    std::string base;    // the bytes before the first " at"
+    uint16_t angle = 0;  // the digits after it, decimal point dropped: 13.0 gives 130
+    bool west = false;
+};
+
+// Reads `file_name` (last path component, extension included, as Latin-1 bytes). nullopt
+// when it holds no " at", or when the first " at" starts the name.
+std::optional<ListingName> ParseListingFileName(std::string_view file_name);
+
+// The new satellite row of a pass: "C_" or "Ku_" and the base name (cut so that the name
+// keeps its terminator), the band's LNB, tone "Auto", the position and direction; every
+// other byte zero.
+Satellite MakeImportedSatellite(const ListingName& name, Band band);
+
+// A file name as the Latin-1 bytes that satellite names hold: a valid UTF-8 name is
+// decoded, dropping characters above U+00FF; any other name is taken byte for byte.
+std::string FileNameToLatin1(std::string_view name);
+
+}  // namespace velmora
