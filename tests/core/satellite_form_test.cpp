@@ -13,27 +13,6 @@ SatelliteForm FormFor(const Satellite& sat) {
     return SatelliteForm::Open(*db, 0, sat);
 }
 
-TEST(SatelliteForm, OpensEachListOnTheStoredValue) {
-    Satellite sat = NewSatelliteTemplate();
-    sat.set_universal(0);
-    sat.set_lnb_low(11300);
-    sat.set_tone_22k(2);
-    sat.set_power_12v(1);
-    sat.set_diseqc(6);
-    sat.set_motor(2);
-    sat.set_west(1);
-    sat.set_angle(1920);
-    const SatelliteForm form = FormFor(sat);
-    EXPECT_EQ(form.name, "New SAT");
-    EXPECT_EQ(form.lnb_type, 8);
-    EXPECT_EQ(form.tone_22k, 2);
-    EXPECT_EQ(form.power_12v, 1);
-    EXPECT_EQ(form.diseqc, 6);
-    EXPECT_EQ(form.motor, 2);
-    EXPECT_EQ(form.direction, 1);
-    EXPECT_EQ(form.angle, "19.2");
-}
-
 TEST(SatelliteForm, LnbTypeRowFollowsUniversalBitAndOscillators) {
     Satellite sat = NewSatelliteTemplate();
     EXPECT_EQ(LnbTypeRow(sat), 0);
@@ -145,20 +124,6 @@ TEST(SatelliteForm, NameOfSixteenCharactersIsRefusedFirst) {
     EXPECT_EQ(form.record.name(), "ABCDEFGHIJKLMNO");
 }
 
-TEST(SatelliteForm, LnbRowsStoreTheirOscillators) {
-    SatelliteForm form = FormFor(NewSatelliteTemplate());
-    form.lnb_type = 1;
-    ASSERT_FALSE(form.Confirm());
-    EXPECT_EQ(form.record.lnb_low(), 9750);
-    EXPECT_EQ(form.record.lnb_high(), 10750);
-    EXPECT_EQ(form.record.universal(), 1u);
-    form.lnb_type = 5;
-    ASSERT_FALSE(form.Confirm());
-    EXPECT_EQ(form.record.lnb_low(), 10600);
-    EXPECT_EQ(form.record.lnb_high(), 10600);
-    EXPECT_EQ(form.record.universal(), 0u);
-}
-
 TEST(SatelliteForm, NoLnbOrDiseqcSelectionKeepsTheStoredValues) {
     Satellite sat = NewSatelliteTemplate();
     sat.set_universal(0);
@@ -173,16 +138,6 @@ TEST(SatelliteForm, NoLnbOrDiseqcSelectionKeepsTheStoredValues) {
     EXPECT_EQ(form.record.lnb_high(), 9100);
     EXPECT_EQ(form.record.universal(), 0u);
     EXPECT_EQ(form.record.diseqc(), 12u);
-}
-
-TEST(SatelliteForm, NoToneOrPowerSelectionStoresOff) {
-    Satellite sat = NewSatelliteTemplate();
-    sat.set_tone_22k(3);
-    sat.set_power_12v(3);
-    SatelliteForm form = FormFor(sat);
-    ASSERT_FALSE(form.Confirm());
-    EXPECT_EQ(form.record.tone_22k(), 0u);
-    EXPECT_EQ(form.record.power_12v(), 0u);
 }
 
 TEST(SatelliteForm, UnnamedBitsAndSpareBytesSurvive) {

@@ -78,21 +78,6 @@ TEST_F(SatelliteOpsTest, CancelledDialogsChangeNothing) {
     EXPECT_EQ(tree.last_move_target, 1);
 }
 
-TEST_F(SatelliteOpsTest, EditStoresTheCopyAndRelabelsItsNode) {
-    auto db = MakeDatabase(3);
-    dialogs.satellite.push_back([](SatelliteForm& f) {
-        f.name = "Hotbird";
-        f.angle = "13";
-        return PressOk(f);
-    });
-    const TreeEffect effect = EditSatellite(*db, dialogs, 1);
-    EXPECT_EQ(effect.change, TreeChange::RelabelSatellite);
-    EXPECT_EQ(effect.satellite, 1);
-    EXPECT_EQ(db->satellites[1].name(), "Hotbird");
-    EXPECT_EQ(db->satellites[1].angle(), 1300);
-    EXPECT_TRUE(db->modified);
-}
-
 TEST_F(SatelliteOpsTest, MoveSecondOfFiveToFourthShiftsSatellitesAndTheirTransponders) {
     auto db = MakeDatabase(5, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {1, 6}});
     dialogs.move.push_back([](int from, int& to) {
@@ -230,22 +215,6 @@ TEST_F(SatelliteOpsTest, DeleteAnsweredNoChangesNothing) {
     EXPECT_EQ(db->tp_count(), 2);
     EXPECT_EQ(db->tv_count(), 2);
     EXPECT_FALSE(db->modified);
-}
-
-TEST_F(SatelliteOpsTest, TreeEntryPointsMapToTheirCommands) {
-    using K = SatelliteNodeKind;
-    using C = SatelliteCommand;
-    EXPECT_EQ(MenuItemCommand(K::Antenna, 1), C::AddSatellite);
-    EXPECT_EQ(MenuItemCommand(K::Antenna, 2), std::nullopt);
-    EXPECT_EQ(MenuItemCommand(K::Satellite, 3), C::MoveSatellite);
-    EXPECT_EQ(MenuItemCommand(K::Satellite, 7), C::AddTransponder);
-    EXPECT_EQ(MenuItemCommand(K::Satellite, 9), C::ModifyTransponders);
-    EXPECT_EQ(MenuItemCommand(K::Satellite, 6), std::nullopt);
-    EXPECT_EQ(MenuItemCommand(K::Transponder, 3), C::DeleteTransponder);
-    EXPECT_EQ(EnterKeyCommand(K::Satellite), C::EditSatellite);
-    EXPECT_EQ(EnterKeyCommand(K::Transponder), std::nullopt);
-    EXPECT_EQ(DeleteKeyCommand(K::Transponder), C::DeleteTransponder);
-    EXPECT_EQ(DeleteKeyCommand(K::Antenna), std::nullopt);
 }
 
 TEST_F(SatelliteOpsTest, CommandsDoNothingWhileNoDatabaseIsOpen) {

@@ -5,15 +5,6 @@
 namespace velmora {
 namespace {
 
-TEST(TransponderForm, NewTemplateIsVerticalThreeQuarters) {
-    const TransponderForm form = TransponderForm::Open(NewTransponderTemplate(2));
-    EXPECT_EQ(form.frequency, "11747");
-    EXPECT_EQ(form.symbol_rate, "27500");
-    EXPECT_EQ(form.polarisation, 1);
-    EXPECT_EQ(form.fec, 3);
-    EXPECT_EQ(form.record.satellite(), 2);
-}
-
 TEST(TransponderForm, FrequencyAndSymbolRateBoundaries) {
     struct Case {
         const char* frequency;

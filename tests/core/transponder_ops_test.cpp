@@ -170,16 +170,6 @@ TEST_F(TransponderOpsTest, ModifiedTpDeletingRowsOneAndThreeOfFive) {
     EXPECT_TRUE(db->modified);
 }
 
-TEST_F(TransponderOpsTest, ModifiedTpRowsAreRenumberedAfterDelete) {
-    auto db = MakeDatabase(1, {{0, 10000}, {0, 10100}, {0, 10200}, {0, 10300}, {0, 10400}});
-    ModifiedTpList list(*db, prompter, dialogs, 0);
-    list.Delete({0, 2});
-    ASSERT_EQ(list.rows().size(), 3u);
-    EXPECT_EQ(list.rows()[0].substr(0, 2), "01");
-    EXPECT_EQ(list.rows()[2], "03    10400    HOR     27500   Auto");
-    EXPECT_EQ(list.row_map(), (std::vector<int>{0, 1, 2}));
-}
-
 TEST_F(TransponderOpsTest, ModifiedTpCancelAfterAddKeepsItAndRebuilds) {
     auto db = MakeDatabase(1, {{0, 10000}});
     ConfirmNew(12000, 27500, 1, 3);
