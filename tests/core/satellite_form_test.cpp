@@ -59,7 +59,7 @@ TEST(SatelliteForm, NoTransponderChosenStoresRefTp255) {
 }
 
 TEST(SatelliteForm, OnlyRowsThatRefTpCanRecordAreListed) {
-    std::vector<testing::TpSpec> tps;
+    std::vector<testing::TpRow> tps;
     for (int i = 0; i < 300; ++i) tps.push_back({0, 10000 + i});
     auto db = MakeDatabase(1, tps);
     SatelliteForm form = SatelliteForm::Open(*db, 0, db->satellites[0]);

@@ -85,7 +85,7 @@ inline auto MoveTo(int to) {
     };
 }
 
-struct TpSpec {
+struct TpRow {
     int satellite;
     int frequency;
     int symbol_rate = 27500;
@@ -96,7 +96,7 @@ struct TpSpec {
 
 // An open database with satellites "S0".."S<n-1>", the given transponders in table
 // order, and channels given by the tp_id they belong to.
-inline std::unique_ptr<Database> MakeDatabase(int satellites, const std::vector<TpSpec>& tps = {},
+inline std::unique_ptr<Database> MakeDatabase(int satellites, const std::vector<TpRow>& tps = {},
                                               const std::vector<int>& tv_tp_ids = {},
                                               const std::vector<int>& radio_tp_ids = {}) {
     auto db = std::make_unique<Database>();

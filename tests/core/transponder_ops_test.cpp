@@ -69,7 +69,7 @@ TEST_F(TransponderOpsTest, AddToTheThirdSatelliteAppendsItsNextNode) {
 }
 
 TEST_F(TransponderOpsTest, AddWithAFullTableIsRefusedAfterTheDialog) {
-    std::vector<testing::TpSpec> tps;
+    std::vector<testing::TpRow> tps;
     for (int i = 0; i < kMaxTransponders; ++i) tps.push_back({0, 1 + i});
     auto db = MakeDatabase(1, tps);
     dialogs.transponder.push_back([](TransponderForm& f) { return PressOk(f); });
@@ -203,7 +203,7 @@ TEST_F(TransponderOpsTest, ModifiedTpClosedWithoutChangesLeavesTheTree) {
 }
 
 TEST_F(TransponderOpsTest, ModifiedTpListsEveryTransponderBeyondThreeHundred) {
-    std::vector<testing::TpSpec> tps;
+    std::vector<testing::TpRow> tps;
     for (int i = 0; i < 450; ++i) tps.push_back({0, 10000 + i});
     auto db = MakeDatabase(1, tps);
     ModifiedTpList list(*db, prompter, dialogs, 0);
