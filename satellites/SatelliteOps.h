@@ -1,0 +1,33 @@
+#pragma once
+// Adding, editing, moving, swapping and deleting satellites. Transponders name their
+// satellite by its table position, so every change of positions rewrites them too.
+
+#include <string_view>
+
+#include "database/Database.h"
+#include "database/Interaction.h"
+#include "satellites/SatelliteDialogs.h"
+#include "satellites/TreeEffect.h"
+
+namespace velmora {
+
+inline constexpr std::string_view kSatellitesFullMessage =
+    "Satellites are full,can't append the satellite";
+inline constexpr std::string_view kOutOfRangeMessage = "Out ot range";
+
+// Tree-side state the operations remember between runs; the tree owns it for the life
+// of the program (Open and Close do not reset it).
+struct SatelliteTreeState {
+    int last_move_target = 1;  // the To the next Move proposes, 1-based
+};
+
+// Each returns what the tree has to do; TreeChange::None when nothing changed. `n` is the
+// position of the selected satellite.
+TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs);
+TreeEffect EditSatellite(Database& db, SatelliteDialogs& dialogs, int n);
+TreeEffect MoveSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs,
+                         SatelliteTreeState& state, int n);
+TreeEffect SwapSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs, int n);
+TreeEffect DeleteSatellite(Database& db, Prompter& prompter, int n);
+
+}  // namespace velmora

@@ -1,0 +1,46 @@
+#include "satellites/TransponderForm.h"
+
+#include "database/NameLists.h"
+
+namespace velmora {
+
+Transponder NewTransponderTemplate(int satellite) {
+    Transponder tp;
+    tp.set_frequency(11747);
+    tp.set_symbol_rate(27500);
+    tp.set_tp_flags(13);
+    tp.set_satellite(static_cast<uint8_t>(satellite));
+    return tp;
+}
+
+TransponderForm TransponderForm::Open(const Transponder& tp) {
+    TransponderForm form;
+    form.record = tp;
+    form.frequency = std::to_string(tp.frequency());
+    form.symbol_rate = std::to_string(tp.symbol_rate());
+    form.polarisation = tp.polarisation();
+    form.fec = tp.fec() < kFecNames.size() ? tp.fec() : -1;
+    return form;
+}
+
+std::optional<FieldRefusal> TransponderForm::Confirm() {
+    long long freq = 0;
+    long long rate = 0;
+    if (auto refusal =
+            CheckIntegerField(kTpFrequencyEdit, frequency, kMinFrequency, kMaxFrequency, &freq))
+        return refusal;
+    if (auto refusal = CheckIntegerField(kTpSymbolRateEdit, symbol_rate, kMinSymbolRate,
+                                         kMaxSymbolRate, &rate))
+        return refusal;
+
+    record.set_frequency(static_cast<uint16_t>(freq));
+    record.set_symbol_rate(static_cast<uint16_t>(rate));
+    // The flags byte is rebuilt whole, so its unnamed bits are cleared. A stored FEC of
+    // 6 or 7 has no row: with nothing chosen it is kept.
+    const int fec_value = fec >= 0 ? fec : record.fec();
+    const int pol_value = polarisation >= 0 ? polarisation : record.polarisation();
+    record.set_tp_flags(static_cast<uint8_t>(fec_value * 4 + pol_value));
+    return std::nullopt;
+}
+
+}  // namespace velmora

@@ -1,0 +1,103 @@
+#include "satellites/qt/CSatelliteDlg.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "database/NameLists.h"
+#include "satellites/qt/DialogBinding.h"
+
+namespace velmora {
+
+using namespace satellite_ui;
+
+CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), form_(form), prompter_(prompter) {
+    setWindowTitle(QStringLiteral("Satellite Parameters"));
+    setProperty("templateId", kSatelliteDialogId);
+
+    std::vector<std::string_view> lnb_rows;
+    for (const LnbType& lnb : kLnbTypes) lnb_rows.push_back(lnb.text);
+
+    name_ = MakeEdit(this, kSatNameEdit);
+    name_->setMaxLength(kMaxSatelliteNameLength);
+    angle_ = MakeEdit(this, kSatAngleEdit);
+    direction_ = MakeList(this, kSatDirectionList, kDirectionNames);
+    transponder_ = MakeList(this, kSatTransponderList, form.transponder_rows);
+    transponder_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    transponder_->setMaxVisibleItems(16);
+    lnb_type_ = MakeList(this, kSatLnbTypeList, lnb_rows);
+    tone_22k_ = MakeList(this, kSat22kList, kToneNames);
+    power_12v_ = MakeList(this, kSat12vList, kPowerNames);
+    motor_ = MakeList(this, kSatMotorList, kMotorNames);
+    diseqc_ = MakeList(this, kSatDiseqcList, kDiseqcNames);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    grid->setColumnMinimumWidth(2, 12);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    auto add = [&](int row, int column, const char* text, QWidget* field) {
+        auto* label = new QLabel(QString::fromLatin1(text), this);
+        label->setBuddy(field);
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1);
+    };
+    // The dish and its position on the left, the LNB and its switching on the right.
+    add(0, 0, "Satellite Name", name_);
+    add(1, 0, "Satellite Angle", angle_);
+    add(2, 0, "Satellite direction", direction_);
+    add(3, 0, "Motor", motor_);
+    add(0, 3, "LNB Type", lnb_type_);
+    add(1, 3, "22KHz", tone_22k_);
+    add(2, 3, "0/12V", power_12v_);
+    add(3, 3, "DiSEqC", diseqc_);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(rule, 4, 0, 1, 5);
+    auto* transponder_label = new QLabel(QStringLiteral("Transponder"), this);
+    transponder_label->setBuddy(transponder_);
+    grid->addWidget(transponder_label, 5, 0);
+    grid->addWidget(transponder_, 5, 1, 1, 4);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addWidget(MakeOkCancel(this));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    name_->setText(FromBytes(form.name));
+    angle_->setText(FromBytes(form.angle));
+    SelectRow(direction_, form.direction);
+    SelectRow(transponder_, form.transponder);
+    SelectRow(lnb_type_, form.lnb_type);
+    SelectRow(tone_22k_, form.tone_22k);
+    SelectRow(power_12v_, form.power_12v);
+    SelectRow(motor_, form.motor);
+    SelectRow(diseqc_, form.diseqc);
+    name_->setFocus();
+}
+
+void CSatelliteDlg::accept() {
+    form_.name = ToBytes(name_->text());
+    form_.angle = ToBytes(angle_->text());
+    form_.direction = direction_->currentIndex();
+    form_.transponder = transponder_->currentIndex();
+    form_.lnb_type = lnb_type_->currentIndex();
+    form_.tone_22k = tone_22k_->currentIndex();
+    form_.power_12v = power_12v_->currentIndex();
+    form_.motor = motor_->currentIndex();
+    form_.diseqc = diseqc_->currentIndex();
+    if (auto refusal = form_.Confirm()) {
+        ShowRefusal(this, prompter_, *refusal);
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace velmora

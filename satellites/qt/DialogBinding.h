@@ -1,0 +1,41 @@
+#pragma once
+// Small helpers the satellite dialogs share to bind widgets to their forms: ids as
+// object names, names as ISO-8859-1 bytes, list rows, and showing a refused field.
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "database/Interaction.h"
+#include "satellites/FieldChecks.h"
+
+namespace velmora::satellite_ui {
+
+// Bytes shown as ISO-8859-1.
+QString FromBytes(std::string_view bytes);
+// Typed text as bytes; characters outside ISO-8859-1 are dropped, never turned into '?'.
+std::string ToBytes(const QString& text);
+
+// A drop-down list with the control id `id`, filled with `rows`.
+template <typename Rows>
+QComboBox* MakeList(QWidget* parent, int id, const Rows& rows) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::number(id));
+    for (const auto& row : rows) list->addItem(FromBytes(row));
+    return list;
+}
+QLineEdit* MakeEdit(QWidget* parent, int id);
+// Selects `row`, or nothing when it is -1.
+void SelectRow(QComboBox* list, int row);
+
+// The OK (id 1) and Cancel (id 2) buttons, wired to the dialog's accept and reject.
+QDialogButtonBox* MakeOkCancel(QDialog* dialog);
+
+// Shows a refused field's message once and gives the field the focus.
+void ShowRefusal(QDialog* dialog, Prompter& prompter, const FieldRefusal& refusal);
+
+}  // namespace velmora::satellite_ui
