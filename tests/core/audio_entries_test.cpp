@@ -186,18 +186,6 @@ protected:
     ScriptedChannelDialogs dialogs;
 };
 
-TEST_F(AudioEditing, AddOffersPidOneUndefinedAndNotDefault) {
-    AudioList list;
-    dialogs.audio.push_back([](AudioForm& form) {
-        EXPECT_EQ(form.pid_text, "1");
-        EXPECT_EQ(form.language, 0);
-        EXPECT_FALSE(form.is_default);
-        return false;
-    });
-    EXPECT_EQ(AddAudioEntry(list, dialogs, prompter), 0);
-    EXPECT_EQ(list.count, 0);
-}
-
 TEST_F(AudioEditing, FirstEntryOfANewChannelIsTheDefault) {
     AudioList list;
     dialogs.audio.push_back(ConfirmAudio(300, 23, false));

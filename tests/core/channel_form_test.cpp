@@ -64,15 +64,6 @@ TEST_F(ChannelFormTest, ChangingTheSatelliteSelectsTheChannelsTransponderOrRowZe
     EXPECT_EQ(form.transponder_row, 1);
 }
 
-TEST_F(ChannelFormTest, ControlsAreDisabledForRadioAndForAFixedTransponder) {
-    const ChannelForm tv = Open(MakeChannel("A"));
-    EXPECT_TRUE(tv.video_enabled());
-    EXPECT_TRUE(tv.lists_enabled());
-    const ChannelForm radio = Open(MakeChannel("A"), true, false);
-    EXPECT_FALSE(radio.video_enabled());
-    EXPECT_FALSE(radio.lists_enabled());
-}
-
 TEST_F(ChannelFormTest, UnknownTransponderEndsAsCancelWithAnError) {
     ChannelForm form = Open(MakeChannel("Lost", 1234));
     EXPECT_EQ(form.satellite_row, -1);

@@ -60,8 +60,9 @@ TEST(ChannelDialogPicture, RendersAFilledInDialog) {
     dlg.adjustSize();
     const QPixmap picture = dlg.grab();
     EXPECT_GT(picture.width(), 300);
-    if (const char* path = std::getenv("VELMORA_SCREENSHOT"))
+    if (const char* path = std::getenv("VELMORA_SCREENSHOT")) {
         EXPECT_TRUE(picture.save(QString::fromLocal8Bit(path), "PNG"));
+    }
 }
 
 }  // namespace
