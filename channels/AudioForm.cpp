@@ -1,0 +1,17 @@
+#include "channels/AudioForm.h"
+
+#include "database/NameLists.h"
+
+namespace velmora {
+
+std::optional<FieldFailure> AudioForm::Accept() {
+    int pid = entry.pid;
+    if (auto failure = CheckIntegerField(pid_text, kIdAudioPid, kMinPid, kMaxPid, pid))
+        return failure;
+    entry.pid = pid;
+    const bool listed = language >= 0 && language < int(AudioLanguageNames.size());
+    entry.language = listed ? language : 0;
+    return std::nullopt;
+}
+
+}  // namespace velmora

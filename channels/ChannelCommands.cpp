@@ -1,0 +1,254 @@
+#include "channels/ChannelCommands.h"
+
+#include <algorithm>
+
+#include "channels/ChannelForm.h"
+#include "channels/ChannelSorts.h"
+#include "channels/MoveForm.h"
+#include "database/Upkeep.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
+
+bool RadioShown(const ChannelCommandContext& c) {
+    return c.list.radio_mode != 0;
+}
+
+// The row Edit, Swap and Move act on: the highest selected row, or -1.
+int LastSelectedRow(const ChannelCommandContext& c) {
+    int last = -1;
+    for (int r : c.selected) {
+        if (r >= 0 && r < c.list.row_count()) last = std::max(last, r);
+    }
+    return last;
+}
+
+void Finish(ChannelCommandContext& c) {
+    c.db.modified = true;
+    c.list.RefreshList(c.db, c.list.radio_mode);
+}
+
+void AddKey(ChannelCommandContext& c, int g, uint32_t key, bool radio_list) {
+    if (AddFavouriteKey(c.db, g, key, radio_list) == kCannotDo)
+        c.prompter.Tell(kFavouriteFullMessage);
+}
+
+// Brings group g's list in step with one channel going from `before` to `after`: the
+// old key leaves with a cleared mark, the new key enters with a set mark, and a changed
+// key of a kept mark takes the old key's place.
+void ReconcileGroup(ChannelCommandContext& c, int g, const Channel& before, const Channel& after,
+                    bool radio_list) {
+    const bool was = before.fav(g);
+    const bool is = after.fav(g);
+    if (was && !is) {
+        RemoveFavouriteKey(c.db, g, before.key(), radio_list);
+    } else if (!was && is) {
+        AddKey(c, g, after.key(), radio_list);
+    } else if (was && is && before.key() != after.key()) {
+        const int p = FindFavouriteKey(c.db, g, before.key(), radio_list);
+        if (p >= 0) {
+            c.db.favourites.set_entry(g, radio_list, p, after.key());
+            c.db.favourites.set_changed(g, 1);
+        } else {
+            AddKey(c, g, after.key(), radio_list);
+        }
+    }
+}
+
+// The Move dialog with From = `from_row` + 1 and To = `to`; the 0-based target row, or
+// nullopt after Cancel or "Out of Range".
+std::optional<int> AskTargetRow(ChannelCommandContext& c, int from_row, int to, int* confirmed_to) {
+    MoveForm form(from_row + 1, to);
+    if (!c.dialogs.RunMove(form)) return std::nullopt;
+    const int t = form.to - 1;
+    if (t < 0 || t >= c.list.row_count()) {
+        c.prompter.Tell("Out of Range");
+        return std::nullopt;
+    }
+    if (confirmed_to) *confirmed_to = form.to;
+    return t;
+}
+
+}  // namespace
+
+int AddChannel(ChannelCommandContext& c) {
+    Database& db = c.db;
+    if (!db.database_open) return 0;
+    if (db.tv_count() + db.radio_count() >= kMaxChannels) {
+        c.prompter.Tell("Channels are full,can't append", Icon::Stop, "Infomation");
+        return 0;
+    }
+    Channel tmpl;
+    tmpl.set_fta(1);
+    tmpl.set_tp_id(db.current_tp_id != -1 ? static_cast<uint16_t>(db.current_tp_id) : 0);
+    tmpl.set_ttx_pid(kNoVideoPid);
+    if (RadioShown(c)) tmpl.set_video_pid(kNoVideoPid);
+
+    ChannelForm form(db, tmpl, db.channel_count(RadioShown(c)) + 1, RadioShown(c),
+                     c.list.list_mode != kListTransponder);
+    if (!c.dialogs.RunChannel(form)) return 0;
+
+    const Channel& added = form.record;
+    const bool radio_table = added.video_pid() == kNoVideoPid;
+    const int count = db.channel_count(radio_table);
+    db.channels(radio_table)[count] = added;
+    db.set_channel_count(radio_table, count + 1);
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+        if (added.fav(g)) AddKey(c, g, added.key(), radio_table);
+    }
+    Finish(c);
+    return 1;
+}
+
+int EditChannel(ChannelCommandContext& c) {
+    if (!c.db.database_open) return 0;
+    const int row = LastSelectedRow(c);
+    if (row < 0) return 0;
+    const int p = c.list.row_map[row];
+    Channel& stored = c.db.channels(RadioShown(c))[p];
+
+    ChannelForm form(c.db, stored, p + 1, RadioShown(c), c.list.list_mode != kListTransponder);
+    if (!c.dialogs.RunChannel(form)) return 0;
+
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g)
+        ReconcileGroup(c, g, stored, form.record, RadioShown(c));
+    stored = form.record;
+    Finish(c);
+    return 1;
+}
+
+int DeleteChannels(ChannelCommandContext& c) {
+    Database& db = c.db;
+    if (!db.database_open) return 0;
+    std::vector<int> rows;
+    for (int r : c.selected) {
+        if (r >= 0 && r < c.list.row_count()) rows.push_back(r);
+    }
+    if (rows.empty()) return 0;
+    if (!c.prompter.AskYes("Are you sure to delete channel ?")) return 0;
+
+    const bool radio_table = RadioShown(c);
+    auto& table = db.channels(radio_table);
+    const int count = db.channel_count(radio_table);
+    std::vector<bool> doomed(count, false);
+    for (int r : rows) doomed[c.list.row_map[r]] = true;
+
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (doomed[i]) {
+            // The key leaves the groups with its channel, so no stale key is saved.
+            for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+                if (table[i].fav(g)) RemoveFavouriteKey(db, g, table[i].key(), radio_table);
+            }
+            continue;
+        }
+        if (kept != i) table[kept] = table[i];
+        ++kept;
+    }
+    db.set_channel_count(radio_table, kept);
+    Finish(c);
+    return 1;
+}
+
+int SwapChannel(ChannelCommandContext& c) {
+    if (!c.db.database_open) return 0;
+    const int f = LastSelectedRow(c);
+    if (f < 0) return 0;
+    const std::optional<int> t = AskTargetRow(c, f, 1, nullptr);
+    if (!t) return 0;
+    auto& table = c.db.channels(RadioShown(c));
+    std::swap(table[c.list.row_map[f]], table[c.list.row_map[*t]]);
+    Finish(c);
+    return 1;
+}
+
+int MoveChannel(ChannelCommandContext& c) {
+    if (!c.db.database_open) return 0;
+    const int f = LastSelectedRow(c);
+    if (f < 0) return 0;
+    if (c.list.last_move_target > f) c.list.last_move_target = 0;
+    int to = 0;
+    const std::optional<int> target = AskTargetRow(c, f, c.list.last_move_target + 1, &to);
+    if (!target) return 0;
+    const int t = *target;
+
+    auto& table = c.db.channels(RadioShown(c));
+    const std::vector<int>& rm = c.list.row_map;
+    const Channel kept = table[rm[f]];
+    if (f < t) {
+        for (int k = f; k < t; ++k) table[rm[k]] = table[rm[k + 1]];
+    } else {
+        for (int k = f; k > t; --k) table[rm[k]] = table[rm[k - 1]];
+    }
+    table[rm[t]] = kept;
+    c.list.last_move_target = to;
+    Finish(c);
+    return 1;
+}
+
+int SortChannelsByName(ChannelCommandContext& c, bool descending) {
+    if (!c.db.database_open) return 0;
+    SortPositionsByName(c.db, RadioShown(c), c.list.row_map, descending);
+    Finish(c);
+    return 1;
+}
+
+int SortChannelsByTransponder(ChannelCommandContext& c) {
+    if (!c.db.database_open) return 0;
+    SortTableByTransponder(c.db, RadioShown(c));
+    Finish(c);
+    return 1;
+}
+
+int SortChannelsBySatellite(ChannelCommandContext& c) {
+    if (!c.db.database_open) return 0;
+    SortTableBySatellite(c.db, RadioShown(c));
+    Finish(c);
+    return 1;
+}
+
+bool IsChannelCommand(int id) {
+    switch (id) {
+        case kCmdAddChannel:
+        case kCmdEditChannel:
+        case kCmdDeleteChannel:
+        case kCmdSwapChannel:
+        case kCmdMoveChannel:
+        case kCmdSortAToZ:
+        case kCmdSortZToA:
+        case kCmdSortByTransponder:
+        case kCmdSortBySatellite:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int RunChannelCommand(int id, ChannelCommandContext& c) {
+    switch (id) {
+        case kCmdAddChannel:
+            return AddChannel(c);
+        case kCmdEditChannel:
+            return EditChannel(c);
+        case kCmdDeleteChannel:
+            return DeleteChannels(c);
+        case kCmdSwapChannel:
+            return SwapChannel(c);
+        case kCmdMoveChannel:
+            return MoveChannel(c);
+        case kCmdSortAToZ:
+            return SortChannelsByName(c, false);
+        case kCmdSortZToA:
+            return SortChannelsByName(c, true);
+        case kCmdSortByTransponder:
+            return SortChannelsByTransponder(c);
+        case kCmdSortBySatellite:
+            return SortChannelsBySatellite(c);
+        default:
+            return 0;
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,64 @@
+#pragma once
+// The channel editing commands of the "&Edit" menu, the toolbar and the list's pop-up
+// menu. Each works on the table the list shows (TV or radio), through the list's rows and
+// row map; each change marks the database modified and relists.
+
+#include <vector>
+
+#include "channels/ChannelDialogs.h"
+#include "channels/ChannelList.h"
+#include "database/Database.h"
+#include "database/Interaction.h"
+
+namespace velmora {
+
+enum ChannelCommandId {
+    kCmdAddChannel = 32789,
+    kCmdEditChannel = 32790,
+    kCmdDeleteChannel = 32791,
+    kCmdSwapChannel = 32792,
+    kCmdMoveChannel = 32793,
+    kCmdSortAToZ = 32794,
+    kCmdSortZToA = 32795,
+    kCmdSortByTransponder = 32801,
+    kCmdSortBySatellite = 32802,
+};
+
+// What every command works with. `selected` holds the selected rows in any order.
+struct ChannelCommandContext {
+    Database& db;
+    ChannelList& list;
+    std::vector<int> selected;
+    Prompter& prompter;
+    ChannelDialogs& dialogs;
+};
+
+// Each returns 1 when it changed the database (modified set, list relisted), else 0.
+// With no database open every command does nothing.
+
+// Refuses at 4000 channels ("Channels are full,can't append"); otherwise runs the channel
+// dialog on a new template and appends the result to the radio table when its video PID
+// is 8191, else to the TV table, entering its key in every group it is marked for.
+int AddChannel(ChannelCommandContext& c);
+// Runs the channel dialog on the last selected row's record and stores the result,
+// bringing all eight favourite groups in step with the changed marks and key.
+int EditChannel(ChannelCommandContext& c);
+// After "Are you sure to delete channel ?" removes every selected row's record, and its
+// key from the groups it was marked for.
+int DeleteChannels(ChannelCommandContext& c);
+// Exchanges the last selected row's record with the record of the row the Move dialog
+// names ("Out of Range" outside the listed rows).
+int SwapChannel(ChannelCommandContext& c);
+// Moves the last selected row's record to the row the Move dialog names, shifting the
+// rows between; offers the row after the last move's target when that lies above.
+int MoveChannel(ChannelCommandContext& c);
+// Sorts the listed rows by name among their own positions.
+int SortChannelsByName(ChannelCommandContext& c, bool descending);
+int SortChannelsByTransponder(ChannelCommandContext& c);
+int SortChannelsBySatellite(ChannelCommandContext& c);
+
+bool IsChannelCommand(int id);
+// Runs the command with that id; 0 for an id that is no channel command.
+int RunChannelCommand(int id, ChannelCommandContext& c);
+
+}  // namespace velmora

@@ -1,0 +1,137 @@
+#include "channels/ChannelForm.h"
+
+#include <algorithm>
+
+#include "database/NameLists.h"
+
+namespace velmora {
+
+std::vector<std::string> SatelliteRows(const Database& db) {
+    std::vector<std::string> rows;
+    rows.reserve(db.sat_count());
+    for (int s = 0; s < db.sat_count(); ++s)
+        rows.push_back(std::to_string(s + 1) + "-" + db.satellites[s].name());
+    return rows;
+}
+
+std::string TransponderRow(const Transponder& tp) {
+    return std::to_string(tp.frequency()) + "/" +
+           std::string(NameOr(kPolarisationNames, tp.polarisation())) + "/" +
+           std::to_string(tp.symbol_rate()) + "/" + std::string(NameOr(kFecNames, tp.fec()));
+}
+
+int NextServiceNumber(const Database& db, int tp_id) {
+    int highest = 0;
+    for (bool radio_table : {false, true}) {
+        const auto& table = db.channels(radio_table);
+        for (int i = 0; i < db.channel_count(radio_table); ++i) {
+            if (table[i].tp_id() == tp_id)
+                highest = std::max<int>(highest, table[i].service_number());
+        }
+    }
+    if (highest < 0xFFFF) return highest + 1;
+    // max + 1 would wrap to 0, the value that asks for a number: take the lowest free one.
+    std::vector<bool> used(0x10000, false);
+    for (bool radio_table : {false, true}) {
+        const auto& table = db.channels(radio_table);
+        for (int i = 0; i < db.channel_count(radio_table); ++i) {
+            if (table[i].tp_id() == tp_id) used[table[i].service_number()] = true;
+        }
+    }
+    int n = 1;
+    while (n < 0xFFFF && used[n]) ++n;
+    return n;
+}
+
+ChannelForm::ChannelForm(const Database& database, const Channel& working_copy, int no,
+                         bool radio_channel, bool may_change_transponder)
+    : db(&database),
+      record(working_copy),
+      number(no),
+      radio(radio_channel),
+      change_transponder(may_change_transponder) {
+    name = record.name();
+    pcr_pid = std::to_string(record.pcr_pid());
+    video_pid = std::to_string(record.video_pid());
+    ttx_pid = std::to_string(record.ttx_pid());
+    for (int g = 0; g < 8; ++g) fav[g] = record.fav(g);
+    lock = record.locked() != 0;
+    scramble = record.fta() == 0;
+    audio_mode = record.audio_mode() <= 2 ? static_cast<int>(record.audio_mode()) : -1;
+    audio = ReadAudioEntries(record);
+    satellite_rows = SatelliteRows(*db);
+    const int satellite = db->SatelliteOfTransponder(record.tp_id());
+    SelectSatellite(satellite < db->sat_count() ? satellite : -1);
+}
+
+void ChannelForm::SelectSatellite(int row) {
+    satellite_row = row >= 0 && row < int(satellite_rows.size()) ? row : -1;
+    FillTransponderRows(satellite_row);
+}
+
+void ChannelForm::FillTransponderRows(int satellite) {
+    transponder_rows.clear();
+    transponder_ids.clear();
+    transponder_row = -1;
+    if (satellite < 0) return;
+    for (int i = 0; i < db->tp_count(); ++i) {
+        const Transponder& tp = db->transponders[i];
+        if (tp.satellite() != satellite) continue;
+        if (tp.tp_id() == record.tp_id() && transponder_row < 0)
+            transponder_row = static_cast<int>(transponder_rows.size());
+        transponder_rows.push_back(TransponderRow(tp));
+        transponder_ids.push_back(tp.tp_id());
+    }
+    if (transponder_row < 0 && !transponder_rows.empty()) transponder_row = 0;
+}
+
+std::optional<FieldFailure> ChannelForm::CheckFields() const {
+    if (int(name.size()) > kMaxNameLength)
+        return FieldFailure{kIdChannelName, TooLongMessage(kMaxNameLength)};
+    int value = 0;
+    const std::array<std::pair<const std::string*, int>, 3> pids = {
+        {{&pcr_pid, kIdPcrPid}, {&ttx_pid, kIdTtxPid}, {&video_pid, kIdVideoPid}}};
+    // Every PID must be a number before any range is judged.
+    for (const auto& [text, control] : pids) {
+        if (auto failure = CheckIntegerField(*text, control, value)) return failure;
+    }
+    for (const auto& [text, control] : pids) {
+        if (auto failure = CheckIntegerField(*text, control, 1, kNoVideoPid, value)) return failure;
+    }
+    return std::nullopt;
+}
+
+AcceptResult ChannelForm::Accept(Prompter& prompter) {
+    if (auto failure = CheckFields()) {
+        prompter.Tell(failure->message);
+        return {DialogEnd::StayOpen, failure->control};
+    }
+    // Checked before anything is stored, so a refused list leaves the dialog as it was.
+    if (auto problem = AudioListProblem(audio)) {
+        prompter.Tell(*problem);
+        return {DialogEnd::StayOpen, kIdAudioPidList};
+    }
+
+    record.set_name(FilterNameBytes(name));
+    const int video = *ParseInteger(video_pid);
+    record.set_video_pid(static_cast<uint16_t>(video));
+    record.set_ttx_pid(static_cast<uint16_t>(*ParseInteger(ttx_pid)));
+    record.set_pcr_pid(static_cast<uint16_t>(*ParseInteger(pcr_pid)));
+    for (int g = 0; g < 8; ++g) record.set_fav(g, fav[g]);
+    record.set_audio_mode(static_cast<uint32_t>(audio_mode) & 3u);
+    record.set_locked(lock ? 1u : 0u);
+    record.set_fta(scramble ? 0u : 1u);
+
+    if (transponder_row < 0 || transponder_row >= int(transponder_ids.size())) {
+        prompter.Show("Do not find the transponder", "Error", Icon::Error, Buttons::Ok);
+        return {DialogEnd::Cancel, 0};
+    }
+    record.set_tp_id(static_cast<uint16_t>(transponder_ids[transponder_row]));
+    if (record.service_number() == 0)
+        record.set_service_number(static_cast<uint16_t>(NextServiceNumber(*db, record.tp_id())));
+    WriteAudioEntries(audio, record);
+    record.set_radio_flag(video == kNoVideoPid ? 1u : 0u);
+    return {DialogEnd::Ok, 0};
+}
+
+}  // namespace velmora

@@ -1,0 +1,57 @@
+#include "channels/qt/CMoveDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "channels/qt/DialogControls.h"
+
+namespace velmora {
+
+CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), form_(form), prompter_(prompter) {
+    setWindowTitle(QStringLiteral("Move"));
+    setProperty("templateId", kMoveDialogId);
+
+    auto* from = new QLineEdit(QString::fromStdString(form.from_text()), this);
+    SetControlId(from, kIdMoveFrom);
+    from->setEnabled(false);
+    to_ = new QLineEdit(QString::fromStdString(form.to_text), this);
+    SetControlId(to_, kIdMoveTo);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(new QLabel(QStringLiteral("From"), this), from);
+    fields->addRow(new QLabel(QStringLiteral("To"), this), to_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    SetControlId(ok, 1);
+    SetControlId(cancel, 2);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CMoveDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CMoveDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    to_->setFocus();
+    to_->selectAll();
+}
+
+void CMoveDlg::accept() {
+    form_.to_text = to_->text().toStdString();
+    if (auto failure = form_.Accept()) {
+        prompter_.Tell(failure->message);
+        FocusControl(this, failure->control);
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace velmora

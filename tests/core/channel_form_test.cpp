@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include "core/channel_fixture.h"
+
+namespace velmora {
+namespace {
+
+using testing::AddSatellite;
+using testing::AddTransponder;
+using testing::Append;
+using testing::MakeChannel;
+using testing::ScriptedPrompter;
+
+class ChannelFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AddSatellite(*db, "Astra");
+        AddSatellite(*db, "Hotbird");
+        AddTransponder(*db, 1, 7, 10719, 1, 27500, 3);
+        AddTransponder(*db, 0, 4, 11778, 1, 27500, 2);
+        AddTransponder(*db, 0, 9, 12188, 0, 22000, 0);
+    }
+
+    ChannelForm Open(const Channel& ch, bool radio = false, bool change_transponder = true) {
+        return ChannelForm(*db, ch, 1, radio, change_transponder);
+    }
+
+    std::unique_ptr<Database> db = testing::OpenDatabase();
+    ScriptedPrompter prompter;
+};
+
+TEST_F(ChannelFormTest, OpeningShowsTheRecordsFields) {
+    Channel ch = MakeChannel("ZDF", 9);
+    ch.set_fav(1, true);
+    ch.set_fav(6, true);
+    ch.set_fta(0);
+    ch.set_audio_mode(3);
+    const ChannelForm form = Open(ch);
+    EXPECT_EQ(form.name, "ZDF");
+    EXPECT_EQ(form.pcr_pid, "100");
+    EXPECT_EQ(form.ttx_pid, "8191");
+    EXPECT_EQ(form.fav,
+              (std::array<bool, 8>{false, true, false, false, false, false, true, false}));
+    EXPECT_TRUE(form.scramble);
+    EXPECT_EQ(form.audio_mode, -1);
+}
+
+TEST_F(ChannelFormTest, ListsSatellitesAndTheChannelsTransponders) {
+    const ChannelForm form = Open(MakeChannel("ZDF", 9));
+    EXPECT_EQ(form.satellite_rows, (std::vector<std::string>{"1-Astra", "2-Hotbird"}));
+    EXPECT_EQ(form.satellite_row, 0);
+    EXPECT_EQ(form.transponder_rows,
+              (std::vector<std::string>{"11778/VER/27500/2/3", "12188/HOR/22000/Auto"}));
+    EXPECT_EQ(form.transponder_ids, (std::vector<int>{4, 9}));
+    EXPECT_EQ(form.transponder_row, 1);
+}
+
+TEST_F(ChannelFormTest, ChangingTheSatelliteSelectsTheChannelsTransponderOrRowZero) {
+    ChannelForm form = Open(MakeChannel("ZDF", 9));
+    form.SelectSatellite(1);
+    EXPECT_EQ(form.transponder_ids, (std::vector<int>{7}));
+    EXPECT_EQ(form.transponder_row, 0);
+    form.SelectSatellite(0);
+    EXPECT_EQ(form.transponder_row, 1);
+}
+
+TEST_F(ChannelFormTest, UnknownTransponderEndsAsCancelWithAnError) {
+    ChannelForm form = Open(MakeChannel("Lost", 1234));
+    EXPECT_EQ(form.satellite_row, -1);
+    EXPECT_TRUE(form.transponder_rows.empty());
+    const AcceptResult result = form.Accept(prompter);
+    EXPECT_EQ(result.end, DialogEnd::Cancel);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Do not find the transponder");
+    EXPECT_EQ(prompter.shown[0].caption, "Error");
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Error);
+
+    // Choosing a satellite and transponder lets OK through.
+    ChannelForm chosen = Open(MakeChannel("Lost", 1234));
+    chosen.SelectSatellite(1);
+    EXPECT_EQ(chosen.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(chosen.record.tp_id(), 7);
+}
+
+TEST_F(ChannelFormTest, OkChecksTheFieldsInOrder) {
+    ChannelForm form = Open(MakeChannel("A", 9));
+    form.name = std::string(16, 'x');
+    form.pcr_pid = "0";
+    form.ttx_pid = "9000";
+    form.video_pid = "video";
+
+    struct Step {
+        std::string message;
+        int focus;
+        std::function<void(ChannelForm&)> fix;
+    };
+    const std::vector<Step> steps = {
+        {"Please enter no more than 15 characters.", kIdChannelName,
+         [](ChannelForm& f) { f.name = "A"; }},
+        {"Please enter an integer.", kIdVideoPid, [](ChannelForm& f) { f.video_pid = "0"; }},
+        {"Please enter an integer between 1 and 8191.", kIdPcrPid,
+         [](ChannelForm& f) { f.pcr_pid = "1"; }},
+        {"Please enter an integer between 1 and 8191.", kIdTtxPid,
+         [](ChannelForm& f) { f.ttx_pid = "8191"; }},
+        {"Please enter an integer between 1 and 8191.", kIdVideoPid,
+         [](ChannelForm& f) { f.video_pid = "512"; }},
+    };
+    for (const Step& step : steps) {
+        prompter.shown.clear();
+        const AcceptResult result = form.Accept(prompter);
+        EXPECT_EQ(result.end, DialogEnd::StayOpen);
+        EXPECT_EQ(result.focus, step.focus);
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{step.message});
+        step.fix(form);
+    }
+    EXPECT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(form.record.video_pid(), 512);
+}
+
+TEST_F(ChannelFormTest, NewTvTemplateIsRefusedUntilPidsAreEntered) {
+    Channel tmpl;
+    tmpl.set_fta(1);
+    tmpl.set_ttx_pid(8191);
+    tmpl.set_tp_id(4);
+    ChannelForm form = Open(tmpl);
+    EXPECT_EQ(form.Accept(prompter).focus, kIdPcrPid);
+    form.pcr_pid = "33";
+    EXPECT_EQ(form.Accept(prompter).focus, kIdVideoPid);
+    form.video_pid = "34";
+    EXPECT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(form.record.radio_flag(), 0u);
+}
+
+TEST_F(ChannelFormTest, RadioChannelKeepsVideo8191AndIsMarkedRadio) {
+    Channel ch = MakeChannel("Radio", 4);
+    ch.set_video_pid(8191);
+    ChannelForm form = Open(ch, true);
+    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(form.record.radio_flag(), 1u);
+
+    ChannelForm to_tv = Open(form.record, true);
+    to_tv.video_pid = "200";
+    ASSERT_EQ(to_tv.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(to_tv.record.radio_flag(), 0u);
+}
+
+TEST_F(ChannelFormTest, NameKeepsOnlyNameBytes) {
+    ChannelForm form = Open(MakeChannel("A", 4));
+    form.name = std::string(
+        "A\x07\xE9\xB0\x85"
+        "B",
+        6);
+    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(form.record.name(), std::string("A\xE9\xB0"
+                                              "B",
+                                              4));
+}
+
+TEST_F(ChannelFormTest, OkStoresMarksModeLockAndScrambleAndKeepsOtherBits) {
+    Channel ch = MakeChannel("A", 4);
+    ch.set_ch_flags(ch.ch_flags() | 0xFF800000u);  // bits 23..31, untouched by the dialog
+    ChannelForm form = Open(ch);
+    form.fav = {true, false, false, false, false, true, false, true};
+    form.audio_mode = 2;
+    form.lock = true;
+    form.scramble = true;
+    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    const Channel& out = form.record;
+    EXPECT_EQ(out.fav_marks(), 0xA1u);
+    EXPECT_EQ(out.audio_mode(), 2u);
+    EXPECT_EQ(out.locked(), 1u);
+    EXPECT_EQ(out.fta(), 0u);
+    EXPECT_EQ(out.ch_flags() & 0xFF800000u, 0xFF800000u);
+
+    form.fav = {};
+    form.audio_mode = -1;
+    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(form.record.fav_marks(), 0u);
+    EXPECT_EQ(form.record.audio_mode(), 3u);
+}
+
+TEST_F(ChannelFormTest, ServiceNumberZeroBecomesOneMoreThanTheTransponderHighest) {
+    Append(*db, false, MakeChannel("a", 4, 3));
+    Append(*db, true, MakeChannel("b", 4, 7));
+    Append(*db, false, MakeChannel("other", 9, 50));
+    ChannelForm form = Open(MakeChannel("new", 4, 0));
+    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(form.record.service_number(), 8);
+
+    ChannelForm first = Open(MakeChannel("first", 7, 0));
+    ASSERT_EQ(first.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(first.record.service_number(), 1);
+
+    ChannelForm kept = Open(MakeChannel("kept", 4, 2));
+    ASSERT_EQ(kept.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(kept.record.service_number(), 2);
+}
+
+TEST_F(ChannelFormTest, ServiceNumberNeverWrapsToZero) {
+    Append(*db, false, MakeChannel("a", 4, 1));
+    Append(*db, false, MakeChannel("b", 4, 65535));
+    EXPECT_EQ(NextServiceNumber(*db, 4), 2);
+}
+
+TEST_F(ChannelFormTest, UnstorableAudioListKeepsTheDialogOpen) {
+    ChannelForm form = Open(MakeChannel("A", 4));
+    form.audio.count = 12;
+    for (int k = 0; k < 12; ++k) form.audio.entries[k] = {100 + k, 0};
+    for (int k : {2, 4, 6, 8}) form.audio.entries[k].pid = 3000 + k;
+    const Channel before = form.record;
+    const AcceptResult result = form.Accept(prompter);
+    EXPECT_EQ(result.end, DialogEnd::StayOpen);
+    EXPECT_EQ(result.focus, kIdAudioPidList);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(form.record.bytes, before.bytes);
+
+    form.audio.entries[8].pid = 108;
+    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(ReadAudioEntries(form.record).entries[6].pid, 3006);
+}
+
+TEST(ParseInteger, AcceptsSignedDecimalsWithBlanksOnly) {
+    EXPECT_EQ(ParseInteger(" 42 "), 42);
+    EXPECT_EQ(ParseInteger("-7"), -7);
+    EXPECT_EQ(ParseInteger("+7"), 7);
+    for (const char* bad : {"", " ", "4 2", "0x10", "+-1", "99999999999", "12a"})
+        EXPECT_FALSE(ParseInteger(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace velmora
