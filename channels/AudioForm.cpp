@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-std::optional<FieldFailure> AudioForm::Accept() {
+std::optional<FieldRefusal> AudioForm::Accept() {
     int pid = entry.pid;
     if (auto failure = CheckIntegerField(pid_text, kIdAudioPid, kMinPid, kMaxPid, pid))
         return failure;

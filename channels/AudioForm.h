@@ -33,7 +33,7 @@ struct AudioForm {
 
     // Checks the PID (an integer from 1 to 8191) and fills `entry`. A drop-down with no
     // selection stores "Undefined", so the entry always ends with one of the 62 languages.
-    std::optional<FieldFailure> Accept();
+    std::optional<FieldRefusal> Accept();
 };
 
 }  // namespace velmora

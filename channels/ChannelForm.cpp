@@ -85,9 +85,9 @@ void ChannelForm::FillTransponderRows(int satellite) {
     if (transponder_row < 0 && !transponder_rows.empty()) transponder_row = 0;
 }
 
-std::optional<FieldFailure> ChannelForm::CheckFields() const {
+std::optional<FieldRefusal> ChannelForm::CheckFields() const {
     if (int(name.size()) > kMaxNameLength)
-        return FieldFailure{kIdChannelName, TooLongMessage(kMaxNameLength)};
+        return FieldRefusal{kIdChannelName, TooLongMessage(kMaxNameLength)};
     int value = 0;
     const std::array<std::pair<const std::string*, int>, 3> pids = {
         {{&pcr_pid, kIdPcrPid}, {&ttx_pid, kIdTtxPid}, {&video_pid, kIdVideoPid}}};

@@ -74,7 +74,7 @@ public:
     void SelectSatellite(int row);
 
     // OK's field checks in their order: name length, then PCR, teletext and video PID.
-    std::optional<FieldFailure> CheckFields() const;
+    std::optional<FieldRefusal> CheckFields() const;
 
     // OK: runs the field checks and the audio check (each failure shown once; the dialog
     // stays open with `focus` on the field), then stores the fields in `record`. Ends as

@@ -2,7 +2,7 @@
 
 namespace velmora {
 
-std::optional<FieldFailure> MoveForm::Accept() {
+std::optional<FieldRefusal> MoveForm::Accept() {
     return CheckIntegerField(to_text, kIdMoveTo, to);
 }
 

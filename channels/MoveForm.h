@@ -24,7 +24,7 @@ struct MoveForm {
 
     std::string from_text() const { return std::to_string(from); }
     // Reads To from `to_text`; on failure `to` keeps its value and the dialog stays open.
-    std::optional<FieldFailure> Accept();
+    std::optional<FieldRefusal> Accept();
 };
 
 }  // namespace velmora

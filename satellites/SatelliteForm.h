@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "database/Database.h"
-#include "satellites/FieldChecks.h"
+#include "database/FieldChecks.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "database/Records.h"
-#include "satellites/FieldChecks.h"
+#include "database/FieldChecks.h"
 
 namespace velmora {
 

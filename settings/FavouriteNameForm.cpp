@@ -6,9 +6,9 @@ FavouriteNameForm FavouriteNameForm::Load(const SettingsBlock& settings, int g) 
     return {settings.fav_name(g)};
 }
 
-std::optional<FieldCheck> FavouriteNameForm::Validate() const {
+std::optional<FieldRefusal> FavouriteNameForm::Validate() const {
     if (name.size() > static_cast<size_t>(kMaxChars)) {
-        return FieldCheck{kNameControl, NoMoreThanMessage(kMaxChars)};
+        return FieldRefusal{kNameControl, TooLongMessage(kMaxChars)};
     }
     return std::nullopt;
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "database/Records.h"
-#include "settings/FieldCheck.h"
+#include "database/FieldChecks.h"
 
 namespace velmora {
 
@@ -20,7 +20,7 @@ struct FavouriteNameForm {
     static FavouriteNameForm Load(const SettingsBlock& settings, int g);
 
     // Refuses a name longer than 15 characters.
-    std::optional<FieldCheck> Validate() const;
+    std::optional<FieldRefusal> Validate() const;
 
     // Stores the name into group g's slot through the name byte filter, NUL-terminated.
     // A name that is too long is cut at 15 bytes, so the slot always keeps its NUL.

@@ -15,12 +15,12 @@ ParentalForm ParentalForm::Load(const SettingsBlock& settings) {
     return form;
 }
 
-std::optional<FieldCheck> ParentalForm::Validate() const {
+std::optional<FieldRefusal> ParentalForm::Validate() const {
     if (new_password.size() > static_cast<size_t>(kPasswordChars)) {
-        return FieldCheck{kNewPasswordControl, NoMoreThanMessage(kPasswordChars)};
+        return FieldRefusal{kNewPasswordControl, TooLongMessage(kPasswordChars)};
     }
     if (confirm_password.size() > static_cast<size_t>(kPasswordChars)) {
-        return FieldCheck{kConfirmPasswordControl, NoMoreThanMessage(kPasswordChars)};
+        return FieldRefusal{kConfirmPasswordControl, TooLongMessage(kPasswordChars)};
     }
     return std::nullopt;
 }

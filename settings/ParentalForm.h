@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "database/Records.h"
-#include "settings/FieldCheck.h"
+#include "database/FieldChecks.h"
 
 namespace velmora {
 
@@ -48,7 +48,7 @@ struct ParentalForm {
     bool ConfirmMismatch() const { return new_password != confirm_password; }
 
     // Refuses a password text longer than four characters ("New Password" first).
-    std::optional<FieldCheck> Validate() const;
+    std::optional<FieldRefusal> Validate() const;
 
     // The lock byte OK stores: the four switches in bits 0..3, bits 4..7 cleared.
     uint8_t LockByte() const;

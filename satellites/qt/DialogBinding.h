@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "database/Interaction.h"
-#include "satellites/FieldChecks.h"
+#include "database/FieldChecks.h"
 
 namespace velmora::satellite_ui {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "database/Interaction.h"
-#include "settings/FieldCheck.h"
+#include "database/FieldChecks.h"
 
 namespace velmora {
 
@@ -40,7 +40,7 @@ inline QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
 }
 
 // Shows a failed field check once and puts the focus on the failing control.
-inline void ReportFieldCheck(QDialog* dialog, Prompter& prompter, const FieldCheck& check) {
+inline void ReportFieldCheck(QDialog* dialog, Prompter& prompter, const FieldRefusal& check) {
     prompter.Tell(check.message);
     if (auto* field = dialog->findChild<QWidget*>(QString::number(check.control))) {
         field->setFocus(Qt::OtherFocusReason);

@@ -1,4 +1,4 @@
-#include "satellites/FieldChecks.h"
+#include "database/FieldChecks.h"
 
 #include <charconv>
 #include <cmath>
@@ -36,8 +36,10 @@ std::string TooLongMessage(int n) {
 std::optional<long long> ParseIntegerField(std::string_view text) {
     text = Trim(text);
     // from_chars takes a '-' but no '+'.
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+') return std::nullopt;
+    const bool signed_plus = !text.empty() && text.front() == '+';
+    if (signed_plus) text.remove_prefix(1);
+    if (text.empty() || text.front() == '+' || (signed_plus && text.front() == '-'))
+        return std::nullopt;
     long long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -47,8 +49,10 @@ std::optional<long long> ParseIntegerField(std::string_view text) {
 
 std::optional<double> ParseNumberField(std::string_view text) {
     text = Trim(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+') return std::nullopt;
+    const bool signed_plus = !text.empty() && text.front() == '+';
+    if (signed_plus) text.remove_prefix(1);
+    if (text.empty() || text.front() == '+' || (signed_plus && text.front() == '-'))
+        return std::nullopt;
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
