@@ -63,6 +63,8 @@ bool ReadDatabase(Database& db, std::span<const uint8_t> file) {
     const std::optional<size_t> expected = CheckedPayloadLength(header);
     if (!expected || *expected > kPayloadAreaSize) return false;
     if (file.size() != SdxHeader::kSize + size_t(header.packed_length())) return false;
+    // A stream longer than its payload is never written, so such a file is not ours.
+    if (header.packed_length() > *expected) return false;
 
     const uint8_t* stream = file.data() + SdxHeader::kSize;
     const size_t stream_length = header.packed_length();
@@ -121,6 +123,9 @@ size_t PackSections(Database& db) {
 }
 
 std::optional<std::vector<uint8_t>> WriteDatabase(Database& db) {
+    // A header the reader would refuse would turn the user's file into one that never
+    // opens again; better to write nothing.
+    if (!CheckedPayloadLength(db.header)) return std::nullopt;
     const size_t length = PackSections(db);
     std::vector<uint8_t> file(SdxHeader::kSize + length + length / 100 + 13);
     uLongf stream_length = static_cast<uLongf>(length + length / 100 + 12);

@@ -130,6 +130,7 @@ int DeleteTransponderChannels(Database& db, int tp_id) {
     for (bool radio : {false, true}) {
         auto& table = db.channels(radio);
         const int count = db.channel_count(radio);
+        if (count <= 0) continue;
         int kept = 0;
         for (int i = 0; i < count; ++i) {
             if (table[i].tp_id() == tp_id) continue;
