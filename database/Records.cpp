@@ -15,10 +15,6 @@ void WriteTextField(uint8_t* field, size_t size, std::string_view text) {
     field[n] = 0;
 }
 
-bool IsKeptNameByte(uint8_t b) {
-    return (b >= 0x1F && b <= 0x7F) || b == 0xB0 || (b >= 0xC0 && b <= 0xFE);
-}
-
 std::string FilterNameBytes(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());

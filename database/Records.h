@@ -41,7 +41,9 @@ std::string ReadTextField(const uint8_t* field, size_t size);
 void WriteTextField(uint8_t* field, size_t size, std::string_view text);
 
 // The name byte filter: keeps 0x1F..0x7F, 0xB0 and 0xC0..0xFE in order, drops the rest.
-bool IsKeptNameByte(uint8_t b);
+inline bool IsKeptNameByte(uint8_t b) {
+    return (b >= 0x1F && b <= 0x7F) || b == 0xB0 || (b >= 0xC0 && b <= 0xFE);
+}
 std::string FilterNameBytes(std::string_view text);
 
 struct Satellite {

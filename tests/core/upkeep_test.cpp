@@ -184,6 +184,29 @@ TEST(SortSatelliteTransponders, EqualFrequenciesKeepTheirOrder) {
     }
 }
 
+TEST(SortAllSatelliteTransponders, GivesTheOrderOfSortingEachSatelliteInTurn) {
+    auto one_by_one = EmptyDatabase();
+    auto all_at_once = EmptyDatabase();
+    uint32_t seed = 7;
+    for (int i = 0; i < 600; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        // Indexes 5..7 and 255 belong to no satellite in use and stay where they are.
+        const uint8_t satellite = (seed >> 8) % 9 == 8 ? 255 : (seed >> 8) % 8;
+        const Transponder t = MakeTransponder(10000 + (seed >> 16) % 50, satellite, i);
+        AppendTransponder(*one_by_one, t);
+        AppendTransponder(*all_at_once, t);
+    }
+    one_by_one->set_sat_count(5);
+    all_at_once->set_sat_count(5);
+    for (int s = 0; s < 5; ++s) SortSatelliteTransponders(*one_by_one, s);
+    SortAllSatelliteTransponders(*all_at_once);
+    for (int i = 0; i < 600; ++i)
+        ASSERT_EQ(all_at_once->transponders[i].bytes, one_by_one->transponders[i].bytes) << i;
+    int moved = 0;
+    for (int i = 0; i < 600; ++i) moved += one_by_one->transponders[i].tp_id() != i;
+    EXPECT_GT(moved, 0);
+}
+
 TEST(DeleteTransponderChannels, DropsBothTablesKeepingOrder) {
     auto db = EmptyDatabase();
     for (int tp : {7, 3, 7, 4}) AppendChannel(*db, kTv, MakeChannel("T", 1, tp));
