@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "database/SdxFile.h"
 #include "database/Upkeep.h"
@@ -61,7 +62,11 @@ OpenResult LoadDatabaseFile(Database& db, const std::string& path, FileAccess ac
     return OpenResult::Ok;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool ReplaceFileAtomically(const std::string& link_or_path, const std::vector<uint8_t>& bytes) {
+    // Through a symbolic link the file it names is replaced, not the link.
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::canonical(link_or_path, error);
+    const std::string path = error ? link_or_path : resolved.string();
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;

@@ -69,6 +69,16 @@ TEST(SaveDatabaseFile, ReplacementKeepsTheFilesMode) {
     EXPECT_FALSE(std::filesystem::exists(dir / "a.sdx.velmora-tmp"));
 }
 
+TEST(SaveDatabaseFile, SavingThroughASymbolicLinkReplacesTheFileItNames) {
+    TempDir dir;
+    WriteBytes(dir / "real.sdx", {'o'});
+    std::filesystem::create_symlink(dir / "real.sdx", dir / "link.sdx");
+    auto db = MakeSmallDatabase();
+    ASSERT_EQ(SaveDatabaseFile(*db, dir / "link.sdx"), SaveResult::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.sdx"));
+    EXPECT_EQ(ReadBytes(dir / "real.sdx"), *WriteDatabase(*db));
+}
+
 TEST(LoadDatabaseFile, MissingFileCannotBeOpened) {
     TempDir dir;
     auto db = std::make_unique<Database>();
