@@ -45,8 +45,8 @@ OpenResult LoadDatabaseFile(Database& db, const std::string& path,
 
 // Writes `bytes` to a new file beside `path` and, once every byte is written and flushed,
 // renames it over `path` (over the file a symbolic link names, when `path` is one).
-// Refuses an existing target that is not a regular file or not
-// writable, as writing it in place would fail. On false `path` is exactly as it was.
+// Refuses an existing target that is not a regular file or not writable, as writing it
+// in place would fail. On false `path` is exactly as it was.
 bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Packs, compresses and writes the database to `path`. The old file stays intact unless
