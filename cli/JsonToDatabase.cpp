@@ -85,7 +85,7 @@ public:
     bool Text(const Json& value, const std::string& path, size_t max, std::string& out) {
         if (!value.is_string()) return Fail(path, "expected a string");
         const auto bytes = Utf8ToLatin1(value.get_ref<const std::string&>());
-        if (!bytes) return Fail(path, "only characters up to U+00FF (ISO-8859-1) fit a name");
+        if (!bytes) return Fail(path, "only characters up to U+00FF (ISO-8859-1) fit the field");
         if (bytes->find('\0') != std::string::npos) return Fail(path, "NUL inside the text");
         if (bytes->size() > max)
             return Fail(path, "at most " + std::to_string(max) + " characters, not " +
@@ -126,8 +126,7 @@ bool ReadHeader(FieldReader& r, const Json& h, Database& db) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (upper.find("SDX") == std::string::npos)
         return r.Fail("header.signature", "must contain \"SDX\", or the file will not open");
-    WriteTextField(header.bytes.data() + SdxHeader::kSignatureOffset, SdxHeader::kSignatureSize,
-                   signature);
+    header.set_signature(signature);
 
     // The record sizes are the tables' strides; the block sizes may be smaller.
     struct Size {

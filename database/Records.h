@@ -232,6 +232,9 @@ struct SdxHeader {
     std::string signature() const {
         return ReadTextField(bytes.data() + kSignatureOffset, kSignatureSize);
     }
+    void set_signature(std::string_view v) {
+        WriteTextField(bytes.data() + kSignatureOffset, kSignatureSize, v);
+    }
 #define VELMORA_I16(name, offset)                                  \
     int16_t name() const {                                         \
         return LoadI16(bytes.data() + offset);                     \

@@ -199,8 +199,7 @@ void ResetToNewDatabase(Database& db) {
     h.set_extra_size(ExtraBlock::kSize);
     h.set_fav_a(FavouriteGroups::kGroups);
     h.set_fav_b(FavouriteGroups::kGroupSize);
-    WriteTextField(h.bytes.data() + SdxHeader::kSignatureOffset, SdxHeader::kSignatureSize,
-                   kNewDatabaseSignature);
+    h.set_signature(kNewDatabaseSignature);
 
     SettingsBlock& s = db.settings;
     s.bytes.fill(0);

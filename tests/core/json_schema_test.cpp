@@ -85,7 +85,7 @@ const BadJson kBadJson[] = {
     {R"({"tv": [{"name": "ABCDEFGHIJKLMNOP"}]})",
      R"(bad field "tv[0].name": at most 15 characters, not 16)"},
     {R"({"tv": [{"name": "Kanal \u011f"}]})",
-     R"(bad field "tv[0].name": only characters up to U+00FF (ISO-8859-1) fit a name)"},
+     R"(bad field "tv[0].name": only characters up to U+00FF (ISO-8859-1) fit the field)"},
     {R"({"radio": [{"name": 5}]})", R"(bad field "radio[0].name": expected a string)"},
     {R"({"tv": [{"audio": [[1, 2, 3]]}]})",
      R"(bad field "tv[0].audio[0]": expected [PID, LANGUAGE])"},
