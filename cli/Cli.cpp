@@ -3,24 +3,49 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "database/DatabaseFile.h"
+#include "cli/Commands.h"
 
 namespace velmora::cli {
 
 int Run(int argc, char** argv) {
-    CLI::App app{"velmora-cli: inspect and script Velmora channel databases"};
+    CLI::App app{"velmora-cli: inspect and script Velmora channel databases (.sdx files)"};
     app.require_subcommand(1);
-    std::string file;
-    auto* info = app.add_subcommand("info", "Summary of a .sdx file");
-    info->add_option("FILE", file, "database file")->required();
-    CLI11_PARSE(app, argc, argv);
-    auto db = std::make_unique<Database>();
-    if (LoadDatabaseFile(*db, file) != OpenResult::Ok) {
-        std::cerr << "This file is not a correct file,please select another!\n";
-        return 1;
+
+    std::string sdx, json, page;
+    auto* info = app.add_subcommand(
+        "info", "Print a short summary of a .sdx file: signature, counts, packed length");
+    info->add_option("FILE.sdx", sdx, "database file")->required();
+
+    auto* dump = app.add_subcommand(
+        "dump", "Print the whole database as one JSON object, as the editor holds it after Open");
+    dump->add_option("FILE.sdx", sdx, "database file")->required();
+
+    auto* load = app.add_subcommand(
+        "load", "Build a database from JSON of the dump schema and save it as a .sdx file");
+    load->add_option("FILE.json", json, "JSON in the schema that dump prints")->required();
+    load->add_option("OUT.sdx", sdx, "database file to write")->required();
+
+    auto* create = app.add_subcommand("new", "Save a new, empty database");
+    create->add_option("OUT.sdx", sdx, "database file to write")->required();
+
+    auto* import = app.add_subcommand(
+        "import",
+        "Create satellites from a saved listing page (C-band, then Ku-band) and save in place");
+    import->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
+    import->add_option("PAGE.htm", page, "saved listing page")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // --help exits 0; a wrong command line is a usage error.
+        return app.exit(e) == 0 ? 0 : 2;
     }
-    std::cout << "signature: " << db->header.signature() << "\n";
-    return 0;
+
+    if (info->parsed()) return Info(sdx, std::cout, std::cerr);
+    if (dump->parsed()) return Dump(sdx, std::cout, std::cerr);
+    if (load->parsed()) return Load(json, sdx, std::cerr);
+    if (create->parsed()) return New(sdx, std::cerr);
+    return Import(sdx, page, std::cerr);
 }
 
 }  // namespace velmora::cli

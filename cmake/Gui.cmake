@@ -11,9 +11,14 @@ file(GLOB VELMORA_GUI_SOURCES CONFIGURE_DEPENDS
   settings/qt/*.cpp settings/qt/*.h
   import/qt/*.cpp import/qt/*.h)
 list(FILTER VELMORA_GUI_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
-add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
-target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
+# A checkout may not hold the Qt layer yet; the core, the CLI and their tests still build.
+if(VELMORA_GUI_SOURCES)
+  add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
+  target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
+endif()
 
-add_executable(velmora app/main.cpp)
-target_link_libraries(velmora PRIVATE velmora_gui)
-install(TARGETS velmora RUNTIME DESTINATION bin)
+if(TARGET velmora_gui AND EXISTS ${PROJECT_SOURCE_DIR}/app/main.cpp)
+  add_executable(velmora app/main.cpp)
+  target_link_libraries(velmora PRIVATE velmora_gui)
+  install(TARGETS velmora RUNTIME DESTINATION bin)
+endif()

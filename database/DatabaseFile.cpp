@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "database/SdxFile.h"
 #include "database/Upkeep.h"
@@ -28,15 +30,17 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR);
+std::optional<std::vector<uint8_t>> ReadDatabaseFileBytes(const std::string& path,
+                                                          FileAccess access) {
+    const int fd = ::open(path.c_str(), access == FileAccess::ReadWrite ? O_RDWR : O_RDONLY);
     if (fd < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return std::nullopt;
     }
-    std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
+    const size_t want = std::min(static_cast<size_t>(st.st_size), kMaxSdxFileSize + 1);
+    std::vector<uint8_t> bytes(want);
     size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
@@ -49,8 +53,8 @@ std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& path) {
     return bytes;
 }
 
-OpenResult LoadDatabaseFile(Database& db, const std::string& path) {
-    const auto bytes = ReadFileForUpdate(path);
+OpenResult LoadDatabaseFile(Database& db, const std::string& path, FileAccess access) {
+    const auto bytes = ReadDatabaseFileBytes(path, access);
     if (!bytes) return OpenResult::CannotOpen;
     if (!ReadDatabase(db, *bytes)) return OpenResult::NotValid;
     UnpackSections(db);
@@ -58,10 +62,14 @@ OpenResult LoadDatabaseFile(Database& db, const std::string& path) {
     return OpenResult::Ok;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool ReplaceFileAtomically(const std::string& link_or_path, const std::vector<uint8_t>& bytes) {
+    // Through a symbolic link the file it names is replaced, not the link.
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::canonical(link_or_path, error);
+    const std::string path = error ? link_or_path : resolved.string();
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return false;
+    if (exists && (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
     const std::string temp = path + ".velmora-tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;

@@ -23,17 +23,30 @@ enum class SaveResult {
     NothingToWrite,  // the payload does not compress to a stream shorter than itself
 };
 
-// Reads a file that must be openable for reading and writing, as the receiver's tool
-// always opened databases. nullopt when it cannot be opened.
-std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& path);
+enum class FileAccess {
+    ReadWrite,  // the editor's Open: a file it could not save back is refused
+    ReadOnly,   // inspection only
+};
+
+// Reads a regular file opened with `access`; nullopt when it cannot be opened. Reads at
+// most kMaxSdxFileSize + 1 bytes: anything longer is no database, and that one extra
+// byte is enough for the reader to refuse it.
+std::optional<std::vector<uint8_t>> ReadDatabaseFileBytes(
+    const std::string& path, FileAccess access = FileAccess::ReadWrite);
+inline std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& path) {
+    return ReadDatabaseFileBytes(path, FileAccess::ReadWrite);
+}
 
 // Opens `path` into `db`: validates and inflates, unpacks and runs the after-open steps.
 // Touches only the tables and header, and only on Ok; the document state (open flag,
 // path, modified flag) is the caller's.
-OpenResult LoadDatabaseFile(Database& db, const std::string& path);
+OpenResult LoadDatabaseFile(Database& db, const std::string& path,
+                            FileAccess access = FileAccess::ReadWrite);
 
 // Writes `bytes` to a new file beside `path` and, once every byte is written and flushed,
-// renames it over `path`. On false `path` is exactly as it was.
+// renames it over `path` (over the file a symbolic link names, when `path` is one).
+// Refuses an existing target that is not a regular file or not writable, as writing it
+// in place would fail. On false `path` is exactly as it was.
 bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Packs, compresses and writes the database to `path`. The old file stays intact unless

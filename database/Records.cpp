@@ -15,10 +15,6 @@ void WriteTextField(uint8_t* field, size_t size, std::string_view text) {
     field[n] = 0;
 }
 
-bool IsKeptNameByte(uint8_t b) {
-    return (b >= 0x1F && b <= 0x7F) || b == 0xB0 || (b >= 0xC0 && b <= 0xFE);
-}
-
 std::string FilterNameBytes(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
@@ -29,19 +25,16 @@ std::string FilterNameBytes(std::string_view text) {
 }
 
 AudioEntry Channel::audio_entry(int k) const {
-    const uint8_t* area = bytes.data() + 8;
-    if (audio_count() <= kPlainAudioMax) {
-        return {LoadU16(area + 2 * k), bytes[28 + k]};
-    }
-    const uint32_t mask = LoadU32(bytes.data() + 16);
-    const int base = LoadU16(area);
-    const int language = k < 20 ? bytes[20 + k] : 0;
+    if (audio_count() <= kPlainAudioMax) return {plain_audio_pid(k), plain_audio_language(k)};
+    const uint32_t mask = exception_mask();
+    const int base = packed_base_pid();
+    const int language = k < kPackedAudioMax ? packed_audio_language(k) : 0;
     if (k == 0 || !((mask >> k) & 1u)) return {base + k, language};
     // Exception j is the number of set mask bits among 1..k; only three slots exist.
     int j = 0;
     for (int bit = 1; bit <= k; ++bit) j += (mask >> bit) & 1u;
-    if (j > 3) return {0, language};
-    return {LoadU16(bytes.data() + 8 + 2 * j), language};
+    if (j > kExceptionSlots) return {0, language};
+    return {exception_pid(j), language};
 }
 
 }  // namespace velmora

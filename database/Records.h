@@ -41,7 +41,9 @@ std::string ReadTextField(const uint8_t* field, size_t size);
 void WriteTextField(uint8_t* field, size_t size, std::string_view text);
 
 // The name byte filter: keeps 0x1F..0x7F, 0xB0 and 0xC0..0xFE in order, drops the rest.
-bool IsKeptNameByte(uint8_t b);
+inline bool IsKeptNameByte(uint8_t b) {
+    return (b >= 0x1F && b <= 0x7F) || b == 0xB0 || (b >= 0xC0 && b <= 0xFE);
+}
 std::string FilterNameBytes(std::string_view text);
 
 struct Satellite {
@@ -123,6 +125,24 @@ struct Channel {
 
     // The first 16-bit value of the audio area (first PID, or the packed base PID).
     uint16_t first_audio_pid() const { return LoadU16(bytes.data() + 8); }
+
+    // Parts of the audio area. Plain layout (audio_count <= 10): PID k at 8 + 2k, language
+    // k at 28 + k. Packed layout: base PID at 8, exception PIDs j = 1..3 at 8 + 2j, the
+    // exception mask at 16, language k (k < 20) at 20 + k.
+    uint16_t plain_audio_pid(int k) const { return LoadU16(bytes.data() + 8 + 2 * k); }
+    void set_plain_audio_pid(int k, uint16_t v) { StoreU16(bytes.data() + 8 + 2 * k, v); }
+    uint8_t plain_audio_language(int k) const { return bytes[28 + k]; }
+    void set_plain_audio_language(int k, uint8_t v) { bytes[28 + k] = v; }
+    uint16_t packed_base_pid() const { return LoadU16(bytes.data() + 8); }
+    void set_packed_base_pid(uint16_t v) { StoreU16(bytes.data() + 8, v); }
+    uint16_t exception_pid(int j) const { return LoadU16(bytes.data() + 8 + 2 * j); }
+    void set_exception_pid(int j, uint16_t v) { StoreU16(bytes.data() + 8 + 2 * j, v); }
+    uint32_t exception_mask() const { return LoadU32(bytes.data() + 16); }
+    void set_exception_mask(uint32_t v) { StoreU32(bytes.data() + 16, v); }
+    uint8_t packed_audio_language(int k) const { return bytes[20 + k]; }
+    void set_packed_audio_language(int k, uint8_t v) { bytes[20 + k] = v; }
+    static constexpr int kPackedAudioMax = 20;  // language bytes of the packed layout
+    static constexpr int kExceptionSlots = 3;
 
     // Audio entry k by the plain layout (count <= 10) or the packed layout (count > 10).
     // k must be below audio_count() and below 20 for the packed layout.
@@ -211,6 +231,9 @@ struct SdxHeader {
 
     std::string signature() const {
         return ReadTextField(bytes.data() + kSignatureOffset, kSignatureSize);
+    }
+    void set_signature(std::string_view v) {
+        WriteTextField(bytes.data() + kSignatureOffset, kSignatureSize, v);
     }
 #define VELMORA_I16(name, offset)                                  \
     int16_t name() const {                                         \

@@ -12,6 +12,8 @@ namespace velmora {
 namespace {
 
 constexpr std::array<uint8_t, 256> kChecksumTable{};  // all zero, as the format defines
+static_assert(std::all_of(kChecksumTable.begin(), kChecksumTable.end(),
+                          [](uint8_t entry) { return entry == 0; }));
 
 struct Section {
     size_t length;
@@ -24,6 +26,9 @@ uint32_t PayloadChecksum(const uint8_t* data, size_t length) {
     uint32_t c = 0xFFFFFFFFu;
     for (size_t i = 0; i < length; ++i) {
         c = (c << 8) ^ kChecksumTable[((c >> 24) ^ data[i]) & 0xFFu];
+        // With the all-zero table a zero c stays zero, so the rest of the stream (read
+        // byte by byte, a tenth of an Open) cannot change the result.
+        if (c == 0) break;
     }
     return c;
 }
@@ -63,6 +68,8 @@ bool ReadDatabase(Database& db, std::span<const uint8_t> file) {
     const std::optional<size_t> expected = CheckedPayloadLength(header);
     if (!expected || *expected > kPayloadAreaSize) return false;
     if (file.size() != SdxHeader::kSize + size_t(header.packed_length())) return false;
+    // A stream longer than its payload is never written, so such a file is not ours.
+    if (header.packed_length() > *expected) return false;
 
     const uint8_t* stream = file.data() + SdxHeader::kSize;
     const size_t stream_length = header.packed_length();
@@ -121,6 +128,9 @@ size_t PackSections(Database& db) {
 }
 
 std::optional<std::vector<uint8_t>> WriteDatabase(Database& db) {
+    // A header the reader would refuse would turn the user's file into one that never
+    // opens again; better to write nothing.
+    if (!CheckedPayloadLength(db.header)) return std::nullopt;
     const size_t length = PackSections(db);
     std::vector<uint8_t> file(SdxHeader::kSize + length + length / 100 + 13);
     uLongf stream_length = static_cast<uLongf>(length + length / 100 + 12);

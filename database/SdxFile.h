@@ -19,12 +19,15 @@ uint32_t PayloadChecksum(const uint8_t* data, size_t length);
 // a record size differs from the tables' strides, or a section exceeds its table.
 std::optional<size_t> CheckedPayloadLength(const SdxHeader& header);
 
+// The longest file ReadDatabase can accept: its stream is never longer than the payload.
+inline constexpr size_t kMaxSdxFileSize = SdxHeader::kSize + kPayloadAreaSize;
+
 // Validates a whole file image and inflates its payload into db.payload().
 // Returns false for: a file shorter than 64 bytes, a signature without "SDX" (any case),
-// impossible counts or sizes, a length other than 64 + packed_length, an inflate error,
-// or a payload whose inflated length is not exactly L. On false nothing of `db` that is
-// shown or saved changes (header and tables stay); on true the header is the file's, with
-// its checksum replaced by the recomputed one.
+// impossible counts or sizes, a length other than 64 + packed_length, a stream longer
+// than L, an inflate error, or a payload whose inflated length is not exactly L. On false nothing
+// of `db` that is shown or saved changes (header and tables stay); on true the header is the
+// file's, with its checksum replaced by the recomputed one.
 bool ReadDatabase(Database& db, std::span<const uint8_t> file);
 
 // Copies the inflated payload into the tables and blocks: every table is first filled
@@ -35,8 +38,9 @@ void UnpackSections(Database& db);
 size_t PackSections(Database& db);
 
 // Packs, sets the mark "CDX", compresses and refreshes packed_length and checksum.
-// Returns header plus stream, or nullopt when compression fails or the stream would be
-// longer than the payload (an empty or tiny database); the header is then unchanged.
+// Returns header plus stream, or nullopt when the header's counts or sizes are ones
+// ReadDatabase refuses, compression fails, or the stream would be longer than the payload
+// (an empty or tiny database); the header is then unchanged.
 std::optional<std::vector<uint8_t>> WriteDatabase(Database& db);
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "database/Upkeep.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "database/NameLists.h"
@@ -109,20 +110,49 @@ void CleanChannelNames(Database& db) {
     }
 }
 
+namespace {
+
+// Orders the records at `positions` (ascending table positions) by frequency; equal
+// frequencies keep their order, as in the receiver's bubble sort.
+void SortTransponderPositions(Database& db, const int* positions, size_t n,
+                              std::vector<Transponder>& scratch) {
+    if (n < 2) return;
+    scratch.clear();
+    for (size_t k = 0; k < n; ++k) scratch.push_back(db.transponders[positions[k]]);
+    std::stable_sort(
+        scratch.begin(), scratch.end(),
+        [](const Transponder& a, const Transponder& b) { return a.frequency() < b.frequency(); });
+    for (size_t k = 0; k < n; ++k) db.transponders[positions[k]] = scratch[k];
+}
+
+}  // namespace
+
 void SortSatelliteTransponders(Database& db, int s) {
     std::vector<int> positions;
     for (int i = 0; i < db.tp_count(); ++i) {
         if (db.transponders[i].satellite() == s) positions.push_back(i);
     }
-    if (positions.size() < 2) return;
-    std::vector<Transponder> records;
-    records.reserve(positions.size());
-    for (int i : positions) records.push_back(db.transponders[i]);
-    // Same order as the receiver's bubble sort: ascending, equal frequencies stay put.
-    std::stable_sort(
-        records.begin(), records.end(),
-        [](const Transponder& a, const Transponder& b) { return a.frequency() < b.frequency(); });
-    for (size_t k = 0; k < positions.size(); ++k) db.transponders[positions[k]] = records[k];
+    std::vector<Transponder> scratch;
+    SortTransponderPositions(db, positions.data(), positions.size(), scratch);
+}
+
+void SortAllSatelliteTransponders(Database& db) {
+    // One pass groups the positions by satellite (in table order) instead of one scan of
+    // the table per satellite.
+    constexpr int kIndexes = 256;
+    std::array<int, kIndexes + 1> start{};
+    const int count = std::max(0, db.tp_count());
+    for (int i = 0; i < count; ++i) ++start[db.transponders[i].satellite() + 1];
+    for (int s = 0; s < kIndexes; ++s) start[s + 1] += start[s];
+    std::vector<int> positions(count);
+    std::array<int, kIndexes> next{};
+    std::copy_n(start.begin(), kIndexes, next.begin());
+    for (int i = 0; i < count; ++i) positions[next[db.transponders[i].satellite()]++] = i;
+
+    std::vector<Transponder> scratch;
+    scratch.reserve(count);
+    for (int s = 0; s < std::min(db.sat_count(), kIndexes); ++s)
+        SortTransponderPositions(db, positions.data() + start[s], start[s + 1] - start[s], scratch);
 }
 
 int DeleteTransponderChannels(Database& db, int tp_id) {
@@ -130,6 +160,7 @@ int DeleteTransponderChannels(Database& db, int tp_id) {
     for (bool radio : {false, true}) {
         auto& table = db.channels(radio);
         const int count = db.channel_count(radio);
+        if (count <= 0) continue;
         int kept = 0;
         for (int i = 0; i < count; ++i) {
             if (table[i].tp_id() == tp_id) continue;
@@ -155,7 +186,7 @@ void RunAfterOpenSteps(Database& db) {
     db.favourites.bytes.fill(0);
     RebuildFavouriteGroups(db);
     CleanChannelNames(db);
-    for (int s = 0; s < db.sat_count(); ++s) SortSatelliteTransponders(db, s);
+    SortAllSatelliteTransponders(db);
 }
 
 void ResetToNewDatabase(Database& db) {
@@ -168,8 +199,7 @@ void ResetToNewDatabase(Database& db) {
     h.set_extra_size(ExtraBlock::kSize);
     h.set_fav_a(FavouriteGroups::kGroups);
     h.set_fav_b(FavouriteGroups::kGroupSize);
-    WriteTextField(h.bytes.data() + SdxHeader::kSignatureOffset, SdxHeader::kSignatureSize,
-                   kNewDatabaseSignature);
+    h.set_signature(kNewDatabaseSignature);
 
     SettingsBlock& s = db.settings;
     s.bytes.fill(0);

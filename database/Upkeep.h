@@ -28,6 +28,9 @@ void CleanChannelNames(Database& db);
 // Orders satellite s's transponders by frequency among their own table positions;
 // equal frequencies keep their order.
 void SortSatelliteTransponders(Database& db, int s);
+// SortSatelliteTransponders for every satellite index from 0 to sat_count - 1, in one
+// pass over the table.
+void SortAllSatelliteTransponders(Database& db);
 // Deletes every TV and radio channel carried by `tp_id`; returns how many.
 int DeleteTransponderChannels(Database& db, int tp_id);
 // Removes transponder record `index`, closing the gap; returns 1.

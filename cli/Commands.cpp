@@ -1,0 +1,114 @@
+#include "cli/Commands.h"
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "cli/JsonSchema.h"
+#include "cli/StreamPrompter.h"
+#include "database/DatabaseFile.h"
+#include "database/Upkeep.h"
+#include "import/ListingImport.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr const char* kCannotOpen = "Can't not open the file!";
+constexpr const char* kNotValid = "This file is not a correct file,please select another!";
+constexpr const char* kCannotSave = "Can not save file!";
+constexpr const char* kNothingWritten =
+    "Nothing was written: the database does not compress to fewer bytes than it holds.";
+
+// Opens `path` as the editor's Open does; on failure tells why on `err`.
+std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
+                                     std::ostream& err) {
+    auto db = std::make_unique<Database>();
+    switch (LoadDatabaseFile(*db, path, access)) {
+        case OpenResult::Ok:
+            return db;
+        case OpenResult::CannotOpen:
+            err << kCannotOpen << '\n';
+            return nullptr;
+        case OpenResult::NotValid:
+            err << kNotValid << '\n';
+            return nullptr;
+    }
+    return nullptr;
+}
+
+int SaveOrTell(Database& db, const std::string& path, std::ostream& err) {
+    switch (SaveDatabaseFile(db, path)) {
+        case SaveResult::Written:
+            return 0;
+        case SaveResult::CannotCreate:
+            err << kCannotSave << '\n';
+            return 1;
+        case SaveResult::NothingToWrite:
+            err << kNothingWritten << '\n';
+            return 1;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int Info(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
+    // Inspection needs no write access.
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
+    if (!db) return 1;
+    const SdxHeader& h = db->header;
+    out << "signature:      " << h.signature() << '\n'
+        << "satellites:     " << h.sat_count() << '\n'
+        << "transponders:   " << h.tp_count() << '\n'
+        << "tv channels:    " << h.tv_count() << '\n'
+        << "radio channels: " << h.radio_count() << '\n'
+        << "packed length:  " << h.packed_length() << '\n';
+    return 0;
+}
+
+int Dump(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
+    if (!db) return 1;
+    out << DatabaseToJson(*db).dump(2) << '\n';
+    return 0;
+}
+
+int Load(const std::string& json_path, const std::string& sdx_path, std::ostream& err) {
+    std::ifstream in(json_path, std::ios::binary);
+    if (!in) {
+        err << kCannotOpen << '\n';
+        return 1;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    Json doc;
+    // The JSON library reports syntax errors only by exception; it stops here.
+    try {
+        doc = Json::parse(text.str());
+    } catch (const Json::parse_error& e) {
+        err << json_path << " is not valid JSON: " << e.what() << '\n';
+        return 1;
+    }
+    auto db = std::make_unique<Database>();
+    if (const auto problem = JsonToDatabase(doc, *db)) {
+        err << *problem << '\n';
+        return 1;
+    }
+    return SaveOrTell(*db, sdx_path, err);
+}
+
+int New(const std::string& sdx_path, std::ostream& err) {
+    auto db = std::make_unique<Database>();
+    ResetToNewDatabase(*db);
+    return SaveOrTell(*db, sdx_path, err);
+}
+
+int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err) {
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
+    if (!db) return 1;
+    StreamPrompter prompter(err);
+    ImportListingPage(*db, page_path, prompter);
+    return SaveOrTell(*db, sdx_path, err);
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,21 @@
+#pragma once
+// The commands of velmora-cli. Each writes its results to `out`, its messages to `err`,
+// and returns the process's exit code (0 done, 1 failed).
+
+#include <ostream>
+#include <string>
+
+namespace velmora::cli {
+
+// Signature, the four counts and the packed length of a database file.
+int Info(const std::string& sdx_path, std::ostream& out, std::ostream& err);
+// The whole database as the editor holds it right after Open, as one JSON object.
+int Dump(const std::string& sdx_path, std::ostream& out, std::ostream& err);
+// Builds a database from JSON (missing parts as New makes them) and saves it.
+int Load(const std::string& json_path, const std::string& sdx_path, std::ostream& err);
+// Saves a new, empty database that opens again.
+int New(const std::string& sdx_path, std::ostream& err);
+// Runs the listing-page import on a database and saves it in place.
+int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err);
+
+}  // namespace velmora::cli

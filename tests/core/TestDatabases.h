@@ -1,0 +1,127 @@
+#pragma once
+// Small databases and file helpers shared by the core tests.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/Database.h"
+#include "database/Upkeep.h"
+
+namespace velmora::testing {
+
+inline Channel MakeChannel(const std::string& name, uint16_t service, uint16_t tp_id,
+                           uint32_t fav_marks = 0) {
+    Channel ch;
+    ch.set_name(name);
+    ch.set_pcr_pid(101);
+    ch.set_video_pid(101);
+    ch.set_ttx_pid(8191);
+    ch.set_service_number(service);
+    ch.set_tp_id(tp_id);
+    ch.set_fav_marks(fav_marks);
+    ch.set_fta(1);
+    return ch;
+}
+
+inline Transponder MakeTransponder(uint16_t frequency, uint8_t satellite, uint16_t tp_id) {
+    Transponder t;
+    t.set_frequency(frequency);
+    t.set_symbol_rate(27500);
+    t.set_satellite(satellite);
+    t.set_tp_id(tp_id);
+    return t;
+}
+
+inline void AppendChannel(Database& db, bool radio, const Channel& ch) {
+    const int n = db.channel_count(radio);
+    db.channels(radio)[n] = ch;
+    db.set_channel_count(radio, n + 1);
+}
+
+inline void AppendTransponder(Database& db, const Transponder& t) {
+    db.transponders[db.tp_count()] = t;
+    db.set_tp_count(db.tp_count() + 1);
+}
+
+// A new database with two satellites, three transponders (already in frequency order),
+// four TV channels and one radio channel, some of them in favourite groups.
+inline std::unique_ptr<Database> MakeSmallDatabase() {
+    auto db = std::make_unique<Database>();
+    ResetToNewDatabase(*db);
+    db->satellites[0].set_name("Aurora 19.2E");
+    db->satellites[0].set_lnb_low(9750);
+    db->satellites[0].set_lnb_high(10600);
+    db->satellites[0].set_universal(1);
+    db->satellites[1].set_name("Nordlys 0.8W");
+    db->satellites[1].set_west(1);
+    db->set_sat_count(2);
+    AppendTransponder(*db, MakeTransponder(10700, 0, 0));
+    AppendTransponder(*db, MakeTransponder(11200, 0, 1));
+    AppendTransponder(*db, MakeTransponder(12100, 1, 2));
+    AppendChannel(*db, false, MakeChannel("Nova One", 1, 0, 0b01));
+    AppendChannel(*db, false,
+                  MakeChannel("Kanal S\xFC"
+                              "d",
+                              2, 0, 0b10));
+    AppendChannel(*db, false, MakeChannel("Lumen News", 3, 1, 0b11));
+    AppendChannel(*db, false, MakeChannel("Polar Kids", 4, 2));
+    AppendChannel(*db, true, MakeChannel("Wave FM", 5, 2, 0b01));
+    db->radio[0].set_video_pid(8191);
+    db->radio[0].set_radio_flag(1);
+    db->extra.bytes = {1, 2, 3, 4};
+    RebuildFavouriteGroups(*db);
+    return db;
+}
+
+// Every byte of the header, tables and blocks, to check that nothing changed.
+inline std::vector<uint8_t> Snapshot(const Database& db) {
+    std::vector<uint8_t> out;
+    auto add = [&out](const void* p, size_t n) {
+        const auto* b = static_cast<const uint8_t*>(p);
+        out.insert(out.end(), b, b + n);
+    };
+    add(db.header.bytes.data(), sizeof(db.header.bytes));
+    add(db.satellites.data(), sizeof(db.satellites));
+    add(db.transponders.data(), sizeof(db.transponders));
+    add(db.tv.data(), sizeof(db.tv));
+    add(db.radio.data(), sizeof(db.radio));
+    add(db.settings.bytes.data(), sizeof(db.settings.bytes));
+    add(db.extra.bytes.data(), sizeof(db.extra.bytes));
+    add(db.favourites.bytes.data(), sizeof(db.favourites.bytes));
+    return out;
+}
+
+// A fresh directory, removed with everything in it when the test ends.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace velmora::testing
