@@ -1,6 +1,7 @@
 #include "satellites/qt/CLeftView.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -20,6 +21,10 @@ CLeftView::CLeftView(Database& db, ChannelList& list, QWidget* parent)
     setObjectName(QStringLiteral("CLeftView"));
     setHeaderHidden(true);
     setColumnCount(1);
+    // Labels are long and the pane is narrow: scroll sideways rather than cut them off.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setResizeContentsPrecision(0);
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
