@@ -38,6 +38,9 @@ CShowInfoDlg::CShowInfoDlg(const ShowInfoForm& form, QWidget* parent) : QDialog(
         }
     }
 
+    pid_layout->addStretch();
+    fav_layout->setRowStretch(4, 1);
+
     auto* ok = MakeButton("OK", 1, this);
     auto* cancel = MakeButton("Cancel", 2, this);
     auto* defaults = MakeButton("Default", kShowInfoDefaultButton, this);

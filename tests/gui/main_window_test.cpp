@@ -139,6 +139,21 @@ TEST_F(MainWindow, OpenCommandUsesTheFileChooser) {
     EXPECT_TRUE(frame->action(kCmdFileClose)->isEnabled());
 }
 
+TEST_F(MainWindow, NewCommandOpensAnEmptyDatabaseWithDefaultGroups) {
+    Start();
+    chooser.answers.push_back(Path("fresh"));
+    frame->action(kCmdFileNew)->trigger();
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(frame->windowTitle(),
+              QStringLiteral("Velmora --- ") + QString::fromStdString(Path("fresh.sdx")));
+    EXPECT_EQ(tree->RootNode(kRootAntenna)->childCount(), 0);
+    ASSERT_EQ(tree->RootNode(kRootFavList)->childCount(), 8);
+    EXPECT_EQ(tree->GroupNode(7)->text(0), QStringLiteral("FAV8"));
+    EXPECT_EQ(view->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Movie"));
+    EXPECT_FALSE(app->doc().IsModified());
+    EXPECT_EQ(frame->recentFiles().files().value(0), QString::fromStdString(Path("fresh.sdx")));
+}
+
 TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
     Start();
     const QList<QAction*> popups = frame->menuBar()->actions();
