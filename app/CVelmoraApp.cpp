@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace velmora {
 
@@ -45,7 +46,10 @@ bool CVelmoraApp::InitInstance(const QStringList& arguments, std::unique_ptr<QSe
     // when it does not open, the editor stays up with no database.
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
-        doc_->OpenPath(QFile::encodeName(files.first()).toStdString());
+        // Absolute, so that the title and the recent-file list name the file wherever the
+        // editor is started next time.
+        const QString path = QFileInfo(files.first()).absoluteFilePath();
+        doc_->OpenPath(QFile::encodeName(path).toStdString());
         frame_->UpdateCommandStates();
     }
     return true;

@@ -293,9 +293,11 @@ void CLeftView::RunPopup(const QPoint& global_pos) {
 
 void CLeftView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        if (!db_.database_open) return;  // the right button does nothing at all then
-        // The menu is the selected node's, not the one under the pointer.
-        RunPopup(event->globalPosition().toPoint());
+        // The menu is the selected node's, not the one under the pointer, and the right
+        // button never moves the selection (with no database it does nothing at all).
+        if (db_.database_open) RunPopup(event->globalPosition().toPoint());
+        event->accept();
+        return;
     }
     QTreeWidget::mousePressEvent(event);
 }

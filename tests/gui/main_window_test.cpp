@@ -3,6 +3,7 @@
 
 #include <QActionGroup>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -91,6 +92,18 @@ TEST_F(MainWindow, OpensTheFileNamedOnTheCommandLine) {
     EXPECT_FALSE(frame->action(kCmdFileOpen)->isEnabled());
     EXPECT_TRUE(frame->action(kCmdFileSave)->isEnabled());
     EXPECT_EQ(view->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Movie"));
+}
+
+TEST_F(MainWindow, ARelativePathOnTheCommandLineIsMadeAbsolute) {
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Start({QStringLiteral("sample.sdx")});
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(app->doc().IsOpen());
+    const QFileInfo opened(QString::fromStdString(db().path_name));
+    EXPECT_TRUE(opened.isAbsolute());
+    EXPECT_EQ(opened.canonicalFilePath(),
+              QFileInfo(QString::fromStdString(sample)).canonicalFilePath());
 }
 
 TEST_F(MainWindow, OpensTheExampleDatabaseFromTheCommandLine) {

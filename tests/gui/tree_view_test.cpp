@@ -227,6 +227,7 @@ TEST_F(TreeView, RightClickShowsTheMenuOfTheSelectedNode) {
     RightClick(tree->RootNode(kRootChannelList));
     EXPECT_EQ(shown.value(1), QStringLiteral("Edit Antenna"));
     EXPECT_EQ(hooks->calls, std::vector<std::string>{"EditSatellite 0"});
+    EXPECT_EQ(tree->currentItem(), tree->SatelliteNode(0)) << "the selection stays";
 }
 
 TEST_F(TreeView, KeysAndDoubleClickRunTheirOperations) {
