@@ -11,14 +11,34 @@ file(GLOB VELMORA_GUI_SOURCES CONFIGURE_DEPENDS
   settings/qt/*.cpp settings/qt/*.h
   import/qt/*.cpp import/qt/*.h)
 list(FILTER VELMORA_GUI_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
-# A checkout may not hold the Qt layer yet; the core, the CLI and their tests still build.
-if(VELMORA_GUI_SOURCES)
-  add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
-  target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
-endif()
+add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
+target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
 
-if(TARGET velmora_gui AND EXISTS ${PROJECT_SOURCE_DIR}/app/main.cpp)
-  add_executable(velmora app/main.cpp)
-  target_link_libraries(velmora PRIVATE velmora_gui)
-  install(TARGETS velmora RUNTIME DESTINATION bin)
-endif()
+add_executable(velmora app/main.cpp)
+target_link_libraries(velmora PRIVATE velmora_gui)
+install(TARGETS velmora RUNTIME DESTINATION bin)
+
+# Desktop integration: a menu entry with the icon, and *.sdx files opening in the editor.
+include(GNUInstallDirs)
+install(FILES packaging/velmora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/velmora-sdx.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES packaging/velmora.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 48 128)
+  install(FILES packaging/velmora-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME velmora.png)
+endforeach()
+# Refresh the desktop's caches when installing for real (packagers run these themselves).
+install(CODE [[
+  if(NOT DEFINED ENV{DESTDIR} OR "$ENV{DESTDIR}" STREQUAL "")
+    find_program(VELMORA_UPDATE_MIME update-mime-database)
+    find_program(VELMORA_UPDATE_DESKTOP update-desktop-database)
+    if(VELMORA_UPDATE_MIME)
+      execute_process(COMMAND ${VELMORA_UPDATE_MIME} "${CMAKE_INSTALL_PREFIX}/share/mime")
+    endif()
+    if(VELMORA_UPDATE_DESKTOP)
+      execute_process(COMMAND ${VELMORA_UPDATE_DESKTOP} "${CMAKE_INSTALL_PREFIX}/share/applications")
+    endif()
+  endif()
+]])

@@ -1,0 +1,46 @@
+#include "app/CAboutDlg.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/CommandIds.h"
+#include "app/Images.h"
+
+namespace velmora {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Velmora(FTA)"));
+    setProperty("templateId", kAboutDialogId);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(VelmoraPixmap(32));
+    icon->setAlignment(Qt::AlignTop);
+    auto* lines = new QVBoxLayout;
+    for (const char* text :
+         {"Velmora V1.01", "Copyright (C) The Velmora developers", "Data: 23/12/2005"}) {
+        lines->addWidget(new QLabel(QString::fromLatin1(text), this));
+    }
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* button = new QVBoxLayout;
+    button->addWidget(ok);
+    button->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(icon);
+    layout->addSpacing(8);
+    layout->addLayout(lines, 1);
+    layout->addLayout(button);
+
+    // 231 x 64 dialog units: a unit is a quarter of the average character width across
+    // and an eighth of the line height down.
+    const QFontMetrics metrics(font());
+    setMinimumSize(231 * metrics.averageCharWidth() / 4, 64 * metrics.height() / 8);
+}
+
+}  // namespace velmora

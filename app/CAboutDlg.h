@@ -1,0 +1,14 @@
+#pragma once
+// The About box (dialog 100).
+
+#include <QDialog>
+
+namespace velmora {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+}  // namespace velmora

@@ -1,0 +1,81 @@
+#pragma once
+// The channel list pane: a table over ChannelTableModel with sixteen possible columns,
+// multi-row selection, the "&Edit" pop-up menu, and double-click / Enter for Edit Channel.
+// The list's state (radio mode, list mode, row map, column choice) is the ChannelList
+// it owns; the editing commands go to ChannelCommandHooks.
+
+#include <QMenu>
+#include <QTableView>
+#include <memory>
+#include <vector>
+
+#include "channels/ChannelList.h"
+#include "channels/ShowInfoForm.h"
+#include "channels/qt/ChannelCommandHooks.h"
+#include "channels/qt/ChannelTableModel.h"
+#include "database/Database.h"
+
+namespace velmora {
+
+class CVelmoraView : public QTableView {
+    Q_OBJECT
+public:
+    explicit CVelmoraView(Database& db, QWidget* parent = nullptr);
+    ~CVelmoraView() override;
+
+    ChannelList& list() { return list_; }
+    const ChannelList& list() const { return list_; }
+    ChannelTableModel* channelModel() const { return model_; }
+    Database& db() { return db_; }
+
+    // The fill operations and the refresh, as the tree and the frame call them.
+    void FillAllChannels() { list_.FillAllChannels(db_); }
+    void FillSatelliteChannels(int satellite) { list_.FillSatelliteChannels(db_, satellite); }
+    void FillTransponderChannels(int tp_id) { list_.FillTransponderChannels(db_, tp_id); }
+    void FillFavouriteChannels(int g) { list_.FillFavouriteChannels(db_, g); }
+    void RefreshList(int radio) { list_.RefreshList(db_, radio); }
+    void ClearList() { list_.ClearList(); }
+    // Rebuilds the columns from the column choice (headers, widths, centring).
+    void SetupColumns();
+
+    // Selected rows, ascending.
+    std::vector<int> SelectedRows() const;
+
+    // Runs a command of the "&Edit" menu (32789..32795, 32801, 32802, 32796) on the rows
+    // selected now. False for an id that is not one of them.
+    bool RunCommand(int command_id);
+    // Show Channel info: the column choice through CShowInfoDlg.
+    void ShowChannelInfo();
+
+    void SetChannelCommandHooks(std::unique_ptr<ChannelCommandHooks> hooks);
+    ChannelCommandHooks& channelCommands() { return *hooks_; }
+    void SetShowInfoDialogHost(std::unique_ptr<ShowInfoDialogHost> host);
+
+    // The pop-up menu of the list (the "&Edit" entries, each action's data its id).
+    QMenu* popupMenu() const { return popup_; }
+
+signals:
+    // After every listing, clear or column change.
+    void listChanged();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void Relisted();
+    void RunPopup(const QPoint& global_pos);
+    void BuildPopup();
+
+    Database& db_;
+    ChannelList list_;
+    ChannelTableModel* model_;
+    QMenu* popup_;
+    std::unique_ptr<ChannelCommandHooks> hooks_;
+    std::unique_ptr<ShowInfoDialogHost> show_info_;
+    std::vector<int> laid_out_columns_;
+};
+
+}  // namespace velmora

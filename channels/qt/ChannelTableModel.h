@@ -1,0 +1,39 @@
+#pragma once
+// The channel list as a table model: cells are formatted on demand from the record each
+// row maps to; nothing keeps a copy of a row.
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "channels/ChannelList.h"
+#include "database/Database.h"
+
+namespace velmora {
+
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ChannelTableModel(Database& db, ChannelList& list, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The column (of the sixteen) that model column `section` shows.
+    int ColumnAt(int section) const { return shown_[static_cast<size_t>(section)]; }
+    const std::vector<int>& shown_columns() const { return shown_; }
+
+    // Takes over what the list now holds: rows, row map, shown columns and headers.
+    void Relist();
+
+private:
+    Database& db_;
+    ChannelList& list_;
+    std::vector<int> shown_;
+    int rows_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,166 @@
+#include "database/CVelmoraDoc.h"
+
+#include "database/DatabaseFile.h"
+#include "database/Upkeep.h"
+
+namespace velmora {
+namespace {
+
+bool EndsWith(const std::string& s, std::string_view tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+std::string NewFilePath(const std::string& chosen) {
+    if (EndsWith(chosen, ".sdx") || EndsWith(chosen, ".SDX")) return chosen;
+    return chosen + ".sdx";
+}
+
+std::string SaveAsFilePath(const std::string& chosen) {
+    if (chosen.find(".sdx") != std::string::npos || chosen.find(".SDX") != std::string::npos)
+        return chosen;
+    return chosen + ".sdx";
+}
+
+CVelmoraDoc::CVelmoraDoc(Prompter& prompter, FileChooser& chooser)
+    : prompter_(prompter), chooser_(chooser), db_(std::make_unique<Database>()) {}
+
+bool CVelmoraDoc::IsCommandEnabled(int command_id) const {
+    switch (command_id) {
+        case kCmdFileNew:
+        case kCmdFileOpen:
+            return !IsOpen();
+        case kCmdFileClose:
+        case kCmdFileSave:
+        case kCmdFileSaveAs:
+            return IsOpen();
+        default:
+            return true;
+    }
+}
+
+void CVelmoraDoc::SetTitleFor(const std::string& path) {
+    if (views_) views_->SetTitle(std::string(kOpenTitlePrefix) + path);
+}
+
+bool CVelmoraDoc::OnFileNew() {
+    if (IsOpen()) return false;
+    const auto chosen =
+        chooser_.Choose({false, std::string(kNewDialogTitle), std::string(kNewFilter)});
+    if (!chosen) return false;
+    Database& db = *db_;
+    db.path_name = NewFilePath(*chosen);
+    ResetToNewDatabase(db);
+    db.current_satellite = -1;
+    db.current_tp_id = -1;
+    db.database_open = true;
+    // The file is written at once, so it holds a valid (empty) database rather than
+    // nothing; the old file stays intact when that fails, and the database stays
+    // modified so that Close and the window's close still offer to save it.
+    if (SaveDatabaseFile(db, db.path_name) == SaveResult::Written) {
+        db.modified = false;
+        if (views_) views_->FileUsed(db.path_name);
+    } else {
+        db.modified = true;
+        prompter_.Tell(kMsgCannotSave, Icon::Error);
+    }
+    if (views_) views_->FillTree();
+    SetTitleFor(db.path_name);
+    return true;
+}
+
+bool CVelmoraDoc::OnFileOpen() {
+    if (IsOpen()) return false;
+    const auto chosen =
+        chooser_.Choose({false, std::string(kOpenDialogTitle), std::string(kOpenFilter)});
+    if (!chosen) return false;
+    return OpenPath(*chosen);
+}
+
+bool CVelmoraDoc::OpenPath(const std::string& path) {
+    if (IsOpen()) return false;
+    Database& db = *db_;
+    db.path_name = path;  // a rejected path is kept, as the command always did
+    switch (LoadDatabaseFile(db, path)) {
+        case OpenResult::CannotOpen:
+            prompter_.Tell(kMsgCannotOpen);
+            return false;
+        case OpenResult::NotValid:
+            prompter_.Tell(kMsgNotValid, Icon::Error);
+            return false;
+        case OpenResult::Ok:
+            break;
+    }
+    db.database_open = true;
+    db.current_satellite = -1;
+    db.current_tp_id = -1;
+    if (views_) {
+        views_->FillTree();
+        views_->FileUsed(path);
+    }
+    SetTitleFor(path);
+    return true;
+}
+
+bool CVelmoraDoc::SaveToPath() {
+    Database& db = *db_;
+    // A save that writes nothing is a failure too: the modified flag must keep telling
+    // the user that the changes exist only in memory.
+    if (SaveDatabaseFile(db, db.path_name) != SaveResult::Written) {
+        prompter_.Tell(kMsgCannotSave, Icon::Error);
+        return false;
+    }
+    db.modified = false;
+    if (views_) views_->FileUsed(db.path_name);
+    return true;
+}
+
+bool CVelmoraDoc::OnFileSave() {
+    if (!IsOpen() || !IsModified()) return true;
+    return SaveToPath();
+}
+
+bool CVelmoraDoc::OnFileSaveAs() {
+    if (!IsOpen()) return false;
+    const auto chosen =
+        chooser_.Choose({true, std::string(kOpenDialogTitle), std::string(kOpenFilter)});
+    if (!chosen) return false;
+    const std::string path = SaveAsFilePath(*chosen);
+    Database& db = *db_;
+    if (SaveDatabaseFile(db, path) != SaveResult::Written) {
+        prompter_.Tell(kMsgCannotSaveAs);
+        return false;
+    }
+    db.path_name = path;
+    SetTitleFor(path);
+    db.modified = false;
+    if (views_) views_->FileUsed(path);
+    return true;
+}
+
+bool CVelmoraDoc::AskSaveChanges() {
+    if (!IsModified()) return true;
+    if (prompter_.AskYes(kMsgSaveChanges) && !SaveToPath()) return false;
+    db_->modified = false;
+    return true;
+}
+
+bool CVelmoraDoc::OnFileClose() {
+    if (!IsOpen()) return true;
+    if (!AskSaveChanges()) return false;
+    Database& db = *db_;
+    db.database_open = false;
+    db.current_satellite = -1;
+    db.current_tp_id = -1;
+    if (views_) views_->ResetTree();
+    db.path_name.clear();
+    if (views_) views_->SetTitle(std::string(kClosedTitle) + db.path_name);
+    return true;
+}
+
+bool CVelmoraDoc::CanCloseFrame() {
+    return AskSaveChanges();
+}
+
+}  // namespace velmora

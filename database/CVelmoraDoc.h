@@ -1,0 +1,112 @@
+#pragma once
+// The one document of the program: it owns the database and runs the file commands
+// New, Open, Save, Save As and Close, and the main window's close handling. Everything
+// it shows or asks goes through the Prompter and FileChooser; what the windows must
+// redraw goes through DocumentViews.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "database/Database.h"
+#include "database/Interaction.h"
+
+namespace velmora {
+
+// Command ids of the file commands, as the menu and toolbar carry them.
+inline constexpr int kCmdFileNew = 57600;
+inline constexpr int kCmdFileOpen = 57601;
+inline constexpr int kCmdFileClose = 32772;
+inline constexpr int kCmdFileSave = 57603;
+inline constexpr int kCmdFileSaveAs = 57604;
+
+// Texts of the file commands.
+inline constexpr std::string_view kMsgCannotOpen = "Can't not open the file!";
+inline constexpr std::string_view kMsgNotValid =
+    "This file is not a correct file,please select another!";
+inline constexpr std::string_view kMsgCannotSave = "Can not save file!";
+inline constexpr std::string_view kMsgCannotSaveAs = "Can't not save the file\n";
+inline constexpr std::string_view kMsgSaveChanges = "Do you want to save changed data ?";
+inline constexpr std::string_view kNewDialogTitle = "New File";
+inline constexpr std::string_view kOpenDialogTitle = "Select File";
+inline constexpr std::string_view kNewFilter =
+    "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||";
+inline constexpr std::string_view kOpenFilter = "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||";
+inline constexpr std::string_view kOpenTitlePrefix = "Velmora --- ";
+inline constexpr std::string_view kClosedTitle = "Velmora ";
+
+// What the document asks of the windows.
+class DocumentViews {
+public:
+    virtual ~DocumentViews() = default;
+    // Builds the tree's satellite, transponder and group nodes from the database.
+    virtual void FillTree() = 0;
+    // Back to the root nodes only, with an empty channel list.
+    virtual void ResetTree() = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    // A file was opened or written: the recent-file list may record it.
+    virtual void FileUsed(const std::string& /*path*/) {}
+};
+
+// New: the chosen path with ".sdx" appended unless it already ends in ".sdx" or ".SDX".
+std::string NewFilePath(const std::string& chosen);
+// Save As: the chosen path with ".sdx" appended unless ".sdx" or ".SDX" occurs anywhere.
+std::string SaveAsFilePath(const std::string& chosen);
+
+class CVelmoraDoc {
+public:
+    CVelmoraDoc(Prompter& prompter, FileChooser& chooser);
+    CVelmoraDoc(const CVelmoraDoc&) = delete;
+    CVelmoraDoc& operator=(const CVelmoraDoc&) = delete;
+
+    Database& db() { return *db_; }
+    const Database& db() const { return *db_; }
+    Prompter& prompter() { return prompter_; }
+    FileChooser& chooser() { return chooser_; }
+    void SetViews(DocumentViews* views) { views_ = views; }
+
+    bool IsModified() const { return db_->modified; }
+    void SetModifiedFlag(bool modified = true) { db_->modified = modified; }
+    bool IsOpen() const { return db_->database_open; }
+
+    // Whether a command id of the File menu is enabled: New and Open while no database
+    // is open, Close, Save and Save As while one is.
+    bool IsCommandEnabled(int command_id) const;
+
+    // New: asks for a file, resets the database and writes it there so that the file is
+    // a valid database from the start. True when the database is open afterwards (also
+    // when the write failed; the database then stays modified and the user was told).
+    bool OnFileNew();
+    // Open: asks for a file and opens it (OpenPath). False when cancelled or refused.
+    bool OnFileOpen();
+    // The Open steps for a known path (command line, recent-file list). Refused while a
+    // database is open. Tells the user once why a file cannot be opened; the tables are
+    // untouched then and no database is open.
+    bool OpenPath(const std::string& path);
+    // Save: writes the database to its path when it is modified. True when nothing needed
+    // saving or the file was written; false (with "Can not save file!", the file on disk
+    // intact and the database still modified) when it could not be written.
+    bool OnFileSave();
+    // Save As: asks for a path and writes there; the path and title change only when the
+    // file was written. False when cancelled or not written ("Can't not save the file").
+    bool OnFileSaveAs();
+    // Close: asks about unsaved changes (Yes saves). False, with the database still open
+    // and modified, when that save failed. Otherwise the database is closed.
+    bool OnFileClose();
+    // The main window's close: asks about unsaved changes. True when the program may
+    // end; false when the user's changes could not be saved.
+    bool CanCloseFrame();
+
+private:
+    // Save step shared by Save, Close and the window's close.
+    bool SaveToPath();
+    bool AskSaveChanges();
+    void SetTitleFor(const std::string& path);
+
+    Prompter& prompter_;
+    FileChooser& chooser_;
+    DocumentViews* views_ = nullptr;
+    std::unique_ptr<Database> db_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,75 @@
+#include "database/qt/QtInteraction.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace velmora {
+namespace {
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString ToQtNameFilters(std::string_view filter) {
+    const QStringList parts = Latin1(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i];
+        if (label.isEmpty()) break;  // the "||" that ends the list
+        const qsizetype paren = label.lastIndexOf(QLatin1Char('('));
+        if (paren > 0) label = label.left(paren).trimmed();
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            if (p == QLatin1String("*.*")) p = QStringLiteral("*");
+        }
+        filters << QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon icon,
+                        Buttons buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(Latin1(caption));
+    box.setText(Latin1(text));
+    switch (icon) {
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Error:
+        case Icon::Stop:
+            box.setIcon(QMessageBox::Critical);
+            break;
+    }
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}
+
+std::optional<std::string> QtFileChooser::Choose(const FileChoice& choice) {
+    QFileDialog dialog(parent_, Latin1(choice.title));
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The commands decide what a missing file or an existing one means, not the dialog.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(ToQtNameFilters(choice.filter).split(QStringLiteral(";;")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+}  // namespace velmora

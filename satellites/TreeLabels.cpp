@@ -1,0 +1,41 @@
+#include "satellites/TreeLabels.h"
+
+#include <cstdio>
+
+#include "database/NameLists.h"
+
+namespace velmora {
+
+std::string SatelliteLabel(const Satellite& sat, int n) {
+    std::string label = "| " + std::to_string(n + 1) + " | " + sat.name() + " | ";
+    if (sat.universal()) {
+        label += sat.lnb_high() == 10600 ? "Universal" : "9750/10750";
+    } else {
+        char lnb[16];
+        std::snprintf(lnb, sizeof lnb, "%05d", sat.lnb_low());
+        label += lnb;
+    }
+    label += " | ";
+    const unsigned diseqc = sat.diseqc();
+    if (diseqc == 0) {
+        label += " None | ";
+    } else {
+        label += diseqc < kDiseqcNames.size() ? std::string(kDiseqcNames[diseqc])
+                                              : "DiSEqC " + std::to_string(diseqc);
+        label += " |";
+    }
+    if (sat.motor() == 1) label += " Motor | ";
+    if (sat.motor() == 2) label += " Usal | ";
+    return label;
+}
+
+std::string TransponderLabel(const Transponder& tp, int k) {
+    const unsigned fec = tp.fec();
+    const std::string fec_name =
+        fec < kFecNames.size() ? std::string(kFecNames[fec]) : "FEC " + std::to_string(fec);
+    return std::to_string(k + 1) + " | " + std::to_string(tp.frequency()) + " | " +
+           std::string(kPolarisationNames[tp.polarisation()]) + " | " +
+           std::to_string(tp.symbol_rate()) + " | " + fec_name;
+}
+
+}  // namespace velmora

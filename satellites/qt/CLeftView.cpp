@@ -1,0 +1,350 @@
+#include "satellites/qt/CLeftView.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "satellites/qt/TreeIcons.h"
+
+namespace velmora {
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CLeftView::CLeftView(Database& db, ChannelList& list, QWidget* parent)
+    : QTreeWidget(parent), db_(db), list_(list), hooks_(std::make_unique<TreeCommandHooks>()) {
+    setObjectName(QStringLiteral("CLeftView"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    // Labels are long and the pane is narrow: scroll sideways rather than cut them off.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setResizeContentsPrecision(0);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setExpandsOnDoubleClick(true);
+    setIconSize(QSize(16, 16));
+    setFrameShape(QFrame::StyledPanel);
+
+    for (int i = 0; i < kTreeRootCount; ++i)
+        root_icons_[static_cast<size_t>(i)] = TreeNodeIcon(kTreeRootImages[i], kTreeRootImages[i]);
+    satellite_icon_ = TreeNodeIcon(kSatelliteImage, kSatelliteSelectedImage);
+    transponder_icon_ = TreeNodeIcon(kTransponderImage, kTransponderSelectedImage);
+    group_icon_ = TreeNodeIcon(kGroupImage, kGroupSelectedImage);
+
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
+    InsertRoots();
+}
+
+void CLeftView::InsertRoots() {
+    for (int i = 0; i < kTreeRootCount; ++i) {
+        auto* item = new QTreeWidgetItem(QStringList(QString::fromLatin1(kTreeRootLabels[i])));
+        item->setIcon(0, root_icons_[static_cast<size_t>(i)]);
+        roots_[static_cast<size_t>(i)] = item;
+    }
+    addTopLevelItems(QList<QTreeWidgetItem*>(roots_.begin(), roots_.end()));
+}
+
+void CLeftView::FillTree() {
+    // A tree filled twice would show every node twice.
+    for (int root : {kRootAntenna, kRootFavList}) qDeleteAll(RootNode(root)->takeChildren());
+    const int count = db_.sat_count();
+    for (int n = 0; n < count; ++n) AddSatelliteNode(n);
+    RootNode(kRootAntenna)->setExpanded(true);
+    for (int n = 0; n < count; ++n) AddTransponderNodes(n);
+    QList<QTreeWidgetItem*> groups;
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+        auto* item = new QTreeWidgetItem(QStringList(Latin1(db_.settings.fav_name(g))));
+        item->setIcon(0, group_icon_);
+        groups << item;
+    }
+    RootNode(kRootFavList)->addChildren(groups);
+}
+
+void CLeftView::ResetTree() {
+    clear();
+    map_.ClearAll();
+    list_.ClearList();
+    InsertRoots();
+}
+
+void CLeftView::RebuildSatellites() {
+    QTreeWidgetItem* antenna = RootNode(kRootAntenna);
+    qDeleteAll(antenna->takeChildren());
+    const int count = db_.sat_count();
+    for (int n = 0; n < count; ++n) AddSatelliteNode(n);
+    for (int n = 0; n < count; ++n) AddTransponderNodes(n);
+}
+
+void CLeftView::AddSatelliteNode(int n) {
+    if (n < 0 || n >= kMaxSatellites) return;
+    auto* item = new QTreeWidgetItem(QStringList(Latin1(SatelliteLabel(db_.satellites[n], n))));
+    item->setIcon(0, satellite_icon_);
+    RootNode(kRootAntenna)->addChild(item);
+    map_.Clear(n);
+}
+
+QTreeWidgetItem* CLeftView::MakeTransponderItem(int, int k, int table_index) const {
+    auto* item = new QTreeWidgetItem(
+        QStringList(Latin1(TransponderLabel(db_.transponders[table_index], k))));
+    item->setIcon(0, transponder_icon_);
+    return item;
+}
+
+void CLeftView::AddTransponderNodes(int n) {
+    QTreeWidgetItem* sat = SatelliteNode(n);
+    if (!sat) return;
+    qDeleteAll(sat->takeChildren());
+    map_.Build(db_, n);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(map_.count(n));
+    for (int k = 0; k < map_.count(n); ++k) items << MakeTransponderItem(n, k, map_.at(n, k));
+    sat->addChildren(items);
+}
+
+int CLeftView::ChildPosition(const QTreeWidgetItem* parent, const QTreeWidgetItem* node) {
+    if (!parent) return 0;
+    const int position = parent->indexOfChild(const_cast<QTreeWidgetItem*>(node));
+    return position < 0 ? parent->childCount() : position;
+}
+
+QTreeWidgetItem* CLeftView::SatelliteNode(int n) const {
+    QTreeWidgetItem* antenna = RootNode(kRootAntenna);
+    return n >= 0 && n < antenna->childCount() ? antenna->child(n) : nullptr;
+}
+
+QTreeWidgetItem* CLeftView::TransponderNode(int s, int k) const {
+    QTreeWidgetItem* sat = SatelliteNode(s);
+    return sat && k >= 0 && k < sat->childCount() ? sat->child(k) : nullptr;
+}
+
+QTreeWidgetItem* CLeftView::GroupNode(int g) const {
+    QTreeWidgetItem* fav = RootNode(kRootFavList);
+    return g >= 0 && g < fav->childCount() ? fav->child(g) : nullptr;
+}
+
+void CLeftView::UpdateSatelliteNode(int n) {
+    if (QTreeWidgetItem* item = SatelliteNode(n))
+        item->setText(0, Latin1(SatelliteLabel(db_.satellites[n], n)));
+}
+
+void CLeftView::UpdateTransponderNode(int s, int k) {
+    QTreeWidgetItem* item = TransponderNode(s, k);
+    const int index = map_.TableIndex(s, k);
+    if (item && index >= 0) item->setText(0, Latin1(TransponderLabel(db_.transponders[index], k)));
+}
+
+void CLeftView::UpdateGroupNode(int g) {
+    if (QTreeWidgetItem* item = GroupNode(g)) item->setText(0, Latin1(db_.settings.fav_name(g)));
+}
+
+void CLeftView::AppendTransponderNode(int s, int table_index) {
+    QTreeWidgetItem* sat = SatelliteNode(s);
+    if (!sat) return;
+    const int k = map_.count(s);
+    map_.Append(s, table_index);
+    sat->addChild(MakeTransponderItem(s, k, table_index));
+}
+
+void CLeftView::RemoveTransponderNode(int s, int k) {
+    QTreeWidgetItem* sat = SatelliteNode(s);
+    if (!sat || k < 0 || k >= map_.count(s)) return;
+    map_.RemoveTransponder(s, k);
+    for (int i = k; i < map_.count(s); ++i) UpdateTransponderNode(s, i);
+    delete sat->takeChild(sat->childCount() - 1);
+}
+
+TreeNodeRef CLeftView::NodeRef(const QTreeWidgetItem* node) const {
+    if (!node) return {};
+    const QTreeWidgetItem* p = node->parent();
+    const QTreeWidgetItem* g = p ? p->parent() : nullptr;
+    QTreeWidgetItem* antenna = RootNode(kRootAntenna);
+    if (g && g == antenna)
+        return {TreeNodeKind::Transponder, ChildPosition(antenna, p), ChildPosition(p, node)};
+    if (p == antenna) return {TreeNodeKind::Satellite, ChildPosition(antenna, node), -1};
+    if (p && p == RootNode(kRootFavList))
+        return {TreeNodeKind::FavouriteGroup, -1, ChildPosition(p, node)};
+    static constexpr TreeNodeKind kRootKinds[kTreeRootCount] = {
+        TreeNodeKind::AllServices, TreeNodeKind::Antenna,         TreeNodeKind::ChannelList,
+        TreeNodeKind::FavList,     TreeNodeKind::ParentalControl, TreeNodeKind::OtherSetting};
+    for (int i = 0; i < kTreeRootCount; ++i) {
+        if (node == RootNode(i)) return {kRootKinds[i]};
+    }
+    return {};
+}
+
+void CLeftView::OnCurrentItemChanged(QTreeWidgetItem* current) {
+    if (SelectTreeNode(db_, list_, map_, NodeRef(current))) emit listFilled();
+}
+
+std::unique_ptr<QMenu> CLeftView::BuildContextMenu() {
+    if (!db_.database_open) return nullptr;
+    auto menu = std::make_unique<QMenu>(this);
+    auto add = [&menu](const QString& text, int id) { menu->addAction(text)->setData(id); };
+    switch (SelectedNode().kind) {
+        case TreeNodeKind::Antenna:
+            add(QStringLiteral("Add Antenna"), kMenuAddAntenna);
+            add(QStringLiteral("Load Satellite from html file of %1...")
+                    .arg(QString::fromStdString(hooks_->ListingSiteHost())),
+                kMenuLoadListing);
+            break;
+        case TreeNodeKind::Satellite:
+            add(QStringLiteral("Add Antenna"), kMenuAddAntenna);
+            add(QStringLiteral("Edit Antenna"), kMenuEditAntenna);
+            add(QStringLiteral("Move Antenna"), kMenuMoveAntenna);
+            add(QStringLiteral("Swap Antenna"), kMenuSwapAntenna);
+            add(QStringLiteral("Delete Antenna"), kMenuDeleteAntenna);
+            menu->addSeparator();
+            add(QStringLiteral("Add Transponder"), kMenuSatAddTransponder);
+            menu->addSeparator();
+            add(QStringLiteral("Modify Transponders"), kMenuModifyTransponders);
+            break;
+        case TreeNodeKind::Transponder:
+            add(QStringLiteral("Add Transponder"), kMenuAddTransponder);
+            add(QStringLiteral("Edit Transponder"), kMenuEditTransponder);
+            add(QStringLiteral("Delete Transponder"), kMenuDeleteTransponder);
+            break;
+        case TreeNodeKind::FavouriteGroup:
+            add(QStringLiteral("Rename FAV Group Name"), kMenuRenameGroup);
+            break;
+        default:
+            return nullptr;
+    }
+    return menu;
+}
+
+void CLeftView::RunMenuItem(int item_id) {
+    if (!db_.database_open) return;
+    const TreeNodeRef node = SelectedNode();
+    TreeCommandHooks& h = *hooks_;
+    switch (node.kind) {
+        case TreeNodeKind::Antenna:
+            if (item_id == kMenuAddAntenna) h.AddSatellite();
+            if (item_id == kMenuLoadListing) h.LoadSatellitesFromListing();
+            break;
+        case TreeNodeKind::Satellite:
+            switch (item_id) {
+                case kMenuAddAntenna:
+                    h.AddSatellite();
+                    break;
+                case kMenuEditAntenna:
+                    h.EditSatellite(node.satellite);
+                    break;
+                case kMenuMoveAntenna:
+                    h.MoveSatellite(node.satellite);
+                    break;
+                case kMenuSwapAntenna:
+                    h.SwapSatellite(node.satellite);
+                    break;
+                case kMenuDeleteAntenna:
+                    h.DeleteSatellite(node.satellite);
+                    break;
+                case kMenuSatAddTransponder:
+                    h.AddTransponder(node.satellite);
+                    break;
+                case kMenuModifyTransponders:
+                    h.ModifyTransponders(node.satellite);
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case TreeNodeKind::Transponder:
+            switch (item_id) {
+                case kMenuAddTransponder:
+                    h.AddTransponder(node.satellite);
+                    break;
+                case kMenuEditTransponder:
+                    h.EditTransponder(node.satellite, node.position);
+                    break;
+                case kMenuDeleteTransponder:
+                    h.DeleteTransponder(node.satellite, node.position);
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case TreeNodeKind::FavouriteGroup:
+            if (item_id == kMenuRenameGroup && h.RenameFavouriteGroup(node.position))
+                UpdateGroupNode(node.position);
+            break;
+        default:
+            break;
+    }
+}
+
+void CLeftView::SetTreeCommandHooks(std::unique_ptr<TreeCommandHooks> hooks) {
+    hooks_ = hooks ? std::move(hooks) : std::make_unique<TreeCommandHooks>();
+}
+
+void CLeftView::RunPopup(const QPoint& global_pos) {
+    std::unique_ptr<QMenu> menu = BuildContextMenu();
+    if (!menu) return;
+    if (const QAction* chosen = menu->exec(global_pos)) RunMenuItem(chosen->data().toInt());
+}
+
+void CLeftView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        // The menu is the selected node's, not the one under the pointer, and the right
+        // button never moves the selection (with no database it does nothing at all).
+        if (db_.database_open) RunPopup(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CLeftView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard && db_.database_open) {
+        const QRect rect = visualItemRect(currentItem());
+        RunPopup(viewport()->mapToGlobal(rect.isValid() ? rect.center() : QPoint(0, 0)));
+    }
+    event->accept();
+}
+
+void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (db_.database_open && event->button() == Qt::LeftButton) {
+        const TreeNodeKind kind = SelectedNode().kind;
+        if (kind == TreeNodeKind::ParentalControl) return hooks_->EditParentalControl();
+        if (kind == TreeNodeKind::OtherSetting) return hooks_->EditOtherSettings();
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CLeftView::keyPressEvent(QKeyEvent* event) {
+    if (!db_.database_open) {
+        // Keys reach neither the handlers nor the tree then; Tab still leaves the pane.
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+            QTreeWidget::keyPressEvent(event);
+        else
+            event->accept();
+        return;
+    }
+    const TreeNodeRef node = SelectedNode();
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (node.kind == TreeNodeKind::Satellite) hooks_->EditSatellite(node.satellite);
+            if (node.kind == TreeNodeKind::ParentalControl) hooks_->EditParentalControl();
+            if (node.kind == TreeNodeKind::OtherSetting) hooks_->EditOtherSettings();
+            break;
+        case Qt::Key_Delete:
+            if (node.kind == TreeNodeKind::Transponder)
+                hooks_->DeleteTransponder(node.satellite, node.position);
+            if (node.kind == TreeNodeKind::Satellite) hooks_->DeleteSatellite(node.satellite);
+            break;
+        default:
+            break;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+}  // namespace velmora

@@ -1,0 +1,124 @@
+#pragma once
+// The tree pane: six root nodes, a node per satellite under "Antenna" with its
+// transponders, and the eight favourite groups under "FAV List". Selecting a node tells
+// the channel list what to show; the context menus, Enter, double-click and Delete hand
+// their operations to TreeCommandHooks.
+
+#include <QIcon>
+#include <QMenu>
+#include <QTreeWidget>
+#include <array>
+#include <memory>
+
+#include "channels/ChannelList.h"
+#include "database/Database.h"
+#include "satellites/TreeLabels.h"
+#include "satellites/TreeState.h"
+#include "satellites/qt/TreeCommandHooks.h"
+
+namespace velmora {
+
+// Root node positions.
+enum TreeRoot {
+    kRootAllServices = 0,
+    kRootAntenna,
+    kRootChannelList,
+    kRootFavList,
+    kRootParental,
+    kRootOtherSetting
+};
+
+// Item ids of the context menus, per node kind.
+enum TreeMenuItem {
+    kMenuAddAntenna = 1,   // "Antenna" and satellite menus
+    kMenuLoadListing = 2,  // "Antenna" menu
+    kMenuEditAntenna = 2,
+    kMenuMoveAntenna = 3,
+    kMenuSwapAntenna = 4,
+    kMenuDeleteAntenna = 5,
+    kMenuSatAddTransponder = 7,
+    kMenuModifyTransponders = 9,
+    kMenuAddTransponder = 1,  // transponder menu
+    kMenuEditTransponder = 2,
+    kMenuDeleteTransponder = 3,
+    kMenuRenameGroup = 1,  // group menu
+};
+
+class CLeftView : public QTreeWidget {
+    Q_OBJECT
+public:
+    CLeftView(Database& db, ChannelList& list, QWidget* parent = nullptr);
+
+    // Inserts the satellite, transponder and group nodes (after Open and New).
+    void FillTree();
+    // Removes every node, empties the channel list, inserts the root nodes again.
+    void ResetTree();
+    // Builds every satellite node with its transponders again (after a change to the
+    // order or number of satellites).
+    void RebuildSatellites();
+    // Appends the node of satellite n under "Antenna" and empties its node map.
+    void AddSatelliteNode(int n);
+    // (Re)builds satellite n's transponder nodes and node map from the table.
+    void AddTransponderNodes(int n);
+    // Number of children of `parent` before `node`; the child count when it is not one.
+    static int ChildPosition(const QTreeWidgetItem* parent, const QTreeWidgetItem* node);
+
+    // Node upkeep for the satellite and transponder operations.
+    void UpdateSatelliteNode(int n);  // label from the record
+    void UpdateTransponderNode(int s, int k);
+    void UpdateGroupNode(int g);  // label from the stored group name
+    // Appends transponder `table_index` under satellite s (node and node map).
+    void AppendTransponderNode(int s, int table_index);
+    // After transponder node k of satellite s was deleted from the table: node map upkeep,
+    // labels from k on rewritten, the last node removed.
+    void RemoveTransponderNode(int s, int k);
+
+    QTreeWidgetItem* RootNode(int root) const { return roots_[static_cast<size_t>(root)]; }
+    QTreeWidgetItem* SatelliteNode(int n) const;
+    QTreeWidgetItem* TransponderNode(int s, int k) const;
+    QTreeWidgetItem* GroupNode(int g) const;
+    NodeMap& node_map() { return map_; }
+    const NodeMap& node_map() const { return map_; }
+
+    // What `node` is, by its place among the root nodes.
+    TreeNodeRef NodeRef(const QTreeWidgetItem* node) const;
+    TreeNodeRef SelectedNode() const { return NodeRef(currentItem()); }
+
+    // The context menu of the selected node (each action's data its item id), or null when
+    // that node has none or no database is open.
+    std::unique_ptr<QMenu> BuildContextMenu();
+    // Runs item `item_id` of the selected node's menu.
+    void RunMenuItem(int item_id);
+
+    void SetTreeCommandHooks(std::unique_ptr<TreeCommandHooks> hooks);
+    TreeCommandHooks& treeCommands() { return *hooks_; }
+
+    // The default "To" of the next Move Antenna.
+    int last_move_target = 1;
+
+signals:
+    // A selection change filled the channel list.
+    void listFilled();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void InsertRoots();
+    void OnCurrentItemChanged(QTreeWidgetItem* current);
+    QTreeWidgetItem* MakeTransponderItem(int s, int k, int table_index) const;
+    void RunPopup(const QPoint& global_pos);
+
+    Database& db_;
+    ChannelList& list_;
+    NodeMap map_;
+    std::array<QTreeWidgetItem*, kTreeRootCount> roots_{};
+    std::unique_ptr<TreeCommandHooks> hooks_;
+    std::array<QIcon, kTreeRootCount> root_icons_;
+    QIcon satellite_icon_, transponder_icon_, group_icon_;
+};
+
+}  // namespace velmora
