@@ -5,17 +5,9 @@
 
 #include <vector>
 
-namespace velmora {
+#include "channels/ChannelCommands.h"  // the command ids
 
-inline constexpr int kCmdAddChannel = 32789;
-inline constexpr int kCmdEditChannel = 32790;
-inline constexpr int kCmdDeleteChannel = 32791;
-inline constexpr int kCmdSwapChannel = 32792;
-inline constexpr int kCmdMoveChannel = 32793;
-inline constexpr int kCmdSortAToZ = 32794;
-inline constexpr int kCmdSortZToA = 32795;
-inline constexpr int kCmdSortByTransponder = 32801;
-inline constexpr int kCmdSortBySatellite = 32802;
+namespace velmora {
 
 // `rows` are the list's selected rows, ascending, as they were before the command was
 // chosen (Edit, Swap and Move act on rows.back(), Delete on all of them). A command that

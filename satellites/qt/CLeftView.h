@@ -93,8 +93,9 @@ public:
     void SetTreeCommandHooks(std::unique_ptr<TreeCommandHooks> hooks);
     TreeCommandHooks& treeCommands() { return *hooks_; }
 
-    // The default "To" of the next Move Antenna.
-    int last_move_target = 1;
+    // Runs the selection handling for the selected node again, so the channel list shows
+    // what that node stands for now (its channels may have changed).
+    void RefreshSelection() { OnCurrentItemChanged(currentItem()); }
 
 signals:
     // A selection change filled the channel list.
