@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "cli/AudioLayout.h"
+#include "channels/AudioEntries.h"
 #include "cli/JsonSchema.h"
 #include "cli/Latin1.h"
 #include "database/Upkeep.h"
@@ -219,7 +219,7 @@ bool ReadTransponders(FieldReader& r, const Json& list, Database& db) {
 
 bool ReadAudio(FieldReader& r, const Json& list, const std::string& path, Channel& ch) {
     if (!r.Array(list, path, Channel::kPackedAudioMax)) return false;
-    std::vector<AudioEntry> entries;
+    AudioList entries;
     for (size_t k = 0; k < list.size(); ++k) {
         const std::string entry_path = FieldReader::Index(path, k);
         const Json& e = list[k];
@@ -228,18 +228,15 @@ bool ReadAudio(FieldReader& r, const Json& list, const std::string& path, Channe
         if (!r.UnsignedValue(e[0], FieldReader::Index(entry_path, 0), kU16, pid) ||
             !r.UnsignedValue(e[1], FieldReader::Index(entry_path, 1), kU8, language))
             return false;
-        entries.push_back({static_cast<int>(pid), static_cast<int>(language)});
+        entries.entries[k] = {static_cast<int>(pid), static_cast<int>(language)};
     }
-    switch (WriteAudioArea(ch, entries)) {
-        case AudioWrite::Ok:
-            return true;
-        case AudioWrite::TooManyEntries:
-            return r.Fail(path, "at most 20 entries fit the audio area");
-        case AudioWrite::TooManyExceptions:
-            return r.Fail(path,
-                          "more than 10 entries are stored as PID of entry 0 + k with at most 3 "
-                          "exceptions; this list has more");
-    }
+    entries.count = static_cast<int>(list.size());
+    entries.default_index = static_cast<int>(ch.default_audio());
+    if (auto problem = AudioListProblem(entries)) return r.Fail(path, *problem);
+    // ch_flags from the JSON already holds default_audio: keep it exactly as given.
+    const uint32_t default_audio = ch.default_audio();
+    WriteAudioEntries(entries, ch);
+    ch.set_default_audio(default_audio);
     return true;
 }
 

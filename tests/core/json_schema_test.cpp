@@ -92,7 +92,7 @@ const BadJson kBadJson[] = {
     {R"({"tv": [{"audio": [[1, 256]]}]})",
      R"(bad field "tv[0].audio[0][1]": expected an integer from 0 to 255)"},
     {R"({"tv": [{"audio": [[100,0],[1,0],[2,0],[3,0],[4,0],[105,0],[106,0],[107,0],[108,0],[109,0],[110,0]]}]})",
-     R"(bad field "tv[0].audio": more than 10 entries are stored as PID of entry 0 + k with at most 3 exceptions; this list has more)"},
+     R"(bad field "tv[0].audio": With more than 10 audio entries, every audio PID must be the first PID plus the entry's position, except for at most 3 entries. Please change or delete audio entries.)"},
     {R"({"settings": {"password": "12345"}})",
      R"(bad field "settings.password": at most 4 characters, not 5)"},
     {R"({"settings": {"time_offset": 128}})",
