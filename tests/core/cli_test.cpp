@@ -176,7 +176,25 @@ TEST(Cli, NewWritesAnEmptyDatabaseThatOpens) {
     EXPECT_EQ(RunCli(dir, {"new", dir / "missing/new.sdx"}).exit_code, 1);
 }
 
-TEST(Cli, ImportSavesTheDatabaseInPlace) {
+TEST(Cli, ImportAddsTheListedSatellitesAndSavesInPlace) {
+    TempDir dir;
+    std::filesystem::copy_file(kSample + ".sdx", dir / "db.sdx");
+    const std::string page = dir /
+                             "Example Sat 1 at 19.2\xB0"
+                             "E.htm";
+    std::filesystem::copy_file(std::string(VELMORA_SOURCE_DIR) + "/examples/sample-listing.htm",
+                               page);
+    const CliRun r = RunCli(dir, {"import", dir / "db.sdx", page});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    auto db = std::make_unique<Database>();
+    ASSERT_EQ(LoadDatabaseFile(*db, dir / "db.sdx"), OpenResult::Ok);
+    ASSERT_EQ(db->sat_count(), 6) << "a C-band and a Ku-band satellite";
+    EXPECT_EQ(db->satellites[4].name(), "C_Example Sat 1");
+    EXPECT_EQ(db->satellites[5].name(), "Ku_Example Sat ");
+    EXPECT_EQ(db->tp_count(), 40 + 4 + 7);
+}
+
+TEST(Cli, ImportOfAPageWithoutMatchesStillSaves) {
     TempDir dir;
     std::filesystem::copy_file(kSample + ".sdx", dir / "db.sdx");
     WriteBytes(dir /
