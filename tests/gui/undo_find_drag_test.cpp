@@ -195,6 +195,8 @@ TEST_F(UndoFindDrag, FindAndUndoPicture) {
     if (out.isEmpty() || sdx.isEmpty()) GTEST_SKIP() << "no picture asked for";
     Start({sdx});
     frame->move(0, 0);
+    // The menu opens over the left pane; the find field starts right of it.
+    frame->splitter()->setSizes({290, frame->width() - 290});
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     tree->RootNode(kRootChannelList)->setSelected(true);
