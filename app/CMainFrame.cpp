@@ -367,7 +367,14 @@ void CMainFrame::UndoRedo(bool undo) {
     // handling running on the half-built nodes.
     {
         const QSignalBlocker block(tree_);
+        QTreeWidgetItem* antenna = tree_->RootNode(kRootAntenna);
+        std::vector<bool> expanded;
+        for (int n = 0; n < antenna->childCount(); ++n)
+            expanded.push_back(antenna->child(n)->isExpanded());
         tree_->RebuildSatellites();
+        // Satellites stay opened as the user left them.
+        for (int n = 0; n < antenna->childCount() && n < static_cast<int>(expanded.size()); ++n)
+            antenna->child(n)->setExpanded(expanded[static_cast<size_t>(n)]);
         for (int g = 0; g < FavouriteGroups::kGroups; ++g) tree_->UpdateGroupNode(g);
     }
     list_->SetupColumns();  // favourite headers carry the group names
@@ -379,6 +386,7 @@ void CMainFrame::UndoRedo(bool undo) {
         const QSignalBlocker block(tree_);
         tree_->setCurrentItem(node);
     }
+    if (node) tree_->scrollToItem(node);
     const TreeNodeKind kind = tree_->SelectedNode().kind;
     const bool lists = kind == TreeNodeKind::ChannelList || kind == TreeNodeKind::Satellite ||
                        kind == TreeNodeKind::Transponder || kind == TreeNodeKind::FavouriteGroup;

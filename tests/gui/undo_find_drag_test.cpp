@@ -165,6 +165,7 @@ TEST_F(UndoFindDrag, UndoOfASatelliteDeleteBringsBackItsNodeAndChannels) {
     tree->treeCommands().DeleteSatellite(1);
     ASSERT_EQ(tree->RootNode(kRootAntenna)->childCount(), expected->sat_count() - 1);
 
+    tree->SatelliteNode(0)->setExpanded(true);
     const TreeNodeRef selected = tree->SelectedNode();
     frame->action(kCmdEditUndo)->trigger();
     ASSERT_EQ(tree->RootNode(kRootAntenna)->childCount(), expected->sat_count());
@@ -174,6 +175,7 @@ TEST_F(UndoFindDrag, UndoOfASatelliteDeleteBringsBackItsNodeAndChannels) {
     // The tree keeps the node at the place it was.
     EXPECT_EQ(tree->SelectedNode().kind, selected.kind);
     EXPECT_EQ(tree->SelectedNode().satellite, selected.satellite);
+    EXPECT_TRUE(tree->SatelliteNode(0)->isExpanded());
     EXPECT_EQ(view->model()->rowCount(), view->list().unfiltered_count());
 }
 
