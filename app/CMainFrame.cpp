@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -24,6 +25,9 @@ struct CommandText {
     const char* short_text;
 };
 constexpr CommandText kCommandTexts[] = {
+    {kCmdEditUndo, "Undo the last action", "Undo"},
+    {kCmdEditRedo, "Redo the previously undone action", "Redo"},
+    {kCmdEditFind, "Find channels by name", nullptr},
     {kCmdFileNew, "Create a new document", "New"},
     {kCmdFileOpen, "Open an existing document", "Open"},
     {kCmdFileSave, "Save the active document", "Save"},
@@ -66,7 +70,10 @@ constexpr int kToolbarButtons[] = {kCmdFileNew,
                                    kCmdSortZToA,
                                    0,
                                    kCmdTvChannel,
-                                   kCmdRadioChannel};
+                                   kCmdRadioChannel,
+                                   0,
+                                   kCmdEditUndo,
+                                   kCmdEditRedo};
 
 }  // namespace
 
@@ -89,9 +96,10 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     // A static splitter: the tree keeps its width, the list takes what the window gains.
     splitter_ = new QSplitter(Qt::Horizontal, this);
     list_ = new CVelmoraView(doc_.db());
+    find_pane_ = new ChannelFindPane(list_);
     tree_ = new CLeftView(doc_.db(), list_->list());
     splitter_->addWidget(tree_);
-    splitter_->addWidget(list_);
+    splitter_->addWidget(find_pane_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setChildrenCollapsible(false);
@@ -101,10 +109,11 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     splitter_->setSizes({180, 1024 - 180});
 
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateFindCount);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (QWidget* w = now; w; w = w->parentWidget()) {
             if (w == tree_) active_pane_ = ActivePane::Tree;
-            if (w == list_) active_pane_ = ActivePane::List;
+            if (w == find_pane_) active_pane_ = ActivePane::List;
         }
     });
     qApp->installEventFilter(this);
@@ -165,6 +174,12 @@ void CMainFrame::CreateMenus() {
     connect(file_menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(AddCommand(kCmdEditUndo, "&Undo", "Ctrl+Z"));
+    QAction* redo = AddCommand(kCmdEditRedo, "&Redo", "Ctrl+Y");
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    edit->addAction(redo);
+    edit->addSeparator();
     edit->addAction(AddCommand(kCmdAddChannel, "Add Channel"));
     edit->addAction(AddCommand(kCmdEditChannel, "Edit Channel"));
     edit->addAction(AddCommand(kCmdDeleteChannel, "Delete Channel"));
@@ -197,6 +212,7 @@ void CMainFrame::CreateMenus() {
     // Pane switching has no menu entry, only its keys.
     addAction(AddCommand(kCmdNextPane, "Next Pane", "F6"));
     addAction(AddCommand(kCmdPrevPane, "Previous Pane", "Shift+F6"));
+    addAction(AddCommand(kCmdEditFind, "Find", "Ctrl+F"));
 }
 
 void CMainFrame::CreateToolBar() {
@@ -244,6 +260,10 @@ void CMainFrame::CreateStatusBar() {
         bar->addPermanentWidget(pane);
         lock_panes_[i] = pane;
     }
+    find_count_ = new QLabel(this);
+    find_count_->setObjectName(QStringLiteral("FindCount"));
+    find_count_->setAlignment(Qt::AlignCenter);
+    bar->insertPermanentWidget(0, find_count_);
     bar->showMessage(QStringLiteral("Ready"));
     UpdateLockPanes();
 }
@@ -279,7 +299,112 @@ void CMainFrame::UpdateCommandStates() {
     const bool radio = list_->list().radio_mode != 0;
     actions_.at(kCmdTvChannel)->setChecked(!radio);
     actions_.at(kCmdRadioChannel)->setChecked(radio);
+    UpdateUndoActions();
     UpdateRecentFileMenu();
+}
+
+void CMainFrame::UpdateUndoActions() {
+    UndoHistory& history = doc_.history();
+    const bool open = doc_.IsOpen();
+    QAction* undo = actions_.at(kCmdEditUndo);
+    QAction* redo = actions_.at(kCmdEditRedo);
+    undo->setEnabled(open && history.CanUndo());
+    redo->setEnabled(open && history.CanRedo());
+    // The entries name the step they would take back or do again.
+    undo->setText(undo->isEnabled()
+                      ? QStringLiteral("&Undo ") + QString::fromLatin1(history.UndoLabel())
+                      : QStringLiteral("&Undo"));
+    redo->setText(redo->isEnabled()
+                      ? QStringLiteral("&Redo ") + QString::fromLatin1(history.RedoLabel())
+                      : QStringLiteral("&Redo"));
+    undo->setToolTip(undo->text().remove(QLatin1Char('&')));
+    redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+}
+
+void CMainFrame::UpdateFindCount() {
+    const ChannelList& list = list_->list();
+    if (list.filter().empty() || !list.listed()) {
+        find_count_->clear();
+        return;
+    }
+    find_count_->setText(
+        QStringLiteral("%1 of %2 channels").arg(list.row_count()).arg(list.unfiltered_count()));
+}
+
+namespace {
+
+// Where a tree node stands: its row under each ancestor, from the top.
+std::vector<int> NodePath(const QTreeWidgetItem* node) {
+    std::vector<int> path;
+    for (; node; node = node->parent()) {
+        const QTreeWidgetItem* parent = node->parent();
+        path.insert(path.begin(), parent ? parent->indexOfChild(const_cast<QTreeWidgetItem*>(node))
+                                         : node->treeWidget()->indexOfTopLevelItem(
+                                               const_cast<QTreeWidgetItem*>(node)));
+    }
+    return path;
+}
+
+QTreeWidgetItem* NodeAt(QTreeWidget& tree, const std::vector<int>& path) {
+    QTreeWidgetItem* node = nullptr;
+    for (size_t i = 0; i < path.size(); ++i) {
+        node = i == 0 ? tree.topLevelItem(path[0]) : node->child(path[i]);
+        if (!node) return nullptr;
+    }
+    return node;
+}
+
+}  // namespace
+
+void CMainFrame::UndoRedo(bool undo) {
+    if (!doc_.IsOpen()) return;
+    const std::vector<int> tree_path = NodePath(tree_->currentItem());
+    const std::vector<int> rows = list_->SelectedRows();
+    Database& db = doc_.db();
+    if (!(undo ? doc_.history().Undo(db) : doc_.history().Redo(db))) return;
+
+    // Any table may have changed: rebuild what shows them, without the tree's selection
+    // handling running on the half-built nodes.
+    {
+        const QSignalBlocker block(tree_);
+        QTreeWidgetItem* antenna = tree_->RootNode(kRootAntenna);
+        std::vector<bool> expanded;
+        for (int n = 0; n < antenna->childCount(); ++n)
+            expanded.push_back(antenna->child(n)->isExpanded());
+        tree_->RebuildSatellites();
+        // Satellites stay opened as the user left them.
+        for (int n = 0; n < antenna->childCount() && n < static_cast<int>(expanded.size()); ++n)
+            antenna->child(n)->setExpanded(expanded[static_cast<size_t>(n)]);
+        for (int g = 0; g < FavouriteGroups::kGroups; ++g) tree_->UpdateGroupNode(g);
+    }
+    list_->SetupColumns();  // favourite headers carry the group names
+    // The node at the same place, or the nearest one above it when that place is gone.
+    std::vector<int> path = tree_path;
+    QTreeWidgetItem* node = nullptr;
+    while (!path.empty() && !(node = NodeAt(*tree_, path))) path.pop_back();
+    {
+        const QSignalBlocker block(tree_);
+        tree_->setCurrentItem(node);
+    }
+    if (node) tree_->scrollToItem(node);
+    const TreeNodeKind kind = tree_->SelectedNode().kind;
+    const bool lists = kind == TreeNodeKind::ChannelList || kind == TreeNodeKind::Satellite ||
+                       kind == TreeNodeKind::Transponder || kind == TreeNodeKind::FavouriteGroup;
+    if (path != tree_path) {
+        // What the list showed is gone with its node.
+        db.current_satellite = -1;
+        db.current_tp_id = -1;
+        if (lists)
+            tree_->RefreshSelection();
+        else
+            list_->ClearList();
+    } else if (lists) {
+        tree_->RefreshSelection();
+    } else if (list_->list().listed()) {
+        list_->RefreshList(list_->list().radio_mode);
+    }
+    list_->SelectRows(rows);
+    UpdateCommandStates();
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
@@ -341,6 +466,15 @@ void CMainFrame::RunCommand(int id) {
         case kCmdNextPane:
         case kCmdPrevPane:
             SwitchPane();
+            break;
+        case kCmdEditUndo:
+            UndoRedo(true);
+            break;
+        case kCmdEditRedo:
+            UndoRedo(false);
+            break;
+        case kCmdEditFind:
+            find_pane_->FocusFind();
             break;
         default:
             if (id >= kCmdRecentFile1 && id < kCmdRecentFile1 + kRecentFileCount)

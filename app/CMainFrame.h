@@ -16,6 +16,7 @@
 #include "app/PrintCommandHooks.h"
 #include "app/RecentFileList.h"
 #include "channels/qt/CVelmoraView.h"
+#include "channels/qt/ChannelFindPane.h"
 #include "database/CVelmoraDoc.h"
 #include "satellites/qt/CLeftView.h"
 
@@ -32,6 +33,10 @@ public:
     CVelmoraDoc& doc() { return doc_; }
     CLeftView* leftView() const { return tree_; }
     CVelmoraView* listView() const { return list_; }
+    // The right pane: the find field above the channel list.
+    ChannelFindPane* findPane() const { return find_pane_; }
+    // "N of M channels" while the find field narrows the list, else empty.
+    QLabel* findCountPane() const { return find_count_; }
     QSplitter* splitter() const { return splitter_; }
     QToolBar* toolBar() const { return toolbar_; }
     // The action carrying `command_id`, or null.
@@ -67,6 +72,10 @@ private:
     void OpenRecentFile(int index);
     void SwitchPane();
     void ShowAbout();
+    // Undo or Redo one step, then show the restored tables with the selection kept.
+    void UndoRedo(bool undo);
+    void UpdateUndoActions();
+    void UpdateFindCount();
 
     CVelmoraDoc& doc_;
     std::unique_ptr<QSettings> settings_;
@@ -74,6 +83,8 @@ private:
     QSplitter* splitter_;
     CLeftView* tree_;
     CVelmoraView* list_;
+    ChannelFindPane* find_pane_;
+    QLabel* find_count_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenu* file_menu_ = nullptr;
     std::array<QAction*, 4> recent_actions_{};

@@ -4,6 +4,7 @@
 #include <QTreeWidgetItem>
 
 #include "app/CVelmoraApp.h"
+#include "channels/ChannelBlockMove.h"
 #include "channels/qt/ChannelCommandRunner.h"
 #include "channels/qt/PrintCommands.h"
 #include "channels/qt/QtChannelDialogs.h"
@@ -13,6 +14,23 @@
 
 namespace velmora {
 namespace {
+
+// Every change to the database passes here: the tables as they were before `command`
+// ran become one undo step named `label` when the command changed them.
+template <typename Command>
+auto Recorded(CMainFrame& frame, const char* label, Command command) {
+    CVelmoraDoc& doc = frame.doc();
+    doc.history().Begin(doc.db());
+    struct CommitOnExit {
+        CMainFrame& frame;
+        const char* label;
+        ~CommitOnExit() {
+            frame.doc().history().Commit(frame.doc().db(), label);
+            frame.UpdateCommandStates();
+        }
+    } commit{frame, label};
+    return command();
+}
 
 // Shows in the tree what a satellite or transponder operation changed.
 void ApplyTreeEffect(CMainFrame& frame, const TreeEffect& e) {
@@ -72,51 +90,58 @@ public:
           satellites_(db_, prompter_, tree_state_, &frame),
           settings_(db_, prompter_, &frame) {}
 
-    void AddSatellite() override { Run(SatelliteCommand::AddSatellite, -1); }
-    void EditSatellite(int s) override { Run(SatelliteCommand::EditSatellite, s); }
-    void MoveSatellite(int s) override { Run(SatelliteCommand::MoveSatellite, s); }
-    void SwapSatellite(int s) override { Run(SatelliteCommand::SwapSatellite, s); }
-    void DeleteSatellite(int s) override { Run(SatelliteCommand::DeleteSatellite, s); }
-    void AddTransponder(int s) override { Run(SatelliteCommand::AddTransponder, s); }
-    void ModifyTransponders(int s) override { Run(SatelliteCommand::ModifyTransponders, s); }
-    void EditTransponder(int s, int k) override { Run(SatelliteCommand::EditTransponder, s, k); }
+    void AddSatellite() override { Run("Add Antenna", SatelliteCommand::AddSatellite, -1); }
+    void EditSatellite(int s) override { Run("Edit Antenna", SatelliteCommand::EditSatellite, s); }
+    void MoveSatellite(int s) override { Run("Move Antenna", SatelliteCommand::MoveSatellite, s); }
+    void SwapSatellite(int s) override { Run("Swap Antenna", SatelliteCommand::SwapSatellite, s); }
+    void DeleteSatellite(int s) override {
+        Run("Delete Antenna", SatelliteCommand::DeleteSatellite, s);
+    }
+    void AddTransponder(int s) override {
+        Run("Add Transponder", SatelliteCommand::AddTransponder, s);
+    }
+    void ModifyTransponders(int s) override {
+        Run("Modify Transponders", SatelliteCommand::ModifyTransponders, s);
+    }
+    void EditTransponder(int s, int k) override {
+        Run("Edit Transponder", SatelliteCommand::EditTransponder, s, k);
+    }
     void DeleteTransponder(int s, int k) override {
-        Run(SatelliteCommand::DeleteTransponder, s, k);
+        Run("Delete Transponder", SatelliteCommand::DeleteTransponder, s, k);
     }
 
     void LoadSatellitesFromListing() override {
         if (!db_.database_open) return;
-        const ImportResult result = RunListingImportCommand(db_, frame_.doc().chooser(), prompter_);
-        CLeftView& tree = *frame_.leftView();
-        for (int n : result.new_satellites) {
-            tree.AddSatelliteNode(n);
-            tree.AddTransponderNodes(n);
-        }
-        frame_.UpdateCommandStates();
+        Recorded(frame_, "Load Satellite", [this] {
+            const ImportResult result =
+                RunListingImportCommand(db_, frame_.doc().chooser(), prompter_);
+            CLeftView& tree = *frame_.leftView();
+            for (int n : result.new_satellites) {
+                tree.AddSatelliteNode(n);
+                tree.AddTransponderNodes(n);
+            }
+        });
     }
     std::string ListingSiteHost() const override { return std::string(kListingSiteHost); }
 
     bool RenameFavouriteGroup(int g) override {
-        if (!settings_.RenameGroup(g)) return false;
-        // The list's favourite columns carry the group names.
-        frame_.listView()->SetupColumns();
-        frame_.UpdateCommandStates();
-        return true;
+        return Recorded(frame_, "Rename FAV Group Name", [this, g] {
+            if (!settings_.RenameGroup(g)) return false;
+            // The list's favourite columns carry the group names.
+            frame_.listView()->SetupColumns();
+            return true;
+        });
     }
     void EditParentalControl() override {
-        settings_.EditParental();
-        frame_.UpdateCommandStates();
+        Recorded(frame_, "Parental Control", [this] { settings_.EditParental(); });
     }
     void EditOtherSettings() override {
-        settings_.EditOtherSettings();
-        frame_.UpdateCommandStates();
+        Recorded(frame_, "Other Setting", [this] { settings_.EditOtherSettings(); });
     }
 
 private:
-    void Run(SatelliteCommand command, int s, int k = -1) {
-        const TreeEffect effect = satellites_.Run(command, s, k);
-        ApplyTreeEffect(frame_, effect);
-        frame_.UpdateCommandStates();
+    void Run(const char* label, SatelliteCommand command, int s, int k = -1) {
+        Recorded(frame_, label, [&] { ApplyTreeEffect(frame_, satellites_.Run(command, s, k)); });
     }
 
     CMainFrame& frame_;
@@ -135,20 +160,35 @@ public:
           runner_(frame.doc().db(), frame.listView()->list(), frame.doc().prompter(), dialogs_,
                   [&frame] { return frame.listView()->SelectedRows(); }) {}
 
-    void AddChannel(const std::vector<int>& rows) override { Run(kCmdAddChannel, rows); }
-    void EditChannel(const std::vector<int>& rows) override { Run(kCmdEditChannel, rows); }
-    void DeleteChannels(const std::vector<int>& rows) override { Run(kCmdDeleteChannel, rows); }
-    void SwapChannel(const std::vector<int>& rows) override { Run(kCmdSwapChannel, rows); }
-    void MoveChannel(const std::vector<int>& rows) override { Run(kCmdMoveChannel, rows); }
-    void SortAToZ() override { Run(kCmdSortAToZ, {}); }
-    void SortZToA() override { Run(kCmdSortZToA, {}); }
-    void SortByTransponder() override { Run(kCmdSortByTransponder, {}); }
-    void SortBySatellite() override { Run(kCmdSortBySatellite, {}); }
+    void AddChannel(const std::vector<int>& rows) override {
+        Run("Add Channel", kCmdAddChannel, rows);
+    }
+    void EditChannel(const std::vector<int>& rows) override {
+        Run("Edit Channel", kCmdEditChannel, rows);
+    }
+    void DeleteChannels(const std::vector<int>& rows) override {
+        Run("Delete Channel", kCmdDeleteChannel, rows);
+    }
+    void SwapChannel(const std::vector<int>& rows) override {
+        Run("Swap Channel", kCmdSwapChannel, rows);
+    }
+    void MoveChannel(const std::vector<int>& rows) override {
+        Run("Move Channel", kCmdMoveChannel, rows);
+    }
+    void SortAToZ() override { Run("Sort A--->Z", kCmdSortAToZ, {}); }
+    void SortZToA() override { Run("Sort Z--->A", kCmdSortZToA, {}); }
+    void SortByTransponder() override { Run("Sort by Transponder", kCmdSortByTransponder, {}); }
+    void SortBySatellite() override { Run("Sort by Satellite", kCmdSortBySatellite, {}); }
+    std::vector<int> MoveRowsAsBlock(const std::vector<int>& rows, int target_row) override {
+        return Recorded(frame_, "Move Channel", [&] {
+            return velmora::MoveRowsAsBlock(frame_.doc().db(), frame_.listView()->list(), rows,
+                                            target_row);
+        });
+    }
 
 private:
-    void Run(int id, const std::vector<int>& rows) {
-        runner_.Run(id, rows);
-        frame_.UpdateCommandStates();
+    void Run(const char* label, int id, const std::vector<int>& rows) {
+        Recorded(frame_, label, [&] { runner_.Run(id, rows); });
     }
 
     CMainFrame& frame_;

@@ -17,6 +17,9 @@ inline constexpr int kCmdAbout = 57664;
 inline constexpr int kCmdExit = 57665;
 inline constexpr int kCmdNextPane = 57680;
 inline constexpr int kCmdPrevPane = 57681;
+inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdEditRedo = 57644;
+inline constexpr int kCmdEditFind = 57636;  // Ctrl+F: the find field above the list
 inline constexpr int kCmdTvChannel = 32782;
 inline constexpr int kCmdRadioChannel = 32783;
 

@@ -85,6 +85,20 @@ void Radio(QPainter& p) {
     for (int i = 0; i < 3; ++i) p.drawLine(QPointF(10, 7.5 + 2 * i), QPointF(14, 7.5 + 2 * i));
 }
 
+// A curved arrow pointing left (undo) or, mirrored, right (redo).
+void TurnArrow(QPainter& p, bool redo) {
+    if (redo) p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    QPainterPath path;
+    path.moveTo(13.5, 13);
+    path.cubicTo(14.5, 6, 9, 3.5, 4, 6);
+    p.setPen(QPen(kBlue, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF({{0.5, 7.5}, {6, 2}, {7, 10}}));
+}
+
 }  // namespace
 
 QPixmap ToolbarImage(int command_id) {
@@ -147,6 +161,10 @@ QPixmap ToolbarImage(int command_id) {
             break;
         case kCmdRadioChannel:
             Radio(p);
+            break;
+        case kCmdEditUndo:
+        case kCmdEditRedo:
+            TurnArrow(p, command_id == kCmdEditRedo);
             break;
         default:
             return {};

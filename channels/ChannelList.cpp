@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "channels/ChannelSorts.h"
 #include "database/Upkeep.h"
 
 namespace velmora {
@@ -31,7 +32,28 @@ void ChannelList::List(Database& db, int mode, Pass pass) {
             if (pass(table[i])) row_map.push_back(i);
         }
     }
+    listed_ = true;
+    unfiltered_count_ = row_count();
+    ApplyFilter(db);
     if (changed) changed();
+}
+
+void ChannelList::ApplyFilter(const Database& db) {
+    if (filter_upper_.empty() || !db.database_open) return;
+    const auto& table = db.channels(radio_mode != 0);
+    // Names are at most a few dozen bytes: an upper-cased copy per row is cheap enough
+    // for 4000 rows per keystroke, and keeps the case rule in one place.
+    std::erase_if(row_map, [&](int position) {
+        const std::string name = UpperLatin1(table[position].name());
+        return name.find(filter_upper_) == std::string::npos;
+    });
+}
+
+void ChannelList::SetFilter(Database& db, const std::string& text) {
+    if (text == filter_) return;
+    filter_ = text;
+    filter_upper_ = UpperLatin1(text);
+    if (listed_) RefreshList(db, radio_mode);
 }
 
 void ChannelList::FillAllChannels(Database& db) {
@@ -79,6 +101,8 @@ void ChannelList::RefreshList(Database& db, int radio) {
 
 void ChannelList::ClearList() {
     row_map.clear();
+    unfiltered_count_ = 0;
+    listed_ = false;
     if (changed) changed();
 }
 

@@ -41,6 +41,15 @@ public:
     ChannelList() { column_visible.fill(true); }
 
     int row_count() const { return static_cast<int>(row_map.size()); }
+    // Rows the listing had before the find text narrowed it.
+    int unfiltered_count() const { return unfiltered_count_; }
+    // Whether the list shows a listing (false after ClearList, before any fill).
+    bool listed() const { return listed_; }
+
+    // Find: only channels whose name contains `text` (ISO-8859-1 bytes), ignoring case,
+    // stay in every listing from now on. Relists the current listing at once.
+    void SetFilter(Database& db, const std::string& text);
+    const std::string& filter() const { return filter_; }
 
     void FillAllChannels(Database& db);
     void FillSatelliteChannels(Database& db, int satellite);
@@ -70,6 +79,12 @@ public:
 private:
     template <typename Pass>
     void List(Database& db, int mode, Pass pass);
+    void ApplyFilter(const Database& db);
+
+    std::string filter_;        // as typed
+    std::string filter_upper_;  // upper-cased once, compared per row
+    int unfiltered_count_ = 0;
+    bool listed_ = false;
     int favourite_group_ = 0;
     int satellite_ = -1;
     int tp_id_ = -1;

@@ -55,6 +55,7 @@ bool CVelmoraDoc::OnFileNew() {
     db.current_satellite = -1;
     db.current_tp_id = -1;
     db.database_open = true;
+    history_.Clear();
     // The file is written at once, so it holds a valid (empty) database rather than
     // nothing; the old file stays intact when that fails, and the database stays
     // modified so that Close and the window's close still offer to save it.
@@ -63,6 +64,8 @@ bool CVelmoraDoc::OnFileNew() {
         if (views_) views_->FileUsed(db.path_name);
     } else {
         db.modified = true;
+        // No file holds this state: undoing back to it must not look saved.
+        history_.MarkUnsaved();
         prompter_.Tell(kMsgCannotSave, Icon::Error);
     }
     if (views_) views_->FillTree();
@@ -92,6 +95,7 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
         case OpenResult::Ok:
             break;
     }
+    history_.Clear();
     db.database_open = true;
     db.current_satellite = -1;
     db.current_tp_id = -1;
@@ -112,6 +116,7 @@ bool CVelmoraDoc::SaveToPath() {
         return false;
     }
     db.modified = false;
+    history_.MarkSaved();
     if (views_) views_->FileUsed(db.path_name);
     return true;
 }
@@ -135,6 +140,7 @@ bool CVelmoraDoc::OnFileSaveAs() {
     db.path_name = path;
     SetTitleFor(path);
     db.modified = false;
+    history_.MarkSaved();
     if (views_) views_->FileUsed(path);
     return true;
 }
@@ -153,6 +159,7 @@ bool CVelmoraDoc::OnFileClose() {
     db.database_open = false;
     db.current_satellite = -1;
     db.current_tp_id = -1;
+    history_.Clear();
     if (views_) views_->ResetTree();
     db.path_name.clear();
     if (views_) views_->SetTitle(std::string(kClosedTitle) + db.path_name);

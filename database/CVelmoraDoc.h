@@ -10,6 +10,7 @@
 
 #include "database/Database.h"
 #include "database/Interaction.h"
+#include "database/UndoHistory.h"
 
 namespace velmora {
 
@@ -64,6 +65,9 @@ public:
     Prompter& prompter() { return prompter_; }
     FileChooser& chooser() { return chooser_; }
     void SetViews(DocumentViews* views) { views_ = views; }
+    // The undo steps of the open database: emptied by Open, New and Close, and told by
+    // every successful write that the file now holds the current state.
+    UndoHistory& history() { return history_; }
 
     bool IsModified() const { return db_->modified; }
     void SetModifiedFlag(bool modified = true) { db_->modified = modified; }
@@ -107,6 +111,7 @@ private:
     FileChooser& chooser_;
     DocumentViews* views_ = nullptr;
     std::unique_ptr<Database> db_;
+    UndoHistory history_;
 };
 
 }  // namespace velmora

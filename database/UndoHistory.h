@@ -42,6 +42,8 @@ public:
 
     // The database as it is now is what the file on disk holds.
     void MarkSaved() { saved_position_ = static_cast<long>(position_); }
+    // No reachable state is what the file holds (a write of a new database failed).
+    void MarkUnsaved() { saved_position_ = -1; }
     // Open, New and Close start a new history.
     void Clear();
 

@@ -59,6 +59,15 @@ CVelmoraView::CVelmoraView(Database& db, QWidget* parent)
     setWordWrap(false);
     setTabKeyNavigation(false);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    // Rows are reordered by dragging them onto another row of the same list.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDefaultDropAction(Qt::MoveAction);
+    setDragDropOverwriteMode(true);
+    setDropIndicatorShown(true);
+    model_->SetRowsDropped(
+        [this](const std::vector<int>& rows, int target) { DropRows(rows, target); });
     // Rows all have the same height and columns fixed widths: a relist of thousands of
     // rows then costs no measuring at all.
     verticalHeader()->hide();
@@ -166,6 +175,26 @@ bool CVelmoraView::RunCommand(int command_id) {
             return false;
     }
     return true;
+}
+
+void CVelmoraView::SelectRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    int last = -1;
+    for (int r : rows) {
+        if (r < 0 || r >= model_->rowCount()) continue;
+        selection.select(model_->index(r, 0), model_->index(r, model_->columnCount() - 1));
+        last = r;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (last >= 0) {
+        selectionModel()->setCurrentIndex(model_->index(last, 0), QItemSelectionModel::NoUpdate);
+        scrollTo(model_->index(last, 0));
+    }
+}
+
+void CVelmoraView::DropRows(const std::vector<int>& rows, int target_row) {
+    const std::vector<int> placed = hooks_->MoveRowsAsBlock(rows, target_row);
+    if (!placed.empty()) SelectRows(placed);
 }
 
 void CVelmoraView::ShowChannelInfo() {

@@ -35,6 +35,10 @@ public:
     void FillFavouriteChannels(int g) { list_.FillFavouriteChannels(db_, g); }
     void RefreshList(int radio) { list_.RefreshList(db_, radio); }
     void ClearList() { list_.ClearList(); }
+    // Find: narrows every listing to names containing `text` (ISO-8859-1 bytes).
+    void SetFilter(const std::string& text) { list_.SetFilter(db_, text); }
+    // Selects exactly `rows` (rows outside the listing are skipped), the last one current.
+    void SelectRows(const std::vector<int>& rows);
     // Rebuilds the columns from the column choice (headers, widths, centring).
     void SetupColumns();
 
@@ -68,6 +72,7 @@ private:
     void Relisted();
     void RunPopup(const QPoint& global_pos);
     void BuildPopup();
+    void DropRows(const std::vector<int>& rows, int target_row);
 
     Database& db_;
     ChannelList list_;

@@ -25,6 +25,11 @@ public:
     virtual void SortZToA() {}
     virtual void SortByTransponder() {}
     virtual void SortBySatellite() {}
+    // Drag and drop: `rows` moved as one block onto `target_row`. Returns the rows the
+    // block occupies afterwards (empty when nothing moved).
+    virtual std::vector<int> MoveRowsAsBlock(const std::vector<int>& /*rows*/, int /*target_row*/) {
+        return {};
+    }
 };
 
 }  // namespace velmora

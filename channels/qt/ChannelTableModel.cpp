@@ -1,5 +1,10 @@
 #include "channels/qt/ChannelTableModel.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+#include <algorithm>
+
 namespace velmora {
 
 ChannelTableModel::ChannelTableModel(Database& db, ChannelList& list, QObject* parent)
@@ -30,7 +35,52 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren |
+           Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+}
+
+QStringList ChannelTableModel::mimeTypes() const {
+    return {QString::fromLatin1(RowsMimeType())};
+}
+
+QMimeData* ChannelTableModel::mimeData(const QModelIndexList& indexes) const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid()) rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    for (int r : rows) out << qint32(r);
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(RowsMimeType()), bytes);
+    return data;
+}
+
+bool ChannelTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int,
+                                        const QModelIndex&) const {
+    return data && action == Qt::MoveAction &&
+           data->hasFormat(QString::fromLatin1(RowsMimeType())) && rows_ > 0;
+}
+
+bool ChannelTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                     int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent) || !rows_dropped_) return false;
+    QByteArray bytes = data->data(QString::fromLatin1(RowsMimeType()));
+    QDataStream in(&bytes, QIODevice::ReadOnly);
+    std::vector<int> rows;
+    while (!in.atEnd()) {
+        qint32 r = -1;
+        in >> r;
+        if (in.status() != QDataStream::Ok) break;
+        rows.push_back(r);
+    }
+    // On a row: that row. Between rows: the row there. Below the last row: the last row.
+    int target = parent.isValid() ? parent.row() : row;
+    if (target < 0 || target >= rows_) target = rows_ - 1;
+    rows_dropped_(rows, target);
+    return true;
 }
 
 void ChannelTableModel::Relist() {

@@ -3,6 +3,7 @@
 // row maps to; nothing keeps a copy of a row.
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 #include "channels/ChannelList.h"
@@ -22,6 +23,20 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // Drag and drop of whole rows within the list: the dragged rows travel as their row
+    // numbers; a drop hands them and the row dropped on to `rows_dropped`.
+    using RowsDropped = std::function<void(const std::vector<int>& rows, int target_row)>;
+    void SetRowsDropped(RowsDropped handler) { rows_dropped_ = std::move(handler); }
+    static const char* RowsMimeType() { return "application/x-velmora-channel-rows"; }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+
     // The column (of the sixteen) that model column `section` shows.
     int ColumnAt(int section) const { return shown_[static_cast<size_t>(section)]; }
     const std::vector<int>& shown_columns() const { return shown_; }
@@ -34,6 +49,7 @@ private:
     ChannelList& list_;
     std::vector<int> shown_;
     int rows_ = 0;
+    RowsDropped rows_dropped_;
 };
 
 }  // namespace velmora

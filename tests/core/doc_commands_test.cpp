@@ -392,3 +392,62 @@ TEST_F(DocCommands, WindowCloseWithoutChangesEndsAtOnce) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+class DocHistory : public DocCommands {
+protected:
+    // One recorded change, as the frame runs a command.
+    void Change(const std::string& name) {
+        doc.history().Begin(doc.db());
+        doc.db().satellites[0].set_name(name);
+        doc.SetModifiedFlag();
+        doc.history().Commit(doc.db(), "Edit Antenna");
+    }
+};
+
+TEST_F(DocHistory, SaveMakesTheCurrentStateTheUnmodifiedOne) {
+    OpenSample();
+    Change("First");
+    Change("Second");
+    ASSERT_TRUE(doc.OnFileSave());
+    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.history().Redo(doc.db()));
+    EXPECT_FALSE(doc.IsModified());
+    chooser.answers.push_back((dir / "other").string());
+    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    ASSERT_TRUE(doc.OnFileSaveAs());
+    ASSERT_TRUE(doc.history().Redo(doc.db()));
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocHistory, OpenNewAndCloseEmptyTheHistory) {
+    OpenSample();
+    Change("Changed");
+    prompter.answers.push_back(Answer::No);
+    ASSERT_TRUE(doc.OnFileClose());
+    EXPECT_FALSE(doc.history().CanUndo());
+    OpenSample();
+    EXPECT_FALSE(doc.history().CanUndo());
+    Change("Changed");
+    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    ASSERT_TRUE(doc.OnFileClose());
+    chooser.answers.push_back((dir / "new").string());
+    ASSERT_TRUE(doc.OnFileNew());
+    EXPECT_FALSE(doc.history().CanUndo());
+    EXPECT_FALSE(doc.history().CanRedo());
+}
+
+TEST_F(DocHistory, NewThatCannotWriteHasNoSavedStateToUndoBackTo) {
+    chooser.answers.push_back((dir / "no-such-folder" / "list").string());
+    ASSERT_TRUE(doc.OnFileNew());
+    Change("Changed");
+    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    // The file was never written: Close must still offer to save.
+    EXPECT_TRUE(doc.IsModified());
+}
+
+}  // namespace
+}  // namespace velmora

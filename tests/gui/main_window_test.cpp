@@ -73,7 +73,9 @@ TEST_F(MainWindow, TheSplitterHoldsTheTreeLeftAndTheListRight) {
     Start();
     ASSERT_EQ(frame->splitter()->count(), 2);
     EXPECT_EQ(frame->splitter()->widget(0), tree);
-    EXPECT_EQ(frame->splitter()->widget(1), view);
+    // The list sits in the right pane below its find field.
+    EXPECT_EQ(frame->splitter()->widget(1), frame->findPane());
+    EXPECT_EQ(view->parentWidget(), frame->findPane());
     EXPECT_EQ(frame->splitter()->sizes().value(0), 180);
 }
 
@@ -190,7 +192,10 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {"Recent File", 57616, ""},
                                    {sep, 0, ""},
                                    {"E&xit", 57665, ""}});
-    ExpectMenu(popups[1]->menu(), {{"Add Channel", 32789, ""},
+    ExpectMenu(popups[1]->menu(), {{"&Undo", 57643, "Ctrl+Z"},
+                                   {"&Redo", 57644, "Ctrl+Y"},
+                                   {sep, 0, ""},
+                                   {"Add Channel", 32789, ""},
                                    {"Edit Channel", 32790, ""},
                                    {"Delete Channel", 32791, ""},
                                    {"Swap Channel", 32792, ""},
@@ -199,7 +204,7 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {"Sort Channel>", 0, ""},
                                    {sep, 0, ""},
                                    {"Show Channel info...", 32796, ""}});
-    const QMenu* sort = popups[1]->menu()->actions()[6]->menu();
+    const QMenu* sort = popups[1]->menu()->actions()[9]->menu();
     ExpectMenu(sort, {{"A--->Z", 32794, ""},
                       {"Z--->A", 32795, ""},
                       {sep, 0, ""},
@@ -224,9 +229,11 @@ TEST_F(MainWindow, ToolbarButtonsInOrderWithTextUnderTheirImages) {
     }
     EXPECT_EQ(labels.join(QLatin1Char(' ')),
               QStringLiteral(
-                  "New Open Save | Add CH | Edit CH | Move | Del CH | About | AZ ZA | TV Radio"));
-    EXPECT_EQ(ids, (QList<int>{57600, 57601, 57603, 0, 32789, 0, 32790, 0, 32793, 0, 32791, 0,
-                               57664, 0, 32794, 32795, 0, 32782, 32783}));
+                  "New Open Save | Add CH | Edit CH | Move | Del CH | About | AZ ZA | TV Radio | "
+                  "Undo Redo"));
+    EXPECT_EQ(ids,
+              (QList<int>{57600, 57601, 57603, 0,     32789, 0,     32790, 0, 32793, 0,    32791, 0,
+                          57664, 0,     32794, 32795, 0,     32782, 32783, 0, 57643, 57644}));
     int width = -1;
     for (QAction* a : bar->actions()) {
         if (a->isSeparator()) continue;
