@@ -2,8 +2,8 @@
 // Answers the real modal dialogs a command opens through the main window. Each step runs
 // on the next dialog that comes to the top of the modal stack and works it as a user
 // would: controls are found by their id (their objectName), OK is control 1.
-// A dialog that opens with no step left is cancelled and fails the test, so a missing
-// step never hangs a run.
+// A dialog that opens with no step left, or that its step leaves open, is cancelled and
+// fails the test, so a missing or wrong step never hangs a run.
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,10 @@ inline void SetText(QWidget& dialog, int id, const QString& text) {
 inline void SetRow(QWidget& dialog, int id, int row) {
     if (auto* list = DialogControl<QComboBox>(dialog, id)) list->setCurrentIndex(row);
 }
+// Clicks the box when it is not yet as wanted, so the dialog sees a user's click.
 inline void SetChecked(QWidget& dialog, int id, bool on) {
-    if (auto* box = DialogControl<QAbstractButton>(dialog, id)) box->setChecked(on);
+    auto* box = DialogControl<QAbstractButton>(dialog, id);
+    if (box && box->isChecked() != on) box->click();
 }
 inline void Click(QWidget& dialog, int id) {
     if (auto* button = DialogControl<QAbstractButton>(dialog, id)) button->click();
@@ -88,8 +90,18 @@ private:
             // runs inside the step.
             Poll(state);
             auto* top = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!top || !top->isVisible() || top == state->last) {
+            if (!top || !top->isVisible()) {
                 state->idle_polls = 0;
+                return;
+            }
+            if (top == state->last) {
+                // A step that left its dialog open (a refusal it did not expect) would
+                // hang the run: close it.
+                if (++state->idle_polls < 100) return;
+                ADD_FAILURE() << "dialog left open by its step: "
+                              << top->windowTitle().toStdString();
+                state->idle_polls = 0;
+                top->reject();
                 return;
             }
             if (state->steps.empty()) {

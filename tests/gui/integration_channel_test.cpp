@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 
+#include "channels/ChannelCommands.h"
 #include "channels/ChannelForm.h"
 #include "tests/gui/GuiFixture.h"
 #include "tests/gui/ModalDriver.h"
@@ -114,6 +115,58 @@ TEST_F(ChannelIntegration, RefusedFieldKeepsTheDialogOpenAndChangesNothing) {
     EXPECT_EQ(db().tv[pos].bytes, before.bytes);
     EXPECT_EQ(Cell(row, kColName), QString::fromLatin1(before.name()));
     EXPECT_FALSE(db().modified);
+}
+
+TEST_F(ChannelIntegration, AddChannelFromTheToolbarJoinsTheShownTransponder) {
+    tree->setCurrentItem(tree->TransponderNode(0, 1));
+    const int tp_id = db().current_tp_id;
+    const int rows = view->model()->rowCount();
+    const int tv = db().tv_count();
+    ModalDriver dialogs;
+    dialogs.Then(kChannelDialogId, [&](QDialog& d) {
+        EXPECT_FALSE(DialogControl<QWidget>(d, kIdTransponderList)->isEnabled())
+            << "a transponder listing fixes the transponder";
+        SetText(d, kIdChannelName, QStringLiteral("Brand New"));
+        ClickOk(d);
+        EXPECT_TRUE(d.isVisible()) << "a new channel needs its PIDs";
+        EXPECT_EQ(prompter.texts(),
+                  std::vector<std::string>{"Please enter an integer between 1 and 8191."});
+        SetText(d, kIdVideoPid, QStringLiteral("512"));
+        SetText(d, kIdPcrPid, QStringLiteral("512"));
+        SetChecked(d, kIdFavourite[1], true);
+        ClickOk(d);
+    });
+    frame->action(kCmdAddChannel)->trigger();
+    ASSERT_EQ(dialogs.handled(), 1);
+    ASSERT_EQ(db().tv_count(), tv + 1) << ::testing::PrintToString(prompter.texts());
+    EXPECT_EQ(db().tv[tv].tp_id(), tp_id);
+    ASSERT_EQ(view->model()->rowCount(), rows + 1);
+    EXPECT_EQ(Cell(rows, kColName), QStringLiteral("Brand New"));
+    tree->setCurrentItem(tree->GroupNode(1));
+    ASSERT_FALSE(view->list().row_map.empty());
+    EXPECT_EQ(view->list().row_map.back(), tv) << "listed in its favourite group";
+}
+
+TEST_F(ChannelIntegration, EditToAnotherSatelliteTakesTheRowOutOfTheSatelliteListing) {
+    tree->setCurrentItem(tree->SatelliteNode(0));
+    const int rows = view->model()->rowCount();
+    ASSERT_GT(rows, 0);
+    const int pos = view->list().row_map[0];
+    view->setFocus();
+    view->selectRow(0);
+    ModalDriver dialogs;
+    dialogs.Then(kChannelDialogId, [](QDialog& d) {
+        SetRow(d, kIdSatelliteList, 2);
+        ClickOk(d);
+    });
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_EQ(dialogs.handled(), 1);
+    EXPECT_EQ(db().SatelliteOfTransponder(db().tv[pos].tp_id()), 2);
+    EXPECT_EQ(view->model()->rowCount(), rows - 1);
+    for (int p : view->list().row_map) EXPECT_NE(p, pos);
+    tree->setCurrentItem(tree->SatelliteNode(2));
+    EXPECT_NE(std::find(view->list().row_map.begin(), view->list().row_map.end(), pos),
+              view->list().row_map.end());
 }
 
 }  // namespace
