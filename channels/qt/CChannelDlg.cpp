@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "channels/qt/DialogControls.h"
-#include "channels/qt/Latin1Text.h"
+#include "database/qt/Latin1Text.h"
 
 namespace velmora {
 namespace {
@@ -90,7 +90,7 @@ QWidget* CChannelDlg::BuildChannelBox() {
     number_->setEnabled(false);
     number_->setMaximumWidth(64);
 
-    name_ = new QLineEdit(FromBytes(form_.name), box);
+    name_ = new QLineEdit(TextOfBytes(form_.name), box);
     SetControlId(name_, kIdChannelName);
     name_->setMaxLength(kMaxNameLength);
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -135,7 +135,7 @@ QWidget* CChannelDlg::BuildReceptionBox() {
     satellites_ = new QComboBox(box);
     SetControlId(satellites_, kIdSatelliteList);
     satellites_->setMaxVisibleItems(20);
-    for (const std::string& row : form_.satellite_rows) satellites_->addItem(FromBytes(row));
+    for (const std::string& row : form_.satellite_rows) satellites_->addItem(TextOfBytes(row));
     satellites_->setCurrentIndex(form_.satellite_row);
     connect(satellites_, &QComboBox::currentIndexChanged, this, &CChannelDlg::SatelliteChosen);
 
@@ -232,7 +232,7 @@ QWidget* CChannelDlg::BuildOptionsBox() {
 }
 
 void CChannelDlg::ReadFields() {
-    form_.name = ToBytesDroppingOthers(name_->text());
+    form_.name = BytesOfText(name_->text());
     form_.pcr_pid = pcr_->text().toStdString();
     form_.video_pid = video_->text().toStdString();
     form_.ttx_pid = ttx_->text().toStdString();
@@ -246,13 +246,13 @@ void CChannelDlg::ReadFields() {
 void CChannelDlg::ShowTransponderRows() {
     const QSignalBlocker block(transponders_);
     transponders_->clear();
-    for (const std::string& row : form_.transponder_rows) transponders_->addItem(FromBytes(row));
+    for (const std::string& row : form_.transponder_rows) transponders_->addItem(TextOfBytes(row));
     transponders_->setCurrentIndex(form_.transponder_row);
 }
 
 void CChannelDlg::ShowAudioRows(int select) {
     audio_->clear();
-    for (const std::string& row : AudioRows(form_.audio)) audio_->addItem(FromBytes(row));
+    for (const std::string& row : AudioRows(form_.audio)) audio_->addItem(TextOfBytes(row));
     if (select >= 0 && select < audio_->count()) audio_->setCurrentRow(select);
 }
 

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "channels/qt/Latin1Text.h"
+#include "database/qt/Latin1Text.h"
 
 namespace velmora {
 
@@ -21,7 +21,7 @@ ChannelFindPane::ChannelFindPane(CVelmoraView* view, QWidget* parent)
     layout->addWidget(view_, 1);
     // Characters a name cannot hold can never match: they are left out of the search.
     connect(field_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { view_->SetFilter(ToBytesDroppingOthers(text)); });
+            [this](const QString& text) { view_->SetFilter(BytesOfText(text)); });
 }
 
 void ChannelFindPane::FocusFind() {

@@ -24,7 +24,7 @@ QPushButton* MakeButton(QWidget* parent, int id, const char* text) {
 }  // namespace
 
 CModifyTPDlg::CModifyTPDlg(ModifiedTpList& list, QWidget* parent) : QDialog(parent), list_(list) {
-    setWindowTitle(FromBytes(list.Caption()));
+    setWindowTitle(TextOfBytes(list.Caption()));
     setProperty("templateId", kModifyTpDialogId);
 
     rows_ = new QListWidget(this);
@@ -85,7 +85,7 @@ void CModifyTPDlg::ShowRows() {
     const int old_count = rows_->count();
     const int current = rows_->currentRow();
     rows_->clear();
-    for (const std::string& row : list_.rows()) rows_->addItem(FromBytes(row));
+    for (const std::string& row : list_.rows()) rows_->addItem(TextOfBytes(row));
     // After an Add the new row is brought into view; otherwise the place is kept.
     if (rows_->count() > old_count && old_count > 0)
         rows_->scrollToBottom();

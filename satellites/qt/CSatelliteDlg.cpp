@@ -71,8 +71,8 @@ CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* p
     layout->addWidget(MakeOkCancel(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    name_->setText(FromBytes(form.name));
-    angle_->setText(FromBytes(form.angle));
+    name_->setText(TextOfBytes(form.name));
+    angle_->setText(TextOfBytes(form.angle));
     SelectRow(direction_, form.direction);
     SelectRow(transponder_, form.transponder);
     SelectRow(lnb_type_, form.lnb_type);
@@ -84,8 +84,8 @@ CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* p
 }
 
 void CSatelliteDlg::accept() {
-    form_.name = ToBytes(name_->text());
-    form_.angle = ToBytes(angle_->text());
+    form_.name = BytesOfText(name_->text());
+    form_.angle = BytesOfText(angle_->text());
     form_.direction = direction_->currentIndex();
     form_.transponder = transponder_->currentIndex();
     form_.lnb_type = lnb_type_->currentIndex();

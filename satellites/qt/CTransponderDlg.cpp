@@ -45,16 +45,16 @@ CTransponderDlg::CTransponderDlg(TransponderForm& form, Prompter& prompter, QWid
     layout->addWidget(MakeOkCancel(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    frequency_->setText(FromBytes(form.frequency));
-    symbol_rate_->setText(FromBytes(form.symbol_rate));
+    frequency_->setText(TextOfBytes(form.frequency));
+    symbol_rate_->setText(TextOfBytes(form.symbol_rate));
     SelectRow(polarisation_, form.polarisation);
     SelectRow(fec_, form.fec);
     frequency_->setFocus();
 }
 
 void CTransponderDlg::accept() {
-    form_.frequency = ToBytes(frequency_->text());
-    form_.symbol_rate = ToBytes(symbol_rate_->text());
+    form_.frequency = BytesOfText(frequency_->text());
+    form_.symbol_rate = BytesOfText(symbol_rate_->text());
     form_.polarisation = polarisation_->currentIndex();
     form_.fec = fec_->currentIndex();
     if (auto refusal = form_.Confirm()) {

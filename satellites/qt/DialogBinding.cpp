@@ -5,11 +5,11 @@
 
 namespace velmora::satellite_ui {
 
-QString FromBytes(std::string_view bytes) {
+QString TextOfBytes(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-std::string ToBytes(const QString& text) {
+std::string BytesOfText(const QString& text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (const QChar c : text) {

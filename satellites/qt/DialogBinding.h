@@ -10,22 +10,18 @@
 #include <string>
 #include <string_view>
 
-#include "database/Interaction.h"
 #include "database/FieldChecks.h"
+#include "database/Interaction.h"
+#include "database/qt/Latin1Text.h"
 
 namespace velmora::satellite_ui {
-
-// Bytes shown as ISO-8859-1.
-QString FromBytes(std::string_view bytes);
-// Typed text as bytes; characters outside ISO-8859-1 are dropped, never turned into '?'.
-std::string ToBytes(const QString& text);
 
 // A drop-down list with the control id `id`, filled with `rows`.
 template <typename Rows>
 QComboBox* MakeList(QWidget* parent, int id, const Rows& rows) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::number(id));
-    for (const auto& row : rows) list->addItem(FromBytes(row));
+    for (const auto& row : rows) list->addItem(TextOfBytes(row));
     return list;
 }
 QLineEdit* MakeEdit(QWidget* parent, int id);

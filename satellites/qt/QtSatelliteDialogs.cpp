@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include "channels/qt/CMoveDlg.h"
-
 #include "satellites/ModifiedTpList.h"
 #include "satellites/qt/CModifyTPDlg.h"
 #include "satellites/qt/CSatelliteDlg.h"

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "database/qt/Latin1Text.h"
 #include "settings/qt/CSpinButton.h"
 #include "settings/qt/DialogControls.h"
-#include "settings/qt/NameText.h"
 
 namespace velmora {
 namespace {

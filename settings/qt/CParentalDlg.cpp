@@ -8,8 +8,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "database/qt/Latin1Text.h"
 #include "settings/qt/DialogControls.h"
-#include "settings/qt/NameText.h"
 
 namespace velmora {
 namespace {

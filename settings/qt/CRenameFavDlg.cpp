@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "database/qt/Latin1Text.h"
 #include "settings/qt/DialogControls.h"
-#include "settings/qt/NameText.h"
 
 namespace velmora {
 

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "database/qt/Latin1Text.h"
 #include "settings/OtherSettingsForm.h"
-#include "settings/qt/NameText.h"
 
 namespace velmora {
 namespace {

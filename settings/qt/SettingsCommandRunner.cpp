@@ -1,7 +1,7 @@
 #include "settings/qt/SettingsCommandRunner.h"
 
+#include "database/qt/Latin1Text.h"
 #include "settings/SettingsOps.h"
-#include "settings/qt/NameText.h"
 #include "settings/qt/QtSettingsDialogs.h"
 
 namespace velmora {

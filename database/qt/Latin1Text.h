@@ -1,7 +1,7 @@
 #pragma once
-// Names and other record texts are bytes shown as ISO-8859-1. Typed characters that
-// have no such byte are dropped, as the name filter drops a byte it refuses (toLatin1
-// would turn them into '?', which the filter keeps).
+// Names and other record texts are bytes shown as ISO-8859-1. Typed characters that have
+// no such byte are dropped, as the name filter drops a byte it refuses (QString::toLatin1
+// would turn them into '?', a byte the filter keeps).
 
 #include <QString>
 #include <string>
@@ -20,6 +20,11 @@ inline std::string BytesOfText(const QString& text) {
         if (c.unicode() <= 0xFF) bytes.push_back(static_cast<char>(c.unicode()));
     }
     return bytes;
+}
+
+// `text` without the characters that have no ISO-8859-1 byte.
+inline QString WithoutOthers(const QString& text) {
+    return TextOfBytes(BytesOfText(text));
 }
 
 }  // namespace velmora
