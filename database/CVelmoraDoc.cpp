@@ -1,5 +1,7 @@
 #include "database/CVelmoraDoc.h"
 
+#include <filesystem>
+
 #include "database/DatabaseFile.h"
 #include "database/Upkeep.h"
 
@@ -138,7 +140,11 @@ bool CVelmoraDoc::OnFileSaveAs() {
     if (!chosen) return false;
     const std::string path = SaveAsFilePath(*chosen);
     Database& db = *db_;
-    if (SaveDatabaseFile(db, path) != SaveResult::Written) {
+    // Save As onto the opened file itself is its first save as much as Save would be.
+    std::error_code error;
+    const bool own_file = backup_pending_ && std::filesystem::equivalent(path, db.path_name, error);
+    if (SaveDatabaseFile(db, path, own_file ? Backup::KeepOld : Backup::None) !=
+        SaveResult::Written) {
         prompter_.Tell(kMsgCannotSaveAs);
         return false;
     }

@@ -211,6 +211,14 @@ TEST_F(DocBackup, SaveAsDoesNotBackUpItsTargetNorTheFilesItWritesLater) {
     EXPECT_FALSE(fs::exists(backup));
 }
 
+TEST_F(DocBackup, SaveAsOntoTheOpenedFileKeepsItAsTheBackup) {
+    Open();
+    Edit("FIRST");
+    chooser.answers.push_back(path);
+    ASSERT_TRUE(doc.OnFileSaveAs());
+    EXPECT_EQ(ReadBytes(backup), opened_bytes);
+}
+
 TEST_F(DocBackup, NewOverAnExistingFileKeepsItAsTheBackup) {
     chooser.answers.push_back(path);
     ASSERT_TRUE(doc.OnFileNew());
