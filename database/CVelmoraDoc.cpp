@@ -1,5 +1,7 @@
 #include "database/CVelmoraDoc.h"
 
+#include <filesystem>
+
 #include "database/DatabaseFile.h"
 #include "database/Upkeep.h"
 
@@ -58,8 +60,10 @@ bool CVelmoraDoc::OnFileNew() {
     history_.Clear();
     // The file is written at once, so it holds a valid (empty) database rather than
     // nothing; the old file stays intact when that fails, and the database stays
-    // modified so that Close and the window's close still offer to save it.
-    if (SaveDatabaseFile(db, db.path_name) == SaveResult::Written) {
+    // modified so that Close and the window's close still offer to save it. A file the
+    // user picked by mistake survives as its backup.
+    backup_pending_ = true;
+    if (SaveOwnFile() == SaveResult::Written) {
         db.modified = false;
         if (views_) views_->FileUsed(db.path_name);
     } else {
@@ -97,6 +101,7 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     }
     history_.Clear();
     db.database_open = true;
+    backup_pending_ = true;
     db.current_satellite = -1;
     db.current_tp_id = -1;
     if (views_) {
@@ -107,11 +112,18 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     return true;
 }
 
+SaveResult CVelmoraDoc::SaveOwnFile() {
+    const SaveResult result =
+        SaveDatabaseFile(*db_, db_->path_name, backup_pending_ ? Backup::KeepOld : Backup::None);
+    if (result == SaveResult::Written) backup_pending_ = false;
+    return result;
+}
+
 bool CVelmoraDoc::SaveToPath() {
     Database& db = *db_;
     // A save that writes nothing is a failure too: the modified flag must keep telling
     // the user that the changes exist only in memory.
-    if (SaveDatabaseFile(db, db.path_name) != SaveResult::Written) {
+    if (SaveOwnFile() != SaveResult::Written) {
         prompter_.Tell(kMsgCannotSave, Icon::Error);
         return false;
     }
@@ -133,11 +145,16 @@ bool CVelmoraDoc::OnFileSaveAs() {
     if (!chosen) return false;
     const std::string path = SaveAsFilePath(*chosen);
     Database& db = *db_;
-    if (SaveDatabaseFile(db, path) != SaveResult::Written) {
+    // Save As onto the opened file itself is its first save as much as Save would be.
+    std::error_code error;
+    const bool own_file = backup_pending_ && std::filesystem::equivalent(path, db.path_name, error);
+    if (SaveDatabaseFile(db, path, own_file ? Backup::KeepOld : Backup::None) !=
+        SaveResult::Written) {
         prompter_.Tell(kMsgCannotSaveAs);
         return false;
     }
     db.path_name = path;
+    backup_pending_ = false;  // the file now named is the one just written
     SetTitleFor(path);
     db.modified = false;
     history_.MarkSaved();

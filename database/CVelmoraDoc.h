@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "database/Database.h"
+#include "database/DatabaseFile.h"
 #include "database/Interaction.h"
 #include "database/UndoHistory.h"
 
@@ -104,6 +105,9 @@ public:
 private:
     // Save step shared by Save, Close and the window's close.
     bool SaveToPath();
+    // Writes to the document's own path; the first write after Open or New keeps the file
+    // that was there as NAME.bak, so a user can go back to what he opened.
+    SaveResult SaveOwnFile();
     bool AskSaveChanges();
     void SetTitleFor(const std::string& path);
 
@@ -112,6 +116,7 @@ private:
     DocumentViews* views_ = nullptr;
     std::unique_ptr<Database> db_;
     UndoHistory history_;
+    bool backup_pending_ = false;
 };
 
 }  // namespace velmora

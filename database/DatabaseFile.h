@@ -43,14 +43,32 @@ inline std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& 
 OpenResult LoadDatabaseFile(Database& db, const std::string& path,
                             FileAccess access = FileAccess::ReadWrite);
 
-// Writes `bytes` to a new file beside `path` and, once every byte is written and flushed,
-// renames it over `path` (over the file a symbolic link names, when `path` is one).
-// Refuses an existing target that is not a regular file or not writable, as writing it
-// in place would fail. On false `path` is exactly as it was.
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+enum class Backup {
+    None,
+    // Before the new file takes the target's place, the old one (if any) becomes
+    // `target` + ".bak", replacing an older backup; the save fails when it cannot.
+    KeepOld,
+};
+
+// The name of the backup of `path`: "NAME.sdx" keeps its old self as "NAME.sdx.bak".
+std::string BackupPath(const std::string& path);
+
+// Writes `bytes` to a new file beside `path`, in chunks of kWriteChunkSize, and, once
+// every byte is written and flushed, renames it over `path` (over the file a symbolic
+// link names, when `path` is one). A temporary file left by an interrupted save is
+// replaced. Refuses an existing target that is not a regular file or not writable, as
+// writing it in place would fail. On false `path` is exactly as it was.
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
+                           Backup backup = Backup::None);
+
+inline constexpr size_t kWriteChunkSize = 64 * 1024;
+// Test hook: called after each chunk written to the temporary file, with the bytes
+// written so far and the total. Null (the default) in the program.
+using WriteChunkHook = void (*)(size_t written, size_t total);
+void SetWriteChunkHook(WriteChunkHook hook);
 
 // Packs, compresses and writes the database to `path`. The old file stays intact unless
 // the result is Written.
-SaveResult SaveDatabaseFile(Database& db, const std::string& path);
+SaveResult SaveDatabaseFile(Database& db, const std::string& path, Backup backup = Backup::None);
 
 }  // namespace velmora

@@ -57,7 +57,8 @@ int RemoveFavouriteKey(Database& db, int g, uint32_t key, bool radio) {
 int PurgeFavouriteGroup(Database& db, int g, bool radio) {
     if (BadGroup(g)) return kBadGroup;
     FavouriteGroups& f = db.favourites;
-    if (KeysInGroup(f, g) >= FavouriteGroups::kSlots) return kCannotDo;
+    // A full group is purged too: refusing it would keep deleted channels' keys in it
+    // for good, and the group could never take a new member.
     const int count = f.key_count(g, radio);
     if (count <= 0) return 0;
 

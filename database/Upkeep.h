@@ -18,8 +18,8 @@ int FindFavouriteKey(Database& db, int g, uint32_t key, bool radio);
 int AddFavouriteKey(Database& db, int g, uint32_t key, bool radio);
 // Removes the first occurrence keeping the list's order; 1, or kCannotDo when absent.
 int RemoveFavouriteKey(Database& db, int g, uint32_t key, bool radio);
-// Drops keys whose channel no longer carries mark g; the number dropped, or kCannotDo
-// (nothing changed) when the group holds 200 keys.
+// Drops keys whose channel no longer carries mark g, full group or not; the number
+// dropped.
 int PurgeFavouriteGroup(Database& db, int g, bool radio);
 // Fills all eight groups from the channels' marks, TV keys first, 200 keys at most.
 void RebuildFavouriteGroups(Database& db);

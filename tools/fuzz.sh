@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (ASan + UBSan + libFuzzer) and runs each for
-# SECONDS on its corpus in tests/corpus/<target>. Findings land in build-fuzz/findings.
+# SECONDS on its corpus in tests/corpus/<target>. Findings land in build-fuzz/findings;
+# the corpus a run grows stays in build-fuzz/corpus for the next run.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVELMORA_FUZZ=ON -DVELMORA_GUI=OFF \
   -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target fuzz_sdx_reader fuzz_listing_import
+cmake --build "$build" -j"$(nproc)" --target fuzz_sdx_reader fuzz_listing_import
+rm -rf "$build/findings"
 mkdir -p "$build/findings"
 for target in sdx_reader listing_import; do
   corpus="$build/corpus/$target"

@@ -103,14 +103,16 @@ TEST(PurgeFavouriteGroup, DropsKeysWithoutAMarkedChannelKeepingOrder) {
     EXPECT_EQ(db->favourites.changed(2), 1);
 }
 
-TEST(PurgeFavouriteGroup, FullGroupKeepsStaleKeysAndOneLessIsPurged) {
+TEST(PurgeFavouriteGroup, FullGroupIsPurgedToo) {
+    // A full group whose channels were deleted would otherwise keep their keys for good
+    // and refuse every new member.
     auto db = EmptyDatabase();  // no channels at all: every key is stale
     FillGroup(*db, 5, 100, 100);
-    EXPECT_EQ(PurgeFavouriteGroup(*db, 5, kTv), kCannotDo);
-    EXPECT_EQ(db->favourites.tv_key_count(5), 100);
-    RemoveFavouriteKey(*db, 5, 1001, kRadio);
     EXPECT_EQ(PurgeFavouriteGroup(*db, 5, kTv), 100);
+    EXPECT_EQ(db->favourites.tv_key_count(5), 0);
+    EXPECT_EQ(db->favourites.radio_key_count(5), 100);
     EXPECT_EQ(PurgeFavouriteGroup(*db, 5, kTv), 0);  // empty list
+    EXPECT_EQ(PurgeFavouriteGroup(*db, 5, kRadio), 100);
 }
 
 TEST(RebuildFavouriteGroups, ChannelIsListedInEveryGroupItIsMarkedFor) {
