@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "channels/qt/DialogControls.h"
 #include "database/NameLists.h"
+#include "database/qt/DialogControls.h"
 
 namespace velmora {
 
@@ -42,15 +42,7 @@ CAudioDlg::CAudioDlg(AudioForm& form, Prompter& prompter, QWidget* parent)
     grid->addWidget(default_, 2, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    SetControlId(ok, 1);
-    SetControlId(cancel, 2);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CAudioDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CAudioDlg::reject);
+    auto* buttons = MakeOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);

@@ -15,7 +15,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "channels/qt/DialogControls.h"
+#include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
 
 namespace velmora {
@@ -63,15 +63,7 @@ CChannelDlg::CChannelDlg(ChannelForm& form, Prompter& prompter, ChannelDialogs& 
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    SetControlId(ok, 1);
-    SetControlId(cancel, 2);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CChannelDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CChannelDlg::reject);
+    auto* buttons = MakeOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "channels/qt/DialogControls.h"
+#include "database/qt/DialogControls.h"
 
 namespace velmora {
 
@@ -26,15 +26,7 @@ CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
     fields->addRow(new QLabel(QStringLiteral("From"), this), from);
     fields->addRow(new QLabel(QStringLiteral("To"), this), to_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    SetControlId(ok, 1);
-    SetControlId(cancel, 2);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CMoveDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CMoveDlg::reject);
+    auto* buttons = MakeOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

@@ -28,27 +28,4 @@ void SelectRow(QComboBox* list, int row) {
     list->setCurrentIndex(row >= 0 && row < list->count() ? row : -1);
 }
 
-QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("OK"));
-    ok->setIcon(QIcon());
-    ok->setObjectName(QStringLiteral("1"));
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("Cancel"));
-    cancel->setIcon(QIcon());
-    cancel->setObjectName(QStringLiteral("2"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
-void ShowRefusal(QDialog* dialog, Prompter& prompter, const FieldRefusal& refusal) {
-    prompter.Tell(refusal.message);
-    if (auto* field = dialog->findChild<QWidget*>(QString::number(refusal.control))) {
-        field->setFocus(Qt::OtherFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
-    }
-}
-
 }  // namespace velmora::satellite_ui

@@ -12,6 +12,7 @@
 
 #include "database/FieldChecks.h"
 #include "database/Interaction.h"
+#include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
 
 namespace velmora::satellite_ui {
@@ -27,11 +28,5 @@ QComboBox* MakeList(QWidget* parent, int id, const Rows& rows) {
 QLineEdit* MakeEdit(QWidget* parent, int id);
 // Selects `row`, or nothing when it is -1.
 void SelectRow(QComboBox* list, int row);
-
-// The OK (id 1) and Cancel (id 2) buttons, wired to the dialog's accept and reject.
-QDialogButtonBox* MakeOkCancel(QDialog* dialog);
-
-// Shows a refused field's message once and gives the field the focus.
-void ShowRefusal(QDialog* dialog, Prompter& prompter, const FieldRefusal& refusal);
 
 }  // namespace velmora::satellite_ui

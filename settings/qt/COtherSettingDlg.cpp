@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
 #include "settings/qt/CSpinButton.h"
-#include "settings/qt/DialogControls.h"
 
 namespace velmora {
 namespace {

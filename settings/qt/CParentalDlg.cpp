@@ -8,8 +8,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
-#include "settings/qt/DialogControls.h"
 
 namespace velmora {
 namespace {
@@ -142,7 +142,7 @@ bool CParentalDlg::eventFilter(QObject* watched, QEvent* event) {
 void CParentalDlg::accept() {
     ReadFields();
     if (auto check = form_.Validate()) {
-        ReportFieldCheck(this, prompter_, *check);
+        ShowRefusal(this, prompter_, *check);
         return;
     }
     QDialog::accept();

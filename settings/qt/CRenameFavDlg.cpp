@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
-#include "settings/qt/DialogControls.h"
 
 namespace velmora {
 
@@ -32,7 +32,7 @@ CRenameFavDlg::CRenameFavDlg(FavouriteNameForm& form, Prompter& prompter, QWidge
 void CRenameFavDlg::accept() {
     form_.name = BytesOfText(name_->text());
     if (auto check = form_.Validate()) {
-        ReportFieldCheck(this, prompter_, *check);
+        ShowRefusal(this, prompter_, *check);
         return;
     }
     QDialog::accept();

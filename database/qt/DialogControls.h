@@ -1,26 +1,40 @@
 #pragma once
-// Small helpers shared by the settings dialogs: control ids as object names, the
-// template id property, and the standard OK/Cancel buttons.
+// What every dialog shares: control ids as object names, the template id property, the
+// standard OK/Cancel buttons, and showing a refused field once with the focus on it.
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <string_view>
 
-#include "database/Interaction.h"
 #include "database/FieldChecks.h"
+#include "database/Interaction.h"
 
 namespace velmora {
 
 inline constexpr int kOkControl = 1;
 inline constexpr int kCancelControl = 2;
 
+inline void SetControlId(QWidget* w, int id) {
+    w->setObjectName(QString::number(id));
+}
+
 template <typename W>
 W* WithId(W* widget, int control) {
-    widget->setObjectName(QString::number(control));
+    SetControlId(widget, control);
     return widget;
+}
+
+inline QWidget* FindControl(const QWidget* dialog, int id) {
+    return dialog->findChild<QWidget*>(QString::number(id));
+}
+
+inline void FocusControl(const QWidget* dialog, int id) {
+    QWidget* w = FindControl(dialog, id);
+    if (!w) return;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
 }
 
 inline void SetTemplateId(QDialog* dialog, int template_id) {
@@ -39,13 +53,10 @@ inline QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
     return box;
 }
 
-// Shows a failed field check once and puts the focus on the failing control.
-inline void ReportFieldCheck(QDialog* dialog, Prompter& prompter, const FieldRefusal& check) {
-    prompter.Tell(check.message);
-    if (auto* field = dialog->findChild<QWidget*>(QString::number(check.control))) {
-        field->setFocus(Qt::OtherFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
-    }
+// Shows a refused field's message once and puts the focus on the field.
+inline void ShowRefusal(QDialog* dialog, Prompter& prompter, const FieldRefusal& refusal) {
+    prompter.Tell(refusal.message);
+    FocusControl(dialog, refusal.control);
 }
 
 }  // namespace velmora
