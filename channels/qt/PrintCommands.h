@@ -18,11 +18,6 @@ class ChannelList;
 class Database;
 class Prompter;
 
-inline constexpr int kCmdPrintSetup = 57606;    // "P&rint Setup..."
-inline constexpr int kCmdPrint = 57607;         // "&Print..." (Ctrl+P)
-inline constexpr int kCmdPrintDirect = 57608;   // print without the dialog
-inline constexpr int kCmdPrintPreview = 57609;  // "Print Pre&view"
-
 // The text shown when the printer cannot be started.
 inline constexpr const char* kPrintStartFailed = "Could not start print job.";
 
