@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/CommandIds.h"
 #include "channels/qt/PrintCommands.h"
 #include "import/ListingImportCommand.h"
 #include "tests/gui/IntegrationFixture.h"
