@@ -134,6 +134,41 @@ std::optional<std::vector<uint8_t>> ReadDatabaseFileBytes(const std::string& pat
     return bytes;
 }
 
+std::optional<std::string> ReadInputFile(const std::string& path, size_t limit) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<uint64_t>(st.st_size) > limit) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // One byte past the limit tells a file that grew since fstat from one that did not.
+    std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t got = 0;
+    bool ok = true;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > limit) {
+                ok = false;
+                break;
+            }
+            bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+}
+
 OpenResult LoadDatabaseFile(Database& db, const std::string& path, FileAccess access) {
     const auto bytes = ReadDatabaseFileBytes(path, access);
     if (!bytes) return OpenResult::CannotOpen;

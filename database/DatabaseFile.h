@@ -37,6 +37,15 @@ inline std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& 
     return ReadDatabaseFileBytes(path, FileAccess::ReadWrite);
 }
 
+// The bound for inputs that are not databases (listing pages, JSON, CSV, name lists):
+// no real input comes near it, and a device or a runaway file stops there.
+inline constexpr size_t kMaxInputFileSize = 64 * 1024 * 1024;
+
+// Reads the whole of the regular file `path`. It is opened without blocking, so a FIFO
+// or a device is refused at once instead of hanging. nullopt when the file cannot be
+// opened or read, is not a regular file, or holds more than `limit` bytes.
+std::optional<std::string> ReadInputFile(const std::string& path, size_t limit = kMaxInputFileSize);
+
 // Opens `path` into `db`: validates and inflates, unpacks and runs the after-open steps.
 // Touches only the tables and header, and only on Ok; the document state (open flag,
 // path, modified flag) is the caller's.

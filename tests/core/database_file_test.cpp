@@ -108,5 +108,21 @@ TEST(LoadDatabaseFile, HugeFileIsNotValidAndNotReadWhole) {
     EXPECT_TRUE(testing::Snapshot(*db) == before);
 }
 
+TEST(ReadInputFile, ReadsRegularFilesUpToTheLimitAndRefusesEverythingElse) {
+    TempDir dir;
+    const std::string text = "line 1\nline 2\n";
+    WriteBytes(dir / "a.csv", std::vector<uint8_t>(text.begin(), text.end()));
+    EXPECT_EQ(ReadInputFile(dir / "a.csv"), text);
+    EXPECT_EQ(ReadInputFile(dir / "a.csv", text.size()), text);
+    EXPECT_EQ(ReadInputFile(dir / "a.csv", text.size() - 1), std::nullopt);
+    EXPECT_EQ(ReadInputFile(dir / "missing.csv"), std::nullopt);
+    EXPECT_EQ(ReadInputFile(dir / "."), std::nullopt);  // a directory
+    // A FIFO with no writer would block a plain open for ever.
+    const std::string fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadInputFile(fifo), std::nullopt);
+    EXPECT_EQ(ReadInputFile("/dev/zero"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace velmora
