@@ -9,7 +9,10 @@ file(GLOB VELMORA_GUI_SOURCES CONFIGURE_DEPENDS
   satellites/qt/*.cpp satellites/qt/*.h
   channels/qt/*.cpp channels/qt/*.h
   settings/qt/*.cpp settings/qt/*.h
-  import/qt/*.cpp import/qt/*.h)
+  import/qt/*.cpp import/qt/*.h
+  compare/qt/*.cpp compare/qt/*.h
+  health/qt/*.cpp health/qt/*.h
+  exchange/qt/*.cpp exchange/qt/*.h)
 list(FILTER VELMORA_GUI_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
 add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
 target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
