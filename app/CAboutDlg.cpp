@@ -6,14 +6,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CommandIds.h"
 #include "app/Images.h"
+#include "commands/CommandIds.h"
+#include "database/qt/DialogControls.h"
 
 namespace velmora {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Velmora(FTA)"));
-    setProperty("templateId", kAboutDialogId);
+    SetTemplateId(this, kAboutDialogId);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(VelmoraPixmap(32));

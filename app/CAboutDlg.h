@@ -5,6 +5,8 @@
 
 namespace velmora {
 
+inline constexpr int kAboutDialogId = 100;
+
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

@@ -11,78 +11,20 @@
 #include <QToolButton>
 
 #include "app/CAboutDlg.h"
-#include "app/CommandIds.h"
+#include "app/CommandMenus.h"
 #include "app/Images.h"
 #include "app/LockKeys.h"
+#include "app/QtDialogHost.h"
 
 namespace velmora {
-namespace {
-
-// Status-bar prompt and short text (tooltip and button label) of each command.
-struct CommandText {
-    int id;
-    const char* prompt;
-    const char* short_text;
-};
-constexpr CommandText kCommandTexts[] = {
-    {kCmdEditUndo, "Undo the last action", "Undo"},
-    {kCmdEditRedo, "Redo the previously undone action", "Redo"},
-    {kCmdEditFind, "Find channels by name", nullptr},
-    {kCmdFileNew, "Create a new document", "New"},
-    {kCmdFileOpen, "Open an existing document", "Open"},
-    {kCmdFileSave, "Save the active document", "Save"},
-    {kCmdFileSaveAs, "Save the active document with a new name", "Save As"},
-    {kCmdPrintSetup, "Change the printer and printing options", "Print Setup"},
-    {kCmdPrint, "Print the active document", "Print"},
-    {kCmdPrintPreview, "Display full pages", "Print Preview"},
-    {kCmdAbout, "Display program information, version number and copyright", "About"},
-    {kCmdExit, "Quit the application; prompts to save documents", "Exit"},
-    {kCmdTvChannel, "Show the TV channels", "TV"},
-    {kCmdRadioChannel, "Show the Radio channels", "Radio"},
-    {kCmdAddChannel, "Add a new Channel", "Add CH"},
-    {kCmdEditChannel, "Edit a channel", "Edit CH"},
-    {kCmdDeleteChannel, "Detelte a channel", "Del CH"},
-    {kCmdSwapChannel, "Swap channel", "Swap"},
-    {kCmdMoveChannel, "Move channel", "Move"},
-    {kCmdSortAToZ, "Sort Channels from A to Z", "AZ"},
-    {kCmdSortZToA, "Sort Channels from Z to AZ", "ZA"},
-    {kCmdShowChannelInfo, "Select the information of channel to show", nullptr},
-    {kCmdSortByTransponder, "Sort Channels by Transponer", "Transponder Sort"},
-    {kCmdSortBySatellite, "Sort Channels by Satellite", "Satellite Sort"},
-};
-
-// Toolbar 128, in order; 0 is a separator.
-constexpr int kToolbarButtons[] = {kCmdFileNew,
-                                   kCmdFileOpen,
-                                   kCmdFileSave,
-                                   0,
-                                   kCmdAddChannel,
-                                   0,
-                                   kCmdEditChannel,
-                                   0,
-                                   kCmdMoveChannel,
-                                   0,
-                                   kCmdDeleteChannel,
-                                   0,
-                                   kCmdAbout,
-                                   0,
-                                   kCmdSortAToZ,
-                                   kCmdSortZToA,
-                                   0,
-                                   kCmdTvChannel,
-                                   kCmdRadioChannel,
-                                   0,
-                                   kCmdEditUndo,
-                                   kCmdEditRedo};
-
-}  // namespace
-
 CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QWidget* parent)
     : QMainWindow(parent),
       doc_(doc),
       settings_(std::move(settings)),
       recent_(kRecentFileCount),
-      print_hooks_(std::make_unique<PrintCommandHooks>()) {
+      dialogs_(std::make_unique<QtDialogHost>(doc.prompter(), this)),
+      runner_(velmora::RunCommand),
+      printer_(&doc.prompter()) {
     setObjectName(QStringLiteral("CMainFrame"));
     // The title is only ever set by the document commands.
     setWindowTitle(QStringLiteral("Velmora"));
@@ -108,6 +50,14 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
 
+    tree_->SetCommandSink([this](int id) { RunCommand(id); });
+    list_->SetCommandSinks(
+        [this](int id) { RunCommand(id); },
+        [this](const std::vector<int>& rows, int target) { DropRows(rows, target); });
+    // The list's pop-up menu runs through the sink (on the rows selected before the
+    // right-button press), so its entries are copies without keys.
+    AddMenuItems(list_->popupMenu(), ChannelPopupMenu(),
+                 [this](int id) { return NewCommandAction(id, list_->popupMenu(), false); });
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateCommandStates);
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateFindCount);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -127,21 +77,9 @@ CMainFrame::~CMainFrame() {
     doc_.SetViews(nullptr);
 }
 
-QAction* CMainFrame::AddCommand(int id, const char* text, const char* shortcut) {
-    auto* action = new QAction(QString::fromLatin1(text), this);
-    action->setData(id);
-    action->setIconVisibleInMenu(false);
-    if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-    for (const CommandText& t : kCommandTexts) {
-        if (t.id != id) continue;
-        action->setStatusTip(QString::fromLatin1(t.prompt));
-        if (t.short_text) {
-            action->setIconText(QString::fromLatin1(t.short_text));
-            action->setToolTip(QString::fromLatin1(t.short_text));
-        }
-    }
-    const QPixmap image = ToolbarImage(id);
-    if (!image.isNull()) action->setIcon(QIcon(image));
+QAction* CMainFrame::CommandAction(int id) {
+    if (QAction* existing = action(id)) return existing;
+    QAction* action = NewCommandAction(id, this);
     connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     actions_[id] = action;
     return action;
@@ -150,69 +88,20 @@ QAction* CMainFrame::AddCommand(int id, const char* text, const char* shortcut) 
 void CMainFrame::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QString::number(kMainResourceId));
-
-    file_menu_ = bar->addMenu(QStringLiteral("&File"));
-    file_menu_->addAction(AddCommand(kCmdFileNew, "&New", "Ctrl+N"));
-    file_menu_->addAction(AddCommand(kCmdFileOpen, "&Open...", "Ctrl+O"));
-    file_menu_->addAction(AddCommand(kCmdFileClose, "&Close"));
-    file_menu_->addSeparator();
-    file_menu_->addAction(AddCommand(kCmdFileSave, "&Save", "Ctrl+S"));
-    file_menu_->addAction(AddCommand(kCmdFileSaveAs, "Save &As..."));
-    file_menu_->addSeparator();
-    file_menu_->addAction(AddCommand(kCmdPrint, "&Print...", "Ctrl+P"));
-    file_menu_->addAction(AddCommand(kCmdPrintPreview, "Print Pre&view"));
-    file_menu_->addAction(AddCommand(kCmdPrintSetup, "P&rint Setup..."));
-    file_menu_->addSeparator();
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        QAction* action = AddCommand(kCmdRecentFile1 + i, "Recent File");
-        action->setStatusTip(QStringLiteral("Open this document"));
-        recent_actions_[static_cast<size_t>(i)] = action;
-        file_menu_->addAction(action);
+    AddMenus(bar, MainMenu(), [this](int id) { return CommandAction(id); });
+    file_menu_ = bar->actions().value(0) ? bar->actions()[0]->menu() : nullptr;
+    if (file_menu_)
+        connect(file_menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    for (int i = 0; i < kRecentFileCount; ++i)
+        recent_actions_[static_cast<size_t>(i)] = CommandAction(kCmdRecentFile1 + i);
+    // The View menu's marks: one of the two tables is shown.
+    auto* tables = new QActionGroup(this);
+    tables->setExclusive(true);
+    for (const CommandRow& row : CommandRows()) {
+        if (row.checkable) tables->addAction(CommandAction(row.id));
     }
-    file_menu_->addSeparator();
-    file_menu_->addAction(AddCommand(kCmdExit, "E&xit"));
-    connect(file_menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(AddCommand(kCmdEditUndo, "&Undo", "Ctrl+Z"));
-    QAction* redo = AddCommand(kCmdEditRedo, "&Redo", "Ctrl+Y");
-    redo->setShortcuts(
-        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    edit->addAction(redo);
-    edit->addSeparator();
-    edit->addAction(AddCommand(kCmdAddChannel, "Add Channel"));
-    edit->addAction(AddCommand(kCmdEditChannel, "Edit Channel"));
-    edit->addAction(AddCommand(kCmdDeleteChannel, "Delete Channel"));
-    edit->addAction(AddCommand(kCmdSwapChannel, "Swap Channel"));
-    edit->addAction(AddCommand(kCmdMoveChannel, "Move Channel"));
-    edit->addSeparator();
-    QMenu* sort = edit->addMenu(QStringLiteral("Sort Channel"));
-    sort->addAction(AddCommand(kCmdSortAToZ, "A--->Z"));
-    sort->addAction(AddCommand(kCmdSortZToA, "Z--->A"));
-    sort->addSeparator();
-    sort->addAction(AddCommand(kCmdSortByTransponder, "Transponder"));
-    sort->addAction(AddCommand(kCmdSortBySatellite, "Satellite"));
-    edit->addSeparator();
-    edit->addAction(AddCommand(kCmdShowChannelInfo, "Show Channel info..."));
-
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    auto* tv_radio = new QActionGroup(this);
-    tv_radio->setExclusive(true);
-    for (auto [id, text] :
-         {std::pair{kCmdTvChannel, "&TV Channel"}, std::pair{kCmdRadioChannel, "&Radio Channel"}}) {
-        QAction* action = AddCommand(id, text);
-        action->setCheckable(true);
-        tv_radio->addAction(action);
-        view->addAction(action);
-    }
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(AddCommand(kCmdAbout, "&About Velmora..."));
-
-    // Pane switching has no menu entry, only its keys.
-    addAction(AddCommand(kCmdNextPane, "Next Pane", "F6"));
-    addAction(AddCommand(kCmdPrevPane, "Previous Pane", "Shift+F6"));
-    addAction(AddCommand(kCmdEditFind, "Find", "Ctrl+F"));
+    // Pane switching and Find have no menu entry, only their keys.
+    for (int id : WindowKeyCommands()) addAction(CommandAction(id));
 }
 
 void CMainFrame::CreateToolBar() {
@@ -223,11 +112,11 @@ void CMainFrame::CreateToolBar() {
     toolbar_->setMovable(true);
     toolbar_->setFloatable(true);
     toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : kToolbarButtons) {
+    for (int id : ToolbarButtons()) {
         if (id == 0)
             toolbar_->addSeparator();
         else
-            toolbar_->addAction(actions_.at(id));
+            toolbar_->addAction(CommandAction(id));
     }
     // Every button as wide as the widest label needs.
     int width = 0;
@@ -294,22 +183,21 @@ QAction* CMainFrame::action(int command_id) const {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileClose, kCmdFileSave, kCmdFileSaveAs})
-        actions_.at(id)->setEnabled(doc_.IsCommandEnabled(id));
-    const bool radio = list_->list().radio_mode != 0;
-    actions_.at(kCmdTvChannel)->setChecked(!radio);
-    actions_.at(kCmdRadioChannel)->setChecked(radio);
+    for (auto [id, action] : actions_) {
+        const CommandRow* row = FindCommand(id);
+        if (!row || !row->state) continue;
+        const CommandState state = row->state(doc_, list_->list());
+        action->setEnabled(state.enabled);
+        if (row->checkable) action->setChecked(state.checked);
+    }
     UpdateUndoActions();
     UpdateRecentFileMenu();
 }
 
 void CMainFrame::UpdateUndoActions() {
-    UndoHistory& history = doc_.history();
-    const bool open = doc_.IsOpen();
+    const UndoHistory& history = doc_.history();
     QAction* undo = actions_.at(kCmdEditUndo);
     QAction* redo = actions_.at(kCmdEditRedo);
-    undo->setEnabled(open && history.CanUndo());
-    redo->setEnabled(open && history.CanRedo());
     // The entries name the step they would take back or do again.
     undo->setText(undo->isEnabled()
                       ? QStringLiteral("&Undo ") + QString::fromLatin1(history.UndoLabel())
@@ -331,82 +219,6 @@ void CMainFrame::UpdateFindCount() {
         QStringLiteral("%1 of %2 channels").arg(list.row_count()).arg(list.unfiltered_count()));
 }
 
-namespace {
-
-// Where a tree node stands: its row under each ancestor, from the top.
-std::vector<int> NodePath(const QTreeWidgetItem* node) {
-    std::vector<int> path;
-    for (; node; node = node->parent()) {
-        const QTreeWidgetItem* parent = node->parent();
-        path.insert(path.begin(), parent ? parent->indexOfChild(const_cast<QTreeWidgetItem*>(node))
-                                         : node->treeWidget()->indexOfTopLevelItem(
-                                               const_cast<QTreeWidgetItem*>(node)));
-    }
-    return path;
-}
-
-QTreeWidgetItem* NodeAt(QTreeWidget& tree, const std::vector<int>& path) {
-    QTreeWidgetItem* node = nullptr;
-    for (size_t i = 0; i < path.size(); ++i) {
-        node = i == 0 ? tree.topLevelItem(path[0]) : node->child(path[i]);
-        if (!node) return nullptr;
-    }
-    return node;
-}
-
-}  // namespace
-
-void CMainFrame::UndoRedo(bool undo) {
-    if (!doc_.IsOpen()) return;
-    const std::vector<int> tree_path = NodePath(tree_->currentItem());
-    const std::vector<int> rows = list_->SelectedRows();
-    Database& db = doc_.db();
-    if (!(undo ? doc_.history().Undo(db) : doc_.history().Redo(db))) return;
-
-    // Any table may have changed: rebuild what shows them, without the tree's selection
-    // handling running on the half-built nodes.
-    {
-        const QSignalBlocker block(tree_);
-        QTreeWidgetItem* antenna = tree_->RootNode(kRootAntenna);
-        std::vector<bool> expanded;
-        for (int n = 0; n < antenna->childCount(); ++n)
-            expanded.push_back(antenna->child(n)->isExpanded());
-        tree_->RebuildSatellites();
-        // Satellites stay opened as the user left them.
-        for (int n = 0; n < antenna->childCount() && n < static_cast<int>(expanded.size()); ++n)
-            antenna->child(n)->setExpanded(expanded[static_cast<size_t>(n)]);
-        for (int g = 0; g < FavouriteGroups::kGroups; ++g) tree_->UpdateGroupNode(g);
-    }
-    list_->SetupColumns();  // favourite headers carry the group names
-    // The node at the same place, or the nearest one above it when that place is gone.
-    std::vector<int> path = tree_path;
-    QTreeWidgetItem* node = nullptr;
-    while (!path.empty() && !(node = NodeAt(*tree_, path))) path.pop_back();
-    {
-        const QSignalBlocker block(tree_);
-        tree_->setCurrentItem(node);
-    }
-    if (node) tree_->scrollToItem(node);
-    const TreeNodeKind kind = tree_->SelectedNode().kind;
-    const bool lists = kind == TreeNodeKind::ChannelList || kind == TreeNodeKind::Satellite ||
-                       kind == TreeNodeKind::Transponder || kind == TreeNodeKind::FavouriteGroup;
-    if (path != tree_path) {
-        // What the list showed is gone with its node.
-        db.current_satellite = -1;
-        db.current_tp_id = -1;
-        if (lists)
-            tree_->RefreshSelection();
-        else
-            list_->ClearList();
-    } else if (lists) {
-        tree_->RefreshSelection();
-    } else if (list_->list().listed()) {
-        list_->RefreshList(list_->list().radio_mode);
-    }
-    list_->SelectRows(rows);
-    UpdateCommandStates();
-}
-
 void CMainFrame::UpdateRecentFileMenu() {
     const QStringList& files = recent_.files();
     // The recent files open through Open, which is there only while no database is open.
@@ -426,64 +238,50 @@ void CMainFrame::UpdateRecentFileMenu() {
 }
 
 void CMainFrame::RunCommand(int id) {
-    switch (id) {
-        case kCmdFileNew:
-            doc_.OnFileNew();
-            break;
-        case kCmdFileOpen:
-            doc_.OnFileOpen();
-            break;
-        case kCmdFileClose:
-            doc_.OnFileClose();
-            break;
-        case kCmdFileSave:
-            doc_.OnFileSave();
-            break;
-        case kCmdFileSaveAs:
-            doc_.OnFileSaveAs();
-            break;
-        case kCmdPrint:
-            print_hooks_->Print(active_pane_);
-            break;
-        case kCmdPrintPreview:
-            print_hooks_->PrintPreview(active_pane_);
-            break;
-        case kCmdPrintSetup:
-            print_hooks_->PrintSetup();
-            break;
-        case kCmdExit:
-            close();
-            break;
-        case kCmdTvChannel:
-            list_->RefreshList(0);
-            break;
-        case kCmdRadioChannel:
-            list_->RefreshList(1);
-            break;
-        case kCmdAbout:
-            ShowAbout();
-            break;
-        case kCmdNextPane:
-        case kCmdPrevPane:
-            SwitchPane();
-            break;
-        case kCmdEditUndo:
-            UndoRedo(true);
-            break;
-        case kCmdEditRedo:
-            UndoRedo(false);
-            break;
-        case kCmdEditFind:
-            find_pane_->FocusFind();
-            break;
-        default:
-            if (id >= kCmdRecentFile1 && id < kCmdRecentFile1 + kRecentFileCount)
-                OpenRecentFile(id - kCmdRecentFile1);
-            else
-                list_->RunCommand(id);
-            break;
-    }
+    Run(id, list_->SelectedRows(), -1);
+}
+
+void CMainFrame::DropRows(const std::vector<int>& rows, int target_row) {
+    Run(kCmdDropChannels, rows, target_row);
+}
+
+void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
+    CommandContext context{doc_,  list_->list(),         *dialogs_,       tree_state_,
+                           *this, tree_->SelectedNode(), std::move(rows), target_row};
+    Apply(runner_(id, context));
     UpdateCommandStates();
+}
+
+void CMainFrame::SetCommandRunner(CommandRunner runner) {
+    runner_ = runner ? std::move(runner) : CommandRunner(velmora::RunCommand);
+}
+
+void CMainFrame::SetDialogHost(std::unique_ptr<DialogHost> host) {
+    dialogs_ = host ? std::move(host) : std::make_unique<QtDialogHost>(doc_.prompter(), this);
+}
+
+void CMainFrame::Print(bool preview) {
+    const bool list = active_pane_ == ActivePane::List;
+    if (preview && list)
+        printer_.PrintPreview(this, doc_.db(), list_->list());
+    else if (preview)
+        printer_.PrintPreview(this, *tree_);
+    else if (list)
+        printer_.Print(this, doc_.db(), list_->list());
+    else
+        printer_.Print(this, *tree_);
+}
+
+void CMainFrame::PrintSetup() {
+    printer_.PrintSetup(this);
+}
+
+void CMainFrame::Exit() {
+    close();
+}
+
+void CMainFrame::FocusFind() {
+    find_pane_->FocusFind();
 }
 
 void CMainFrame::OpenRecentFile(int index) {
@@ -511,10 +309,6 @@ void CMainFrame::SwitchPane() {
 void CMainFrame::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
-}
-
-void CMainFrame::SetPrintCommandHooks(std::unique_ptr<PrintCommandHooks> hooks) {
-    print_hooks_ = hooks ? std::move(hooks) : std::make_unique<PrintCommandHooks>();
 }
 
 void CMainFrame::FillTree() {

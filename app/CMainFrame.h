@@ -1,8 +1,9 @@
 #pragma once
 // The main window: menu 128, the toolbar with text labels, the status bar with prompts
 // and lock-key panes, and a splitter with the tree on the left and the channel list on the
-// right. It routes every command to the document, the list or the tree; it decides
-// nothing itself.
+// right. Its menus, toolbar and the list's pop-up menu come from the command table, and
+// every trigger ends in RunCommand(id); what a command returns for the views is applied
+// in one place (Apply).
 
 #include <QAction>
 #include <QLabel>
@@ -10,19 +11,23 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QToolBar>
+#include <functional>
 #include <map>
 #include <memory>
 
-#include "app/PrintCommandHooks.h"
 #include "app/RecentFileList.h"
 #include "channels/qt/CVelmoraView.h"
 #include "channels/qt/ChannelFindPane.h"
+#include "channels/qt/PrintCommands.h"
+#include "commands/CommandTable.h"
 #include "database/CVelmoraDoc.h"
 #include "satellites/qt/CLeftView.h"
 
 namespace velmora {
 
-class CMainFrame : public QMainWindow, public DocumentViews {
+enum class ActivePane { Tree, List };
+
+class CMainFrame : public QMainWindow, public DocumentViews, public FrameActions {
     Q_OBJECT
 public:
     // `settings` keeps the recent-file list; without it the list lives for this run only.
@@ -43,14 +48,24 @@ public:
     QAction* action(int command_id) const;
     RecentFileList& recentFiles() { return recent_; }
 
-    // Runs a command as its menu entry, button or shortcut would.
+    // Runs a command as its menu entry, button, shortcut or the views would: over the
+    // tree's selected node and the list's selected rows.
     void RunCommand(int command_id);
-    // Enabled states of the file commands and the TV/Radio marks, from the document and
-    // the list.
+    // Rows dragged onto `target_row` of the list.
+    void DropRows(const std::vector<int>& rows, int target_row);
+    // Shows what a command (or Undo, Redo) changed.
+    void Apply(const ViewEffect& effect);
+    // Enabled and checked states of every command, from the command table.
     void UpdateCommandStates();
 
     ActivePane activePane() const { return active_pane_; }
-    void SetPrintCommandHooks(std::unique_ptr<PrintCommandHooks> hooks);
+    // The dialogs commands open (tests drive them through another host).
+    DialogHost& dialogs() { return *dialogs_; }
+    void SetDialogHost(std::unique_ptr<DialogHost> host);
+    // What runs a command over its context: the command table, or a test's recorder.
+    using CommandRunner = std::function<ViewEffect(int id, CommandContext& context)>;
+    void SetCommandRunner(CommandRunner runner);
+    PrintController& printing() { return printer_; }
 
     // DocumentViews: what the document asks of the windows.
     void FillTree() override;
@@ -58,24 +73,31 @@ public:
     void SetTitle(const std::string& title) override;
     void FileUsed(const std::string& path) override;
 
+    // FrameActions: the commands' window-side parts.
+    void Print(bool preview) override;
+    void PrintSetup() override;
+    void ShowAbout() override;
+    void Exit() override;
+    void SwitchPane() override;
+    void FocusFind() override;
+    void OpenRecentFile(int index) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* AddCommand(int id, const char* text, const char* shortcut = nullptr);
+    QAction* CommandAction(int id);
+    void Run(int id, std::vector<int> rows, int target_row);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void UpdateRecentFileMenu();
     void UpdateLockPanes();
-    void OpenRecentFile(int index);
-    void SwitchPane();
-    void ShowAbout();
-    // Undo or Redo one step, then show the restored tables with the selection kept.
-    void UndoRedo(bool undo);
     void UpdateUndoActions();
     void UpdateFindCount();
+    void ApplyTreeEffect(const TreeEffect& effect);
+    void ShowRestoredTables(const ViewEffect& effect);
 
     CVelmoraDoc& doc_;
     std::unique_ptr<QSettings> settings_;
@@ -90,7 +112,10 @@ private:
     std::array<QAction*, 4> recent_actions_{};
     std::array<QLabel*, 3> lock_panes_{};
     std::map<int, QAction*> actions_;
-    std::unique_ptr<PrintCommandHooks> print_hooks_;
+    std::unique_ptr<DialogHost> dialogs_;
+    CommandRunner runner_;
+    SatelliteTreeState tree_state_;
+    PrintController printer_;
     ActivePane active_pane_ = ActivePane::Tree;
 };
 

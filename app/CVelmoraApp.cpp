@@ -39,7 +39,6 @@ bool CVelmoraApp::InitInstance(const QStringList& arguments, std::unique_ptr<QSe
     frame_ = std::make_unique<CMainFrame>(*doc_, std::move(settings));
     qt_prompter_.SetParent(frame_.get());
     qt_chooser_.SetParent(frame_.get());
-    InstallCommandHooks(*frame_);
     frame_->show();
 
     // A file named on the command line goes through Open, with its checks and messages;

@@ -40,7 +40,4 @@ private:
     std::unique_ptr<CMainFrame> frame_;
 };
 
-// Hands the frame's hook points to the editing, import, settings and printing code.
-void InstallCommandHooks(CMainFrame& frame);
-
 }  // namespace velmora

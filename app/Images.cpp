@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 
 namespace velmora {
 namespace {

@@ -59,32 +59,32 @@ std::unique_ptr<Database> FullDatabase() {
     return db;
 }
 
-void RunSort(benchmark::State& state, int command) {
+void RunSort(benchmark::State& state, int (*command)(ChannelCommandContext&)) {
     auto db = FullDatabase();
     const auto unsorted = db->tv;
     ChannelList list;
-    list.RefreshList(*db, 0);
+    list.ShowTable(*db, ChannelTable::Tv);
     NoPrompts prompter;
     NoDialogs dialogs;
     for (auto _ : state) {
         db->tv = unsorted;
         ChannelCommandContext context{*db, list, {}, prompter, dialogs};
-        benchmark::DoNotOptimize(RunChannelCommand(command, context));
-        benchmark::DoNotOptimize(list.row_map.data());
+        benchmark::DoNotOptimize(command(context));
+        benchmark::DoNotOptimize(list.row_map().data());
     }
 }
 
 void BM_SortAToZ(benchmark::State& state) {
-    RunSort(state, kCmdSortAToZ);
+    RunSort(state, [](ChannelCommandContext& c) { return SortChannelsByName(c, false); });
 }
 void BM_SortZToA(benchmark::State& state) {
-    RunSort(state, kCmdSortZToA);
+    RunSort(state, [](ChannelCommandContext& c) { return SortChannelsByName(c, true); });
 }
 void BM_SortByTransponder(benchmark::State& state) {
-    RunSort(state, kCmdSortByTransponder);
+    RunSort(state, SortChannelsByTransponder);
 }
 void BM_SortBySatellite(benchmark::State& state) {
-    RunSort(state, kCmdSortBySatellite);
+    RunSort(state, SortChannelsBySatellite);
 }
 
 BENCHMARK(BM_SortAToZ)->Unit(benchmark::kMillisecond);

@@ -58,7 +58,7 @@ void BM_RelistModel4000(benchmark::State& state) {
     QApplication::processEvents();
     view.FillAllChannels();
     for (auto _ : state) {
-        view.RefreshList(0);
+        view.list().ShowTable(*db, ChannelTable::Tv);
         PaintNow(view.viewport());
     }
     state.counters["rows"] = view.model()->rowCount();

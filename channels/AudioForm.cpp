@@ -6,7 +6,7 @@ namespace velmora {
 
 std::optional<FieldRefusal> AudioForm::Accept() {
     int pid = entry.pid;
-    if (auto failure = CheckIntegerField(pid_text, kIdAudioPid, kMinPid, kMaxPid, pid))
+    if (auto failure = CheckIntegerField(kIdAudioPid, pid_text, pid, kMinPid, kMaxPid))
         return failure;
     entry.pid = pid;
     const bool listed = language >= 0 && language < int(AudioLanguageNames.size());

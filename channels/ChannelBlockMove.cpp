@@ -32,17 +32,17 @@ std::vector<int> MoveRowsAsBlock(Database& db, ChannelList& list, std::vector<in
     for (int i = 0; i < count; ++i) placed[static_cast<size_t>(i)] = start + i;
     if (same) return {};
 
-    auto& table = db.channels(list.radio_mode != 0);
-    const std::vector<int>& rm = list.row_map;
+    auto& table = db.channels(list.radio_shown());
+    const std::vector<int>& rm = list.row_map();
     std::vector<Channel> records;
     records.reserve(static_cast<size_t>(n));
     for (int r : order) records.push_back(table[rm[static_cast<size_t>(r)]]);
     for (int r = 0; r < n; ++r) table[rm[static_cast<size_t>(r)]] = records[static_cast<size_t>(r)];
 
     // The next Move Channel offers the row after the block, as after a move there.
-    list.last_move_target = start + count;
+    list.set_last_move_target(start + count);
     db.modified = true;
-    list.RefreshList(db, list.radio_mode);
+    list.Relist(db);
     return placed;
 }
 

@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
 
 bool RadioShown(const ChannelCommandContext& c) {
-    return c.list.radio_mode != 0;
+    return c.list.radio_shown();
 }
 
 // The row Edit, Swap and Move act on: the highest selected row, or -1.
@@ -27,7 +27,7 @@ int LastSelectedRow(const ChannelCommandContext& c) {
 
 void Finish(ChannelCommandContext& c) {
     c.db.modified = true;
-    c.list.RefreshList(c.db, c.list.radio_mode);
+    c.list.Relist(c.db);
 }
 
 void AddKey(ChannelCommandContext& c, int g, uint32_t key, bool radio_list) {
@@ -87,7 +87,7 @@ int AddChannel(ChannelCommandContext& c) {
     if (RadioShown(c)) tmpl.set_video_pid(kNoVideoPid);
 
     ChannelForm form(db, tmpl, db.channel_count(RadioShown(c)) + 1, RadioShown(c),
-                     c.list.list_mode != kListTransponder);
+                     c.list.list_mode() != kListTransponder);
     if (!c.dialogs.RunChannel(form)) return 0;
 
     const Channel& added = form.record;
@@ -106,10 +106,10 @@ int EditChannel(ChannelCommandContext& c) {
     if (!c.db.database_open) return 0;
     const int row = LastSelectedRow(c);
     if (row < 0) return 0;
-    const int p = c.list.row_map[row];
+    const int p = c.list.row_map()[row];
     Channel& stored = c.db.channels(RadioShown(c))[p];
 
-    ChannelForm form(c.db, stored, p + 1, RadioShown(c), c.list.list_mode != kListTransponder);
+    ChannelForm form(c.db, stored, p + 1, RadioShown(c), c.list.list_mode() != kListTransponder);
     if (!c.dialogs.RunChannel(form)) return 0;
 
     for (int g = 0; g < FavouriteGroups::kGroups; ++g)
@@ -133,7 +133,7 @@ int DeleteChannels(ChannelCommandContext& c) {
     auto& table = db.channels(radio_table);
     const int count = db.channel_count(radio_table);
     std::vector<bool> doomed(count, false);
-    for (int r : rows) doomed[c.list.row_map[r]] = true;
+    for (int r : rows) doomed[c.list.row_map()[r]] = true;
 
     int kept = 0;
     for (int i = 0; i < count; ++i) {
@@ -159,7 +159,7 @@ int SwapChannel(ChannelCommandContext& c) {
     const std::optional<int> t = AskTargetRow(c, f, 1, nullptr);
     if (!t) return 0;
     auto& table = c.db.channels(RadioShown(c));
-    std::swap(table[c.list.row_map[f]], table[c.list.row_map[*t]]);
+    std::swap(table[c.list.row_map()[f]], table[c.list.row_map()[*t]]);
     Finish(c);
     return 1;
 }
@@ -168,14 +168,14 @@ int MoveChannel(ChannelCommandContext& c) {
     if (!c.db.database_open) return 0;
     const int f = LastSelectedRow(c);
     if (f < 0) return 0;
-    if (c.list.last_move_target > f) c.list.last_move_target = 0;
+    if (c.list.last_move_target() > f) c.list.set_last_move_target(0);
     int to = 0;
-    const std::optional<int> target = AskTargetRow(c, f, c.list.last_move_target + 1, &to);
+    const std::optional<int> target = AskTargetRow(c, f, c.list.last_move_target() + 1, &to);
     if (!target) return 0;
     const int t = *target;
 
     auto& table = c.db.channels(RadioShown(c));
-    const std::vector<int>& rm = c.list.row_map;
+    const std::vector<int>& rm = c.list.row_map();
     const Channel kept = table[rm[f]];
     if (f < t) {
         for (int k = f; k < t; ++k) table[rm[k]] = table[rm[k + 1]];
@@ -183,14 +183,14 @@ int MoveChannel(ChannelCommandContext& c) {
         for (int k = f; k > t; --k) table[rm[k]] = table[rm[k - 1]];
     }
     table[rm[t]] = kept;
-    c.list.last_move_target = to;
+    c.list.set_last_move_target(to);
     Finish(c);
     return 1;
 }
 
 int SortChannelsByName(ChannelCommandContext& c, bool descending) {
     if (!c.db.database_open) return 0;
-    SortPositionsByName(c.db, RadioShown(c), c.list.row_map, descending);
+    SortPositionsByName(c.db, RadioShown(c), c.list.row_map(), descending);
     Finish(c);
     return 1;
 }
@@ -207,48 +207,6 @@ int SortChannelsBySatellite(ChannelCommandContext& c) {
     SortTableBySatellite(c.db, RadioShown(c));
     Finish(c);
     return 1;
-}
-
-bool IsChannelCommand(int id) {
-    switch (id) {
-        case kCmdAddChannel:
-        case kCmdEditChannel:
-        case kCmdDeleteChannel:
-        case kCmdSwapChannel:
-        case kCmdMoveChannel:
-        case kCmdSortAToZ:
-        case kCmdSortZToA:
-        case kCmdSortByTransponder:
-        case kCmdSortBySatellite:
-            return true;
-        default:
-            return false;
-    }
-}
-
-int RunChannelCommand(int id, ChannelCommandContext& c) {
-    switch (id) {
-        case kCmdAddChannel:
-            return AddChannel(c);
-        case kCmdEditChannel:
-            return EditChannel(c);
-        case kCmdDeleteChannel:
-            return DeleteChannels(c);
-        case kCmdSwapChannel:
-            return SwapChannel(c);
-        case kCmdMoveChannel:
-            return MoveChannel(c);
-        case kCmdSortAToZ:
-            return SortChannelsByName(c, false);
-        case kCmdSortZToA:
-            return SortChannelsByName(c, true);
-        case kCmdSortByTransponder:
-            return SortChannelsByTransponder(c);
-        case kCmdSortBySatellite:
-            return SortChannelsBySatellite(c);
-        default:
-            return 0;
-    }
 }
 
 }  // namespace velmora

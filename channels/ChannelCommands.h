@@ -12,18 +12,6 @@
 
 namespace velmora {
 
-enum ChannelCommandId {
-    kCmdAddChannel = 32789,
-    kCmdEditChannel = 32790,
-    kCmdDeleteChannel = 32791,
-    kCmdSwapChannel = 32792,
-    kCmdMoveChannel = 32793,
-    kCmdSortAToZ = 32794,
-    kCmdSortZToA = 32795,
-    kCmdSortByTransponder = 32801,
-    kCmdSortBySatellite = 32802,
-};
-
 // What every command works with. `selected` holds the selected rows in any order.
 struct ChannelCommandContext {
     Database& db;
@@ -56,9 +44,5 @@ int MoveChannel(ChannelCommandContext& c);
 int SortChannelsByName(ChannelCommandContext& c, bool descending);
 int SortChannelsByTransponder(ChannelCommandContext& c);
 int SortChannelsBySatellite(ChannelCommandContext& c);
-
-bool IsChannelCommand(int id);
-// Runs the command with that id; 0 for an id that is no channel command.
-int RunChannelCommand(int id, ChannelCommandContext& c);
 
 }  // namespace velmora

@@ -93,10 +93,10 @@ std::optional<FieldRefusal> ChannelForm::CheckFields() const {
         {{&pcr_pid, kIdPcrPid}, {&ttx_pid, kIdTtxPid}, {&video_pid, kIdVideoPid}}};
     // Every PID must be a number before any range is judged.
     for (const auto& [text, control] : pids) {
-        if (auto failure = CheckIntegerField(*text, control, value)) return failure;
+        if (auto failure = CheckIntegerField(control, *text, value)) return failure;
     }
     for (const auto& [text, control] : pids) {
-        if (auto failure = CheckIntegerField(*text, control, 1, kNoVideoPid, value)) return failure;
+        if (auto failure = CheckIntegerField(control, *text, value, 1, kNoVideoPid)) return failure;
     }
     return std::nullopt;
 }

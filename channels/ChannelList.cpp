@@ -20,16 +20,15 @@ std::string Signed16(uint16_t v) {
 }  // namespace
 
 template <typename Pass>
-void ChannelList::List(Database& db, int mode, Pass pass) {
-    list_mode = mode;
-    row_map.clear();
+void ChannelList::List(Database& db, ListMode mode, Pass pass) {
+    mode_ = mode;
+    row_map_.clear();
     if (db.database_open) {
-        const bool radio = radio_mode != 0;
-        const auto& table = db.channels(radio);
-        const int count = db.channel_count(radio);
-        row_map.reserve(count);
+        const auto& table = db.channels(radio_shown());
+        const int count = db.channel_count(radio_shown());
+        row_map_.reserve(count);
         for (int i = 0; i < count; ++i) {
-            if (pass(table[i])) row_map.push_back(i);
+            if (pass(table[i])) row_map_.push_back(i);
         }
     }
     listed_ = true;
@@ -40,10 +39,10 @@ void ChannelList::List(Database& db, int mode, Pass pass) {
 
 void ChannelList::ApplyFilter(const Database& db) {
     if (filter_upper_.empty() || !db.database_open) return;
-    const auto& table = db.channels(radio_mode != 0);
+    const auto& table = db.channels(radio_shown());
     // Names are at most a few dozen bytes: an upper-cased copy per row is cheap enough
     // for 4000 rows per keystroke, and keeps the case rule in one place.
-    std::erase_if(row_map, [&](int position) {
+    std::erase_if(row_map_, [&](int position) {
         const std::string name = UpperLatin1(table[position].name());
         return name.find(filter_upper_) == std::string::npos;
     });
@@ -53,7 +52,7 @@ void ChannelList::SetFilter(Database& db, const std::string& text) {
     if (text == filter_) return;
     filter_ = text;
     filter_upper_ = UpperLatin1(text);
-    if (listed_) RefreshList(db, radio_mode);
+    if (listed_) Relist(db);
 }
 
 void ChannelList::FillAllChannels(Database& db) {
@@ -78,12 +77,12 @@ void ChannelList::FillTransponderChannels(Database& db, int tp_id) {
 void ChannelList::FillFavouriteChannels(Database& db, int g) {
     favourite_group_ = g;
     List(db, kListFavourite, [g](const Channel& ch) { return g >= 0 && g < 8 && ch.fav(g); });
-    if (db.database_open) PurgeFavouriteGroup(db, g, radio_mode != 0);
+    if (db.database_open) PurgeFavouriteGroup(db, g, radio_shown());
 }
 
-void ChannelList::RefreshList(Database& db, int radio) {
-    radio_mode = radio;
-    switch (list_mode) {
+void ChannelList::ShowTable(Database& db, ChannelTable table) {
+    table_ = table;
+    switch (mode_) {
         case kListSatellite:
             FillSatelliteChannels(db, db.current_satellite);
             break;
@@ -100,7 +99,7 @@ void ChannelList::RefreshList(Database& db, int radio) {
 }
 
 void ChannelList::ClearList() {
-    row_map.clear();
+    row_map_.clear();
     unfiltered_count_ = 0;
     listed_ = false;
     if (changed) changed();

@@ -27,20 +27,27 @@ enum Column {
     kColFav1  // kColFav1 + g for group g
 };
 
+// Which table the list shows.
+enum class ChannelTable { Tv, Radio };
+
 class ChannelList {
 public:
-    int radio_mode = 0;  // 0 TV table, 1 radio table
-    int list_mode = kListAll;
-    std::vector<int> row_map;  // row -> position in the shown table
     std::array<bool, kColumnCount> column_visible;
-    int last_move_target = 0;  // 1-based To of the last Move Channel
 
     // Called after every listing and clear, so a view can repaint.
     std::function<void()> changed;
 
     ChannelList() { column_visible.fill(true); }
 
-    int row_count() const { return static_cast<int>(row_map.size()); }
+    ChannelTable shown_table() const { return table_; }
+    bool radio_shown() const { return table_ == ChannelTable::Radio; }
+    ListMode list_mode() const { return mode_; }
+    // Row -> position in the shown table.
+    const std::vector<int>& row_map() const { return row_map_; }
+    int row_count() const { return static_cast<int>(row_map_.size()); }
+    // The 1-based To of the last Move Channel (or block move), which the next Move offers.
+    int last_move_target() const { return last_move_target_; }
+    void set_last_move_target(int to) { last_move_target_ = to; }
     // Rows the listing had before the find text narrowed it.
     int unfiltered_count() const { return unfiltered_count_; }
     // Whether the list shows a listing (false after ClearList, before any fill).
@@ -57,9 +64,11 @@ public:
     // Lists the channels marked for group g in table order, then purges the group's stale
     // keys. Rows and row map always describe the same records.
     void FillFavouriteChannels(Database& db, int g);
-    // Sets the radio mode and relists for the current list mode (a favourite group is
-    // listed again too).
-    void RefreshList(Database& db, int radio);
+    // Shows `table` and relists for the current list mode (a favourite group is listed
+    // again too).
+    void ShowTable(Database& db, ChannelTable table);
+    // Lists again what the list shows, after a command changed the table.
+    void Relist(Database& db) { ShowTable(db, table_); }
     void ClearList();
 
     // The shown columns in column order (Index and Name are always shown).
@@ -73,14 +82,18 @@ public:
     static std::string CellText(const Channel& ch, int row, int column);
 
     const Channel& RowChannel(const Database& db, int row) const {
-        return db.channels(radio_mode != 0)[row_map[row]];
+        return db.channels(radio_shown())[row_map_[row]];
     }
 
 private:
     template <typename Pass>
-    void List(Database& db, int mode, Pass pass);
+    void List(Database& db, ListMode mode, Pass pass);
     void ApplyFilter(const Database& db);
 
+    ChannelTable table_ = ChannelTable::Tv;
+    ListMode mode_ = kListAll;
+    std::vector<int> row_map_;
+    int last_move_target_ = 0;
     std::string filter_;        // as typed
     std::string filter_upper_;  // upper-cased once, compared per row
     int unfiltered_count_ = 0;

@@ -12,13 +12,6 @@ namespace velmora {
 // A decimal integer with optional sign and surrounding blanks that fits an int.
 std::optional<int> ParseInteger(std::string_view text);
 
-// Parses `text` into `value` and checks it against low..high; on failure `value` is
-// left as it was.
-std::optional<FieldRefusal> CheckIntegerField(std::string_view text, int control, int low, int high,
-                                              int& value);
-// Parses `text` as any integer (no range).
-std::optional<FieldRefusal> CheckIntegerField(std::string_view text, int control, int& value);
-
 enum class DialogEnd { StayOpen, Ok, Cancel };
 
 // What OK decided; `focus` is the control id to focus when the dialog stays open.

@@ -3,7 +3,7 @@
 namespace velmora {
 
 std::optional<FieldRefusal> MoveForm::Accept() {
-    return CheckIntegerField(to_text, kIdMoveTo, to);
+    return CheckIntegerField(kIdMoveTo, to_text, to);
 }
 
 }  // namespace velmora

@@ -9,7 +9,6 @@
 
 namespace velmora {
 
-inline constexpr int kCmdShowChannelInfo = 32796;
 inline constexpr int kShowInfoDialogId = 139;
 inline constexpr int kShowInfoDefaultButton = 1002;
 
@@ -68,7 +67,7 @@ inline bool ShowChannelInfo(Database& db, ChannelList& list, ShowInfoDialogHost&
     form.Load(list);
     if (!host.RunShowInfo(form)) return false;
     form.Apply(list);
-    list.RefreshList(db, list.radio_mode);
+    list.Relist(db);
     return true;
 }
 

@@ -8,19 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "commands/CommandIds.h"
 #include "database/Database.h"
 #include "database/DatabaseFile.h"
 #include "database/Interaction.h"
 #include "database/UndoHistory.h"
 
 namespace velmora {
-
-// Command ids of the file commands, as the menu and toolbar carry them.
-inline constexpr int kCmdFileNew = 57600;
-inline constexpr int kCmdFileOpen = 57601;
-inline constexpr int kCmdFileClose = 32772;
-inline constexpr int kCmdFileSave = 57603;
-inline constexpr int kCmdFileSaveAs = 57604;
 
 // Texts of the file commands.
 inline constexpr std::string_view kMsgCannotOpen = "Can't not open the file!";
@@ -69,6 +63,24 @@ public:
     // The undo steps of the open database: emptied by Open, New and Close, and told by
     // every successful write that the file now holds the current state.
     UndoHistory& history() { return history_; }
+    const UndoHistory& history() const { return history_; }
+
+    // Runs `change` as one undo step named `label`: the tables as they were before it ran
+    // become the step when it changed them. The only way commands change the tables.
+    template <typename Change>
+    auto Record(const std::string& label, Change&& change) {
+        history_.Begin(*db_);
+        struct CommitOnExit {
+            CVelmoraDoc& doc;
+            const std::string& label;
+            ~CommitOnExit() { doc.history_.Commit(*doc.db_, label); }
+        } commit{*this, label};
+        return change();
+    }
+    // Undo and Redo of the last step (while a database is open); false when there was
+    // none.
+    bool Undo() { return IsOpen() && history_.Undo(*db_); }
+    bool Redo() { return IsOpen() && history_.Redo(*db_); }
 
     bool IsModified() const { return db_->modified; }
     void SetModifiedFlag(bool modified = true) { db_->modified = modified; }

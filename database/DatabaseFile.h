@@ -33,9 +33,6 @@ enum class FileAccess {
 // byte is enough for the reader to refuse it.
 std::optional<std::vector<uint8_t>> ReadDatabaseFileBytes(
     const std::string& path, FileAccess access = FileAccess::ReadWrite);
-inline std::optional<std::vector<uint8_t>> ReadFileForUpdate(const std::string& path) {
-    return ReadDatabaseFileBytes(path, FileAccess::ReadWrite);
-}
 
 // The bound for inputs that are not databases (listing pages, JSON, CSV, name lists):
 // no real input comes near it, and a device or a runaway file stops there.

@@ -68,12 +68,12 @@ std::string FormatNumberField(double value, int digits) {
     return std::string(buffer, end);
 }
 
-std::optional<FieldRefusal> CheckIntegerField(int control, std::string_view text, long long lo,
-                                              long long hi, long long* value) {
+std::optional<FieldRefusal> CheckIntegerField(int control, std::string_view text, int& value,
+                                              int lo, int hi) {
     const auto parsed = ParseIntegerField(text);
     if (!parsed) return FieldRefusal{control, std::string(kNotAnIntegerMessage)};
     if (*parsed < lo || *parsed > hi) return FieldRefusal{control, IntegerRangeMessage(lo, hi)};
-    *value = *parsed;
+    value = static_cast<int>(*parsed);
     return std::nullopt;
 }
 

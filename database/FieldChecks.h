@@ -3,6 +3,7 @@
 // messages. A refused field is reported as a value; the dialog shows the message once,
 // gives the field the focus and stays open.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,8 +36,11 @@ std::optional<double> ParseNumberField(std::string_view text);
 // `value` with up to `digits` significant digits, as printf's "%.*g" in the C locale.
 std::string FormatNumberField(double value, int digits = 15);
 
-// The integer in `text` within lo..hi, or the refusal for `control`.
-std::optional<FieldRefusal> CheckIntegerField(int control, std::string_view text, long long lo,
-                                              long long hi, long long* value);
+// The one integer-field check: the integer in `text` within lo..hi goes to `value`;
+// otherwise the refusal for `control` ("Please enter an integer." for no integer, the
+// range message outside lo..hi) and `value` is left as it was. Without a range any 32-bit
+// integer passes.
+std::optional<FieldRefusal> CheckIntegerField(int control, std::string_view text, int& value,
+                                              int lo = INT32_MIN, int hi = INT32_MAX);
 
 }  // namespace velmora

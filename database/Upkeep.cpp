@@ -164,7 +164,13 @@ int DeleteTransponderChannels(Database& db, int tp_id) {
         if (count <= 0) continue;
         int kept = 0;
         for (int i = 0; i < count; ++i) {
-            if (table[i].tp_id() == tp_id) continue;
+            if (table[i].tp_id() == tp_id) {
+                // The key leaves the groups with its channel, so no stale key is saved.
+                for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+                    if (table[i].fav(g)) RemoveFavouriteKey(db, g, table[i].key(), radio);
+                }
+                continue;
+            }
             if (kept != i) table[kept] = table[i];
             ++kept;
         }

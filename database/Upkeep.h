@@ -31,7 +31,8 @@ void SortSatelliteTransponders(Database& db, int s);
 // SortSatelliteTransponders for every satellite index from 0 to sat_count - 1, in one
 // pass over the table.
 void SortAllSatelliteTransponders(Database& db);
-// Deletes every TV and radio channel carried by `tp_id`; returns how many.
+// Deletes every TV and radio channel carried by `tp_id`, and their keys from the groups
+// they were marked for; returns how many.
 int DeleteTransponderChannels(Database& db, int tp_id);
 // Removes transponder record `index`, closing the gap; returns 1.
 int DeleteTransponderAt(Database& db, int index);

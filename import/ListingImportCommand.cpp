@@ -2,10 +2,6 @@
 
 namespace velmora {
 
-std::string ListingImportMenuText() {
-    return "Load Satellite from html file of " + std::string(kListingSiteHost) + "...";
-}
-
 FileChoice ListingImportFileChoice() {
     FileChoice choice;
     choice.save = false;

@@ -15,9 +15,6 @@ namespace velmora {
 // the file dialog's title. A neutral name: the patterns are what matters.
 inline constexpr std::string_view kListingSiteHost = "satellite-listings.example";
 
-// "Load Satellite from html file of <host>..."
-std::string ListingImportMenuText();
-
 // The open-file dialog of the command: title "Select saved html file from <host> " and
 // the .htm filter.
 FileChoice ListingImportFileChoice();

@@ -24,13 +24,13 @@ TransponderForm TransponderForm::Open(const Transponder& tp) {
 }
 
 std::optional<FieldRefusal> TransponderForm::Confirm() {
-    long long freq = 0;
-    long long rate = 0;
+    int freq = 0;
+    int rate = 0;
     if (auto refusal =
-            CheckIntegerField(kTpFrequencyEdit, frequency, kMinFrequency, kMaxFrequency, &freq))
+            CheckIntegerField(kTpFrequencyEdit, frequency, freq, kMinFrequency, kMaxFrequency))
         return refusal;
-    if (auto refusal = CheckIntegerField(kTpSymbolRateEdit, symbol_rate, kMinSymbolRate,
-                                         kMaxSymbolRate, &rate))
+    if (auto refusal =
+            CheckIntegerField(kTpSymbolRateEdit, symbol_rate, rate, kMinSymbolRate, kMaxSymbolRate))
         return refusal;
 
     record.set_frequency(static_cast<uint16_t>(freq));

@@ -36,7 +36,6 @@ bool SelectTreeNode(Database& db, ChannelList& list, const NodeMap& map, const T
     switch (node.kind) {
         case TreeNodeKind::ChannelList:
             list.FillAllChannels(db);
-            list.list_mode = kListAll;
             db.current_satellite = -1;
             db.current_tp_id = -1;
             return true;
@@ -45,25 +44,39 @@ bool SelectTreeNode(Database& db, ChannelList& list, const NodeMap& map, const T
             if (index < 0) return false;
             const int tp_id = db.transponders[index].tp_id();
             list.FillTransponderChannels(db, tp_id);
-            list.list_mode = kListTransponder;
             db.current_satellite = node.satellite;
             db.current_tp_id = tp_id;
             return true;
         }
         case TreeNodeKind::Satellite:
             list.FillSatelliteChannels(db, node.satellite);
-            list.list_mode = kListSatellite;
             db.current_satellite = node.satellite;
             db.current_tp_id = -1;
             return true;
         case TreeNodeKind::FavouriteGroup:
             list.FillFavouriteChannels(db, node.position);
-            list.list_mode = kListFavourite;
             db.current_satellite = -1;
             db.current_tp_id = -1;
             return true;
         default:
             return false;
+    }
+}
+
+TreeNodeRef NodeAfterRestore(const Database& db, const TreeNodeRef& node) {
+    const TreeNodeRef antenna{TreeNodeKind::Antenna};
+    switch (node.kind) {
+        case TreeNodeKind::Satellite:
+            return node.satellite < db.sat_count() ? node : antenna;
+        case TreeNodeKind::Transponder: {
+            if (node.satellite >= db.sat_count()) return antenna;
+            NodeMap map;
+            map.Build(db, node.satellite);
+            if (node.position < map.count(node.satellite)) return node;
+            return {TreeNodeKind::Satellite, node.satellite, -1};
+        }
+        default:
+            return node;
     }
 }
 

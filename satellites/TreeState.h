@@ -28,6 +28,8 @@ struct TreeNodeRef {
     TreeNodeKind kind = TreeNodeKind::None;
     int satellite = -1;
     int position = -1;
+
+    bool operator==(const TreeNodeRef&) const = default;
 };
 
 // For every satellite, the transponder-table indexes of the transponders shown under its
@@ -60,5 +62,10 @@ private:
 // its channels, each setting the list mode and current_satellite / current_tp_id. Any
 // other node changes nothing. Returns true when the list was filled.
 bool SelectTreeNode(Database& db, ChannelList& list, const NodeMap& map, const TreeNodeRef& node);
+
+// After Undo or Redo rebuilt the nodes from the tables: `node` when it still exists,
+// else the nearest node above it (a gone transponder's satellite, a gone satellite's
+// "Antenna").
+TreeNodeRef NodeAfterRestore(const Database& db, const TreeNodeRef& node);
 
 }  // namespace velmora

@@ -18,7 +18,7 @@ namespace velmora {
 CAudioDlg::CAudioDlg(AudioForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
     setWindowTitle(QStringLiteral("Audio Parameters"));
-    setProperty("templateId", kAudioDialogId);
+    SetTemplateId(this, kAudioDialogId);
 
     pid_ = new QLineEdit(QString::fromStdString(form.pid_text), this);
     SetControlId(pid_, kIdAudioPid);
@@ -56,11 +56,7 @@ void CAudioDlg::accept() {
     form_.pid_text = pid_->text().toStdString();
     form_.language = language_->currentIndex();
     form_.is_default = default_->isChecked();
-    if (auto failure = form_.Accept()) {
-        prompter_.Tell(failure->message);
-        FocusControl(this, failure->control);
-        return;
-    }
+    if (auto failure = form_.Accept()) return ShowRefusal(this, prompter_, *failure);
     QDialog::accept();
 }
 

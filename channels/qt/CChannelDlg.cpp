@@ -47,7 +47,7 @@ CChannelDlg::CChannelDlg(ChannelForm& form, Prompter& prompter, ChannelDialogs& 
                          QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("Channel Parameters"));
-    setProperty("templateId", kChannelDialogId);
+    SetTemplateId(this, kChannelDialogId);
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildChannelBox());

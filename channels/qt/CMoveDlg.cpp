@@ -14,7 +14,7 @@ namespace velmora {
 CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
     setWindowTitle(QStringLiteral("Move"));
-    setProperty("templateId", kMoveDialogId);
+    SetTemplateId(this, kMoveDialogId);
 
     auto* from = new QLineEdit(QString::fromStdString(form.from_text()), this);
     SetControlId(from, kIdMoveFrom);
@@ -38,11 +38,7 @@ CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
 
 void CMoveDlg::accept() {
     form_.to_text = to_->text().toStdString();
-    if (auto failure = form_.Accept()) {
-        prompter_.Tell(failure->message);
-        FocusControl(this, failure->control);
-        return;
-    }
+    if (auto failure = form_.Accept()) return ShowRefusal(this, prompter_, *failure);
     QDialog::accept();
 }
 

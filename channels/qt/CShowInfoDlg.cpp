@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "database/qt/DialogControls.h"
+
 namespace velmora {
 namespace {
 
@@ -19,7 +21,7 @@ QPushButton* MakeButton(const char* text, int id, QWidget* parent) {
 
 CShowInfoDlg::CShowInfoDlg(const ShowInfoForm& form, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Show Channel information"));
-    setProperty("templateId", kShowInfoDialogId);
+    SetTemplateId(this, kShowInfoDialogId);
 
     auto* pids = new QGroupBox(QStringLiteral("Channel"), this);
     auto* pid_layout = new QVBoxLayout(pids);
@@ -78,13 +80,6 @@ ShowInfoForm CShowInfoDlg::form() const {
     for (size_t i = 0; i < kShowInfoBoxes.size(); ++i)
         f.checked[kShowInfoBoxes[i].column] = boxes_[i]->isChecked();
     return f;
-}
-
-bool QtShowInfoDialogHost::RunShowInfo(ShowInfoForm& form) {
-    CShowInfoDlg dialog(form, parent_);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    form = dialog.form();
-    return true;
 }
 
 }  // namespace velmora

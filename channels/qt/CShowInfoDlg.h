@@ -22,14 +22,4 @@ private:
     std::array<QCheckBox*, kShowInfoBoxes.size()> boxes_{};
 };
 
-// Runs CShowInfoDlg modally for the channel list.
-class QtShowInfoDialogHost : public ShowInfoDialogHost {
-public:
-    explicit QtShowInfoDialogHost(QWidget* parent) : parent_(parent) {}
-    bool RunShowInfo(ShowInfoForm& form) override;
-
-private:
-    QWidget* parent_;
-};
-
 }  // namespace velmora

@@ -9,7 +9,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "channels/qt/CShowInfoDlg.h"
+#include "commands/CommandIds.h"
 
 namespace velmora {
 namespace {
@@ -46,9 +46,7 @@ CVelmoraView::CVelmoraView(Database& db, QWidget* parent)
     : QTableView(parent),
       db_(db),
       model_(new ChannelTableModel(db, list_, this)),
-      popup_(new QMenu(this)),
-      hooks_(std::make_unique<ChannelCommandHooks>()),
-      show_info_(std::make_unique<QtShowInfoDialogHost>(this)) {
+      popup_(new QMenu(this)) {
     setObjectName(QStringLiteral("CVelmoraView"));
     setModel(model_);
     setItemDelegate(new ChannelCellDelegate(this));
@@ -66,8 +64,9 @@ CVelmoraView::CVelmoraView(Database& db, QWidget* parent)
     setDefaultDropAction(Qt::MoveAction);
     setDragDropOverwriteMode(true);
     setDropIndicatorShown(true);
-    model_->SetRowsDropped(
-        [this](const std::vector<int>& rows, int target) { DropRows(rows, target); });
+    model_->SetRowsDropped([this](const std::vector<int>& rows, int target) {
+        if (drop_) drop_(rows, target);
+    });
     // Rows all have the same height and columns fixed widths: a relist of thousands of
     // rows then costs no measuring at all.
     verticalHeader()->hide();
@@ -80,33 +79,11 @@ CVelmoraView::CVelmoraView(Database& db, QWidget* parent)
     horizontalHeader()->setStretchLastSection(false);
 
     list_.changed = [this] { Relisted(); };
-    BuildPopup();
     SetupColumns();
 }
 
 CVelmoraView::~CVelmoraView() {
     list_.changed = nullptr;
-}
-
-void CVelmoraView::BuildPopup() {
-    auto add = [this](QMenu* menu, const char* text, int id) {
-        QAction* action = menu->addAction(QString::fromLatin1(text));
-        action->setData(id);
-    };
-    add(popup_, "Add Channel", kCmdAddChannel);
-    add(popup_, "Edit Channel", kCmdEditChannel);
-    add(popup_, "Delete Channel", kCmdDeleteChannel);
-    add(popup_, "Swap Channel", kCmdSwapChannel);
-    add(popup_, "Move Channel", kCmdMoveChannel);
-    popup_->addSeparator();
-    QMenu* sort = popup_->addMenu(QStringLiteral("Sort Channel"));
-    add(sort, "A--->Z", kCmdSortAToZ);
-    add(sort, "Z--->A", kCmdSortZToA);
-    sort->addSeparator();
-    add(sort, "Transponder", kCmdSortByTransponder);
-    add(sort, "Satellite", kCmdSortBySatellite);
-    popup_->addSeparator();
-    add(popup_, "Show Channel info...", kCmdShowChannelInfo);
 }
 
 void CVelmoraView::SetupColumns() {
@@ -138,45 +115,6 @@ std::vector<int> CVelmoraView::SelectedRows() const {
     return rows;
 }
 
-bool CVelmoraView::RunCommand(int command_id) {
-    const std::vector<int> rows = SelectedRows();
-    switch (command_id) {
-        case kCmdAddChannel:
-            hooks_->AddChannel(rows);
-            break;
-        case kCmdEditChannel:
-            hooks_->EditChannel(rows);
-            break;
-        case kCmdDeleteChannel:
-            hooks_->DeleteChannels(rows);
-            break;
-        case kCmdSwapChannel:
-            hooks_->SwapChannel(rows);
-            break;
-        case kCmdMoveChannel:
-            hooks_->MoveChannel(rows);
-            break;
-        case kCmdSortAToZ:
-            hooks_->SortAToZ();
-            break;
-        case kCmdSortZToA:
-            hooks_->SortZToA();
-            break;
-        case kCmdSortByTransponder:
-            hooks_->SortByTransponder();
-            break;
-        case kCmdSortBySatellite:
-            hooks_->SortBySatellite();
-            break;
-        case kCmdShowChannelInfo:
-            ShowChannelInfo();
-            break;
-        default:
-            return false;
-    }
-    return true;
-}
-
 void CVelmoraView::SelectRows(const std::vector<int>& rows) {
     QItemSelection selection;
     int last = -1;
@@ -192,26 +130,9 @@ void CVelmoraView::SelectRows(const std::vector<int>& rows) {
     }
 }
 
-void CVelmoraView::DropRows(const std::vector<int>& rows, int target_row) {
-    const std::vector<int> placed = hooks_->MoveRowsAsBlock(rows, target_row);
-    if (!placed.empty()) SelectRows(placed);
-}
-
-void CVelmoraView::ShowChannelInfo() {
-    velmora::ShowChannelInfo(db_, list_, *show_info_);
-}
-
-void CVelmoraView::SetChannelCommandHooks(std::unique_ptr<ChannelCommandHooks> hooks) {
-    hooks_ = hooks ? std::move(hooks) : std::make_unique<ChannelCommandHooks>();
-}
-
-void CVelmoraView::SetShowInfoDialogHost(std::unique_ptr<ShowInfoDialogHost> host) {
-    show_info_ = host ? std::move(host) : std::make_unique<QtShowInfoDialogHost>(this);
-}
-
 void CVelmoraView::RunPopup(const QPoint& global_pos) {
     const QAction* chosen = popup_->exec(global_pos);
-    if (chosen) RunCommand(chosen->data().toInt());
+    if (chosen) Run(chosen->data().toInt());
 }
 
 void CVelmoraView::mousePressEvent(QMouseEvent* event) {
@@ -234,13 +155,13 @@ void CVelmoraView::contextMenuEvent(QContextMenuEvent* event) {
 
 void CVelmoraView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) RunCommand(kCmdEditChannel);
+    if (event->button() == Qt::LeftButton) Run(kCmdEditChannel);
 }
 
 void CVelmoraView::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !(event->modifiers() & ~Qt::KeypadModifier)) {
-        RunCommand(kCmdEditChannel);
+        Run(kCmdEditChannel);
         event->accept();
         return;
     }

@@ -1,17 +1,15 @@
 #pragma once
 // The channel list pane: a table over ChannelTableModel with sixteen possible columns,
 // multi-row selection, the "&Edit" pop-up menu, and double-click / Enter for Edit Channel.
-// The list's state (radio mode, list mode, row map, column choice) is the ChannelList
-// it owns; the editing commands go to ChannelCommandHooks.
+// The list's state (shown table, list mode, row map, column choice) is the ChannelList
+// it owns; the commands it starts go to the command sink (the main window's RunCommand).
 
 #include <QMenu>
 #include <QTableView>
-#include <memory>
+#include <functional>
 #include <vector>
 
 #include "channels/ChannelList.h"
-#include "channels/ShowInfoForm.h"
-#include "channels/qt/ChannelCommandHooks.h"
 #include "channels/qt/ChannelTableModel.h"
 #include "database/Database.h"
 
@@ -28,12 +26,7 @@ public:
     ChannelTableModel* channelModel() const { return model_; }
     Database& db() { return db_; }
 
-    // The fill operations and the refresh, as the tree and the frame call them.
     void FillAllChannels() { list_.FillAllChannels(db_); }
-    void FillSatelliteChannels(int satellite) { list_.FillSatelliteChannels(db_, satellite); }
-    void FillTransponderChannels(int tp_id) { list_.FillTransponderChannels(db_, tp_id); }
-    void FillFavouriteChannels(int g) { list_.FillFavouriteChannels(db_, g); }
-    void RefreshList(int radio) { list_.RefreshList(db_, radio); }
     void ClearList() { list_.ClearList(); }
     // Find: narrows every listing to names containing `text` (ISO-8859-1 bytes).
     void SetFilter(const std::string& text) { list_.SetFilter(db_, text); }
@@ -45,17 +38,17 @@ public:
     // Selected rows, ascending.
     std::vector<int> SelectedRows() const;
 
-    // Runs a command of the "&Edit" menu (32789..32795, 32801, 32802, 32796) on the rows
-    // selected now. False for an id that is not one of them.
-    bool RunCommand(int command_id);
-    // Show Channel info: the column choice through CShowInfoDlg.
-    void ShowChannelInfo();
+    // Where the pop-up menu, double-click and Enter send their command ids, and where
+    // rows dragged onto a row go.
+    using CommandSink = std::function<void(int id)>;
+    using DropSink = std::function<void(const std::vector<int>& rows, int target_row)>;
+    void SetCommandSinks(CommandSink run, DropSink drop) {
+        run_ = std::move(run);
+        drop_ = std::move(drop);
+    }
 
-    void SetChannelCommandHooks(std::unique_ptr<ChannelCommandHooks> hooks);
-    ChannelCommandHooks& channelCommands() { return *hooks_; }
-    void SetShowInfoDialogHost(std::unique_ptr<ShowInfoDialogHost> host);
-
-    // The pop-up menu of the list (the "&Edit" entries, each action's data its id).
+    // The pop-up menu of the list (the "&Edit" entries, each action's data its id); the
+    // main window fills it from the command table.
     QMenu* popupMenu() const { return popup_; }
 
 signals:
@@ -71,15 +64,16 @@ protected:
 private:
     void Relisted();
     void RunPopup(const QPoint& global_pos);
-    void BuildPopup();
-    void DropRows(const std::vector<int>& rows, int target_row);
+    void Run(int id) {
+        if (run_) run_(id);
+    }
 
     Database& db_;
     ChannelList list_;
     ChannelTableModel* model_;
     QMenu* popup_;
-    std::unique_ptr<ChannelCommandHooks> hooks_;
-    std::unique_ptr<ShowInfoDialogHost> show_info_;
+    CommandSink run_;
+    DropSink drop_;
     std::vector<int> laid_out_columns_;
 };
 

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "commands/CommandTable.h"
+#include "import/ListingImportCommand.h"
 #include "satellites/qt/TreeIcons.h"
 
 namespace velmora {
@@ -17,7 +19,7 @@ QString Latin1(const std::string& text) {
 }  // namespace
 
 CLeftView::CLeftView(Database& db, ChannelList& list, QWidget* parent)
-    : QTreeWidget(parent), db_(db), list_(list), hooks_(std::make_unique<TreeCommandHooks>()) {
+    : QTreeWidget(parent), db_(db), list_(list), listing_host_(kListingSiteHost) {
     setObjectName(QStringLiteral("CLeftView"));
     setHeaderHidden(true);
     setColumnCount(1);
@@ -187,102 +189,27 @@ void CLeftView::OnCurrentItemChanged(QTreeWidgetItem* current) {
 
 std::unique_ptr<QMenu> CLeftView::BuildContextMenu() {
     if (!db_.database_open) return nullptr;
+    const std::span<const TreeMenuEntry> entries = TreeMenu(SelectedNode().kind);
+    if (entries.empty()) return nullptr;
     auto menu = std::make_unique<QMenu>(this);
-    auto add = [&menu](const QString& text, int id) { menu->addAction(text)->setData(id); };
-    switch (SelectedNode().kind) {
-        case TreeNodeKind::Antenna:
-            add(QStringLiteral("Add Antenna"), kMenuAddAntenna);
-            add(QStringLiteral("Load Satellite from html file of %1...")
-                    .arg(QString::fromStdString(hooks_->ListingSiteHost())),
-                kMenuLoadListing);
-            break;
-        case TreeNodeKind::Satellite:
-            add(QStringLiteral("Add Antenna"), kMenuAddAntenna);
-            add(QStringLiteral("Edit Antenna"), kMenuEditAntenna);
-            add(QStringLiteral("Move Antenna"), kMenuMoveAntenna);
-            add(QStringLiteral("Swap Antenna"), kMenuSwapAntenna);
-            add(QStringLiteral("Delete Antenna"), kMenuDeleteAntenna);
+    for (const TreeMenuEntry& entry : entries) {
+        if (!entry.item) {
             menu->addSeparator();
-            add(QStringLiteral("Add Transponder"), kMenuSatAddTransponder);
-            menu->addSeparator();
-            add(QStringLiteral("Modify Transponders"), kMenuModifyTransponders);
-            break;
-        case TreeNodeKind::Transponder:
-            add(QStringLiteral("Add Transponder"), kMenuAddTransponder);
-            add(QStringLiteral("Edit Transponder"), kMenuEditTransponder);
-            add(QStringLiteral("Delete Transponder"), kMenuDeleteTransponder);
-            break;
-        case TreeNodeKind::FavouriteGroup:
-            add(QStringLiteral("Rename FAV Group Name"), kMenuRenameGroup);
-            break;
-        default:
-            return nullptr;
+            continue;
+        }
+        QString text = QString::fromLatin1(FindCommand(entry.id)->menu_text);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(QString::fromStdString(listing_host_));
+        menu->addAction(text)->setData(entry.item);
     }
     return menu;
 }
 
 void CLeftView::RunMenuItem(int item_id) {
     if (!db_.database_open) return;
-    const TreeNodeRef node = SelectedNode();
-    TreeCommandHooks& h = *hooks_;
-    switch (node.kind) {
-        case TreeNodeKind::Antenna:
-            if (item_id == kMenuAddAntenna) h.AddSatellite();
-            if (item_id == kMenuLoadListing) h.LoadSatellitesFromListing();
-            break;
-        case TreeNodeKind::Satellite:
-            switch (item_id) {
-                case kMenuAddAntenna:
-                    h.AddSatellite();
-                    break;
-                case kMenuEditAntenna:
-                    h.EditSatellite(node.satellite);
-                    break;
-                case kMenuMoveAntenna:
-                    h.MoveSatellite(node.satellite);
-                    break;
-                case kMenuSwapAntenna:
-                    h.SwapSatellite(node.satellite);
-                    break;
-                case kMenuDeleteAntenna:
-                    h.DeleteSatellite(node.satellite);
-                    break;
-                case kMenuSatAddTransponder:
-                    h.AddTransponder(node.satellite);
-                    break;
-                case kMenuModifyTransponders:
-                    h.ModifyTransponders(node.satellite);
-                    break;
-                default:
-                    break;
-            }
-            break;
-        case TreeNodeKind::Transponder:
-            switch (item_id) {
-                case kMenuAddTransponder:
-                    h.AddTransponder(node.satellite);
-                    break;
-                case kMenuEditTransponder:
-                    h.EditTransponder(node.satellite, node.position);
-                    break;
-                case kMenuDeleteTransponder:
-                    h.DeleteTransponder(node.satellite, node.position);
-                    break;
-                default:
-                    break;
-            }
-            break;
-        case TreeNodeKind::FavouriteGroup:
-            if (item_id == kMenuRenameGroup && h.RenameFavouriteGroup(node.position))
-                UpdateGroupNode(node.position);
-            break;
-        default:
-            break;
+    for (const TreeMenuEntry& entry : TreeMenu(SelectedNode().kind)) {
+        if (entry.item && entry.item == item_id) return Run(entry.id);
     }
-}
-
-void CLeftView::SetTreeCommandHooks(std::unique_ptr<TreeCommandHooks> hooks) {
-    hooks_ = hooks ? std::move(hooks) : std::make_unique<TreeCommandHooks>();
 }
 
 void CLeftView::RunPopup(const QPoint& global_pos) {
@@ -312,9 +239,8 @@ void CLeftView::contextMenuEvent(QContextMenuEvent* event) {
 
 void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (db_.database_open && event->button() == Qt::LeftButton) {
-        const TreeNodeKind kind = SelectedNode().kind;
-        if (kind == TreeNodeKind::ParentalControl) return hooks_->EditParentalControl();
-        if (kind == TreeNodeKind::OtherSetting) return hooks_->EditOtherSettings();
+        if (const int id = TreeKeyCommand(SelectedNode().kind, TreeKey::DoubleClick))
+            return Run(id);
     }
     QTreeWidget::mouseDoubleClickEvent(event);
 }
@@ -328,18 +254,14 @@ void CLeftView::keyPressEvent(QKeyEvent* event) {
             event->accept();
         return;
     }
-    const TreeNodeRef node = SelectedNode();
+    const TreeNodeKind kind = SelectedNode().kind;
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (node.kind == TreeNodeKind::Satellite) hooks_->EditSatellite(node.satellite);
-            if (node.kind == TreeNodeKind::ParentalControl) hooks_->EditParentalControl();
-            if (node.kind == TreeNodeKind::OtherSetting) hooks_->EditOtherSettings();
+            Run(TreeKeyCommand(kind, TreeKey::Enter));
             break;
         case Qt::Key_Delete:
-            if (node.kind == TreeNodeKind::Transponder)
-                hooks_->DeleteTransponder(node.satellite, node.position);
-            if (node.kind == TreeNodeKind::Satellite) hooks_->DeleteSatellite(node.satellite);
+            Run(TreeKeyCommand(kind, TreeKey::Delete));
             break;
         default:
             break;

@@ -2,19 +2,20 @@
 // The tree pane: six root nodes, a node per satellite under "Antenna" with its
 // transponders, and the eight favourite groups under "FAV List". Selecting a node tells
 // the channel list what to show; the context menus, Enter, double-click and Delete hand
-// their operations to TreeCommandHooks.
+// their command ids to the command sink (the main window's RunCommand).
 
 #include <QIcon>
 #include <QMenu>
 #include <QTreeWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "channels/ChannelList.h"
 #include "database/Database.h"
 #include "satellites/TreeLabels.h"
 #include "satellites/TreeState.h"
-#include "satellites/qt/TreeCommandHooks.h"
 
 namespace velmora {
 
@@ -28,7 +29,7 @@ enum TreeRoot {
     kRootOtherSetting
 };
 
-// Item ids of the context menus, per node kind.
+// Item ids of the context menus, per node kind (commands/CommandTable.cpp's TreeMenu).
 enum TreeMenuItem {
     kMenuAddAntenna = 1,   // "Antenna" and satellite menus
     kMenuLoadListing = 2,  // "Antenna" menu
@@ -90,8 +91,11 @@ public:
     // Runs item `item_id` of the selected node's menu.
     void RunMenuItem(int item_id);
 
-    void SetTreeCommandHooks(std::unique_ptr<TreeCommandHooks> hooks);
-    TreeCommandHooks& treeCommands() { return *hooks_; }
+    // Where the menus, keys and double-click send their command ids.
+    using CommandSink = std::function<void(int id)>;
+    void SetCommandSink(CommandSink sink) { sink_ = std::move(sink); }
+    // The host the listing import's menu entry names.
+    void SetListingSiteHost(std::string host) { listing_host_ = std::move(host); }
 
     // Runs the selection handling for the selected node again, so the channel list shows
     // what that node stands for now (its channels may have changed).
@@ -112,12 +116,16 @@ private:
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     QTreeWidgetItem* MakeTransponderItem(int s, int k, int table_index) const;
     void RunPopup(const QPoint& global_pos);
+    void Run(int id) {
+        if (id && sink_) sink_(id);
+    }
 
     Database& db_;
     ChannelList& list_;
     NodeMap map_;
     std::array<QTreeWidgetItem*, kTreeRootCount> roots_{};
-    std::unique_ptr<TreeCommandHooks> hooks_;
+    CommandSink sink_;
+    std::string listing_host_;
     std::array<QIcon, kTreeRootCount> root_icons_;
     QIcon satellite_icon_, transponder_icon_, group_icon_;
 };

@@ -25,7 +25,7 @@ QPushButton* MakeButton(QWidget* parent, int id, const char* text) {
 
 CModifyTPDlg::CModifyTPDlg(ModifiedTpList& list, QWidget* parent) : QDialog(parent), list_(list) {
     setWindowTitle(TextOfBytes(list.Caption()));
-    setProperty("templateId", kModifyTpDialogId);
+    SetTemplateId(this, kModifyTpDialogId);
 
     rows_ = new QListWidget(this);
     rows_->setObjectName(QString::number(kModifyTpList));

@@ -17,7 +17,7 @@ using namespace satellite_ui;
 CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
     setWindowTitle(QStringLiteral("Satellite Parameters"));
-    setProperty("templateId", kSatelliteDialogId);
+    SetTemplateId(this, kSatelliteDialogId);
 
     std::vector<std::string_view> lnb_rows;
     for (const LnbType& lnb : kLnbTypes) lnb_rows.push_back(lnb.text);

@@ -14,7 +14,7 @@ using namespace satellite_ui;
 CTransponderDlg::CTransponderDlg(TransponderForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
     setWindowTitle(QStringLiteral("Transponder Parameters"));
-    setProperty("templateId", kTransponderDialogId);
+    SetTemplateId(this, kTransponderDialogId);
 
     frequency_ = MakeEdit(this, kTpFrequencyEdit);
     symbol_rate_ = MakeEdit(this, kTpSymbolRateEdit);

@@ -33,12 +33,12 @@ protected:
 
     int Run(int id, std::vector<int> selected = {}) {
         ChannelCommandContext c{*db, list, std::move(selected), prompter, dialogs};
-        return RunChannelCommand(id, c);
+        return testing::RunChannelCommand(id, c);
     }
 
     void ListAll(int radio = 0) {
-        list.list_mode = kListAll;
-        list.RefreshList(*db, radio);
+        list.FillAllChannels(*db);
+        list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
     }
 
     std::unique_ptr<Database> db = testing::OpenDatabase();
@@ -70,8 +70,8 @@ TEST_F(ChannelCommandsTest, AddOpensTheDialogBelowTheLimitAndRefusesAtIt) {
 TEST_F(ChannelCommandsTest, AddHandsATemplateForTheSelectedTransponder) {
     AddTv({"a", "b"});
     db->current_tp_id = 9;
-    list.list_mode = kListTransponder;
-    list.RefreshList(*db, 1);
+    list.FillTransponderChannels(*db, 9);
+    list.ShowTable(*db, ChannelTable::Radio);
     dialogs.channel.push_back([](ChannelForm& form) {
         EXPECT_EQ(form.number, 1);
         EXPECT_TRUE(form.radio);
@@ -249,9 +249,8 @@ TEST_F(ChannelCommandsTest, DeleteInASatelliteListUsesTheRowMap) {
     AddTv({"a", "b"}, 4);
     AddTv({"x", "y"}, 9);
     AddTv({"c"}, 4);
-    list.list_mode = kListSatellite;
     db->current_satellite = 1;
-    list.RefreshList(*db, 0);
+    list.FillSatelliteChannels(*db, 1);
     prompter.answers.push_back(Answer::Yes);
     ASSERT_EQ(Run(kCmdDeleteChannel, {1}), 1);
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"a", "b", "x", "c"}));
@@ -295,9 +294,8 @@ TEST_F(ChannelCommandsTest, SwapWithItselfStillMarksModified) {
 TEST_F(ChannelCommandsTest, SwapOrMoveOutsideTheListedRowsIsOutOfRange) {
     AddTv({"a", "b"}, 4);
     AddTv({"x"}, 9);
-    list.list_mode = kListSatellite;
     db->current_satellite = 0;
-    list.RefreshList(*db, 0);
+    list.FillSatelliteChannels(*db, 0);
     // Three channels in the table, but only two rows listed.
     for (const char* to : {"0", "3"}) {
         dialogs.move.push_back(MoveTo(to));
@@ -308,7 +306,7 @@ TEST_F(ChannelCommandsTest, SwapOrMoveOutsideTheListedRowsIsOutOfRange) {
     EXPECT_EQ(prompter.texts(), std::vector<std::string>(4, "Out of Range"));
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"a", "b", "x"}));
     EXPECT_FALSE(db->modified);
-    EXPECT_EQ(list.last_move_target, 0);
+    EXPECT_EQ(list.last_move_target(), 0);
 }
 
 TEST_F(ChannelCommandsTest, MoveShiftsTheRowsBetween) {
@@ -327,7 +325,7 @@ TEST_F(ChannelCommandsTest, MoveOffersTheRowAfterTheLastTarget) {
     ListAll();
     dialogs.move.push_back(MoveTo("1"));
     ASSERT_EQ(Run(kCmdMoveChannel, {2}), 1);
-    EXPECT_EQ(list.last_move_target, 1);
+    EXPECT_EQ(list.last_move_target(), 1);
     dialogs.move.push_back(MoveTo("2"));
     ASSERT_EQ(Run(kCmdMoveChannel, {3}), 1);
     EXPECT_EQ(dialogs.moves_offered[1].from, 4);
@@ -336,7 +334,7 @@ TEST_F(ChannelCommandsTest, MoveOffersTheRowAfterTheLastTarget) {
     dialogs.move.push_back(Cancel<MoveForm>());
     EXPECT_EQ(Run(kCmdMoveChannel, {1}), 0);
     EXPECT_EQ(dialogs.moves_offered[2].to, 1);
-    EXPECT_EQ(list.last_move_target, 0);
+    EXPECT_EQ(list.last_move_target(), 0);
 }
 
 TEST_F(ChannelCommandsTest, MoveInASatelliteListKeepsOtherChannelsInPlace) {
@@ -345,9 +343,8 @@ TEST_F(ChannelCommandsTest, MoveInASatelliteListKeepsOtherChannelsInPlace) {
     AddTv({"b"}, 4);
     AddTv({"y"}, 9);
     AddTv({"c"}, 4);
-    list.list_mode = kListSatellite;
     db->current_satellite = 0;
-    list.RefreshList(*db, 0);
+    list.FillSatelliteChannels(*db, 0);
     dialogs.move.push_back(MoveTo("1"));
     ASSERT_EQ(Run(kCmdMoveChannel, {2}), 1);
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"c", "x", "a", "y", "b"}));

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(ChannelListing, IndexCountsRowsWhileTheRowMapGivesTablePositions) {
     list.FillSatelliteChannels(*db, 1);
-    EXPECT_EQ(list.row_map, (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(list.row_map(), (std::vector<int>{0, 2, 4}));
     EXPECT_EQ(list.CellText(*db, 0, kColIndex), "1");
     EXPECT_EQ(list.CellText(*db, 2, kColIndex), "3");
     EXPECT_EQ(Names(), (std::vector<std::string>{"TV 0", "TV 2", "TV 4"}));
@@ -62,9 +62,9 @@ TEST_F(ChannelListing, ChannelOfAnUnknownTransponderIsListedUnderAllOnly) {
     list.FillAllChannels(*db);
     EXPECT_EQ(list.row_count(), 5);
     list.FillSatelliteChannels(*db, 0);
-    EXPECT_EQ(list.row_map, std::vector<int>{1});
+    EXPECT_EQ(list.row_map(), std::vector<int>{1});
     list.FillTransponderChannels(*db, 40);
-    EXPECT_EQ(list.row_map, std::vector<int>{3});
+    EXPECT_EQ(list.row_map(), std::vector<int>{3});
 }
 
 TEST_F(ChannelListing, TransponderIdMinusOneMatchesNothing) {
@@ -84,9 +84,9 @@ TEST_F(ChannelListing, NothingIsListedWithoutAnOpenDatabase) {
 TEST_F(ChannelListing, RefreshListSwitchesTableAndKeepsTheFilter) {
     list.FillTransponderChannels(*db, 5);
     db->current_tp_id = 5;
-    list.RefreshList(*db, 1);
-    EXPECT_EQ(list.radio_mode, 1);
-    EXPECT_EQ(list.list_mode, kListTransponder);
+    list.ShowTable(*db, ChannelTable::Radio);
+    EXPECT_EQ(list.shown_table(), ChannelTable::Radio);
+    EXPECT_EQ(list.list_mode(), kListTransponder);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Radio 0", "Radio 1"}));
 }
 
@@ -96,17 +96,17 @@ TEST_F(ChannelListing, FavouriteGroupRowsAndRowMapStayInTableOrder) {
     const uint32_t k1 = db->tv[1].key(), k2 = db->tv[2].key(), k4 = db->tv[4].key();
     f.set_entry(1, false, 0, k4), f.set_entry(1, false, 1, k1), f.set_entry(1, false, 2, k2);
     list.FillFavouriteChannels(*db, 1);
-    EXPECT_EQ(list.row_map, (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(list.row_map(), (std::vector<int>{1, 2, 4}));
     EXPECT_EQ(Names(), (std::vector<std::string>{"TV 1", "TV 2", "TV 4"}));
 }
 
 TEST_F(ChannelListing, RefreshListRelistsTheFavouriteGroup) {
     list.FillFavouriteChannels(*db, 1);
     db->tv[2].set_fav(1, false);  // a command clears a mark, then refreshes
-    list.RefreshList(*db, 0);
-    EXPECT_EQ(list.row_map, (std::vector<int>{1, 4}));
-    list.RefreshList(*db, 1);
-    EXPECT_EQ(list.list_mode, kListFavourite);
+    list.ShowTable(*db, ChannelTable::Tv);
+    EXPECT_EQ(list.row_map(), (std::vector<int>{1, 4}));
+    list.ShowTable(*db, ChannelTable::Radio);
+    EXPECT_EQ(list.list_mode(), kListFavourite);
     EXPECT_EQ(Names(), std::vector<std::string>{"Radio 1"});
 }
 

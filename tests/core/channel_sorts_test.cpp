@@ -20,9 +20,9 @@ using testing::ScriptedPrompter;
 class ChannelSortsTest : public ::testing::Test {
 protected:
     int Run(int id, int radio = 0) {
-        list.RefreshList(*db, radio);
+        list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
         ChannelCommandContext c{*db, list, {}, prompter, dialogs};
-        return RunChannelCommand(id, c);
+        return testing::RunChannelCommand(id, c);
     }
 
     // TV channels: (name, tp_id) pairs, service numbers in table order.
@@ -105,7 +105,7 @@ TEST_F(ChannelSortsTest, NameSortInASatelliteListUsesOnlyItsPositions) {
     AddTransponder(*db, 0, 4);
     AddTransponder(*db, 1, 9);
     AddTv({{"d", 4}, {"m", 9}, {"c", 4}, {"a", 9}, {"b", 4}});
-    list.list_mode = kListSatellite;
+    list.FillSatelliteChannels(*db, 0);
     db->current_satellite = 0;
     ASSERT_EQ(Run(kCmdSortAToZ), 1);
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"b", "m", "c", "a", "d"}));

@@ -54,7 +54,7 @@ protected:
 TEST_F(ChannelPrintLayoutTest, HeaderAndRowLineOfIndexNameLock) {
     AddChannels({"Test 1", "Test 100"});
     db->tv[0].set_locked(1);
-    list.RefreshList(*db, 0);
+    list.ShowTable(*db, ChannelTable::Tv);
     ShowOnly({kColIndex, kColName, kColLock});
 
     const auto layout = Begin();
@@ -70,7 +70,7 @@ TEST_F(ChannelPrintLayoutTest, HeaderBarsStandAboveTheLastBlankOfEachSlot) {
     db->tv[0].set_fav(0, true);
     db->tv[0].set_fav(7, true);
     db->tv[0].set_fta(1);
-    list.RefreshList(*db, 0);
+    list.ShowTable(*db, ChannelTable::Tv);
 
     const auto layout = Begin();
     const std::string header = layout.HeaderLine();

@@ -1,13 +1,16 @@
-// Thousands of random editing commands, every dialog and question answered at random,
-// and after each one the rules every database must keep: counts within capacity, unique
-// transponder ids below 2000, transponders on existing satellites, favourite groups that
-// hold only marked channels once purged, and a save and reopen that keeps the tables.
+// Thousands of random editing commands run through the command table as the main window
+// runs them, mixed with listings, Undo and Redo, every dialog and question answered at
+// random, and after each one the rules every database must keep: counts within capacity,
+// unique transponder ids below 2000, transponders on existing satellites, favourite marks
+// and group keys in step, listings that change no table, and a save and reopen that keeps
+// the tables.
 // A failure names its seed; VELMORA_SEED=<n> replays that one seed.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <set>
 #include <sstream>
@@ -16,11 +19,12 @@
 #include "database/SdxFile.h"
 #include "database/Upkeep.h"
 #include "import/ListingImport.h"
-#include "satellites/SatelliteCommands.h"
 #include "settings/SettingsOps.h"
 #include "tests/core/TestDatabases.h"
 #include "tests/core/channel_fixture.h"
+#include "tests/core/favourite_invariant.h"
 #include "tests/core/satellite_test_support.h"
+#include "tests/core/scripted_dialog_host.h"
 #include "tests/core/settings_scripted_dialogs.h"
 #include "tests/support/SampleDatabase.h"
 
@@ -34,7 +38,7 @@ using testing::ScriptedSettingsDialogs;
 
 constexpr int kStepsPerSeed = 400;
 // A database at its limits takes longer to save and reopen after every step.
-constexpr int kStepsPerFullSeed = 100;
+constexpr int kStepsPerFullSeed = 60;
 constexpr unsigned kDefaultSeeds = 10;
 
 class Player {
@@ -86,12 +90,17 @@ private:
 // are filled with more random steps than any one command uses.
 struct RandomUser {
     Player& p;
-    ScriptedPrompter prompter;
-    ScriptedChannelDialogs channel_dialogs;
-    ScriptedSatelliteDialogs satellite_dialogs;
-    ScriptedSettingsDialogs settings_dialogs;
+    ScriptedPrompter& prompter;
+    ScriptedChannelDialogs& channel_dialogs;
+    ScriptedSatelliteDialogs& satellite_dialogs;
+    ScriptedSettingsDialogs& settings_dialogs;
 
-    explicit RandomUser(Player& player) : p(player) {
+    RandomUser(Player& player, testing::CommandBench& bench)
+        : p(player),
+          prompter(bench.prompter),
+          channel_dialogs(bench.dialogs.channels),
+          satellite_dialogs(bench.dialogs.satellites),
+          settings_dialogs(bench.dialogs.settings) {
         settings_dialogs.rename = [this](FavouriteNameForm& f) {
             f.name = p.Name(17);
             return p.Chance(80) && !f.Validate();
@@ -323,58 +332,79 @@ struct Checker {
     }
 };
 
-// One random command on `db`; returns what it was, for the failure message.
-std::string RandomStep(Database& db, RandomUser& user, ChannelList& list, SatelliteTreeState& tree,
-                       const std::string& page_dir, int step) {
+// Lists what `node` stands for, as selecting it in the tree does.
+void SelectNode(testing::CommandBench& bench, const TreeNodeRef& node) {
+    bench.node = node;
+    NodeMap map;
+    if (node.satellite >= 0 && node.satellite < kMaxSatellites)
+        map.Build(bench.db(), node.satellite);
+    SelectTreeNode(bench.db(), bench.list, map, node);
+}
+
+// A node of `kind` picked at random, now and then one past the last.
+TreeNodeRef RandomNode(Player& p, const Database& db, TreeNodeKind kind) {
+    const int s = p.Chance(95) ? p.Pick(db.sat_count()) : db.sat_count();
+    int on_satellite = 0;
+    for (int i = 0; i < db.tp_count(); ++i) on_satellite += db.transponders[i].satellite() == s;
+    switch (kind) {
+        case TreeNodeKind::Satellite:
+            return {kind, s, -1};
+        case TreeNodeKind::Transponder:
+            return {kind, s, p.Chance(95) ? p.Pick(on_satellite) : on_satellite};
+        case TreeNodeKind::FavouriteGroup:
+            return {kind, -1, p.Between(-1, 8)};
+        default:
+            return {kind};
+    }
+}
+
+// One random step on the bench's database: a command as the window runs it, a listing,
+// Undo or Redo. Returns what it was, for the failure message; sets `listed` for a
+// listing of a favourite group.
+std::string RandomStep(testing::CommandBench& bench, RandomUser& user, const std::string& page_dir,
+                       int step, bool& listed) {
     Player& p = user.p;
+    Database& db = bench.db();
     user.Refill();
+    listed = false;
     const int what = p.Pick(100);
-    if (what < 45) {
-        list.radio_mode = p.Pick(2);
-        switch (p.Pick(4)) {
-            case 0:
-                list.FillAllChannels(db);
-                break;
-            case 1:
-                list.FillSatelliteChannels(db, p.Between(-1, db.sat_count()));
-                break;
-            case 2:
-                list.FillTransponderChannels(
-                    db, db.tp_count() ? db.transponders[p.Pick(db.tp_count())].tp_id() : 0);
-                break;
-            default:
-                list.FillFavouriteChannels(db, p.Pick(8));
-                break;
-        }
-        db.current_tp_id =
-            db.tp_count() && p.Chance(90) ? db.transponders[p.Pick(db.tp_count())].tp_id() : -1;
+    if (what < 40) {
+        bench.Run(p.Chance(50) ? kCmdTvChannel : kCmdRadioChannel);
+        static constexpr TreeNodeKind kLists[] = {
+            TreeNodeKind::ChannelList, TreeNodeKind::Satellite, TreeNodeKind::Transponder,
+            TreeNodeKind::FavouriteGroup};
+        SelectNode(bench, RandomNode(p, db, kLists[p.Pick(4)]));
         static constexpr int kCommands[] = {
-            kCmdAddChannel,    kCmdAddChannel,        kCmdEditChannel,    kCmdEditChannel,
-            kCmdDeleteChannel, kCmdSwapChannel,       kCmdMoveChannel,    kCmdSortAToZ,
-            kCmdSortZToA,      kCmdSortByTransponder, kCmdSortBySatellite};
+            kCmdAddChannel,    kCmdAddChannel,        kCmdEditChannel,     kCmdEditChannel,
+            kCmdDeleteChannel, kCmdSwapChannel,       kCmdMoveChannel,     kCmdSortAToZ,
+            kCmdSortZToA,      kCmdSortByTransponder, kCmdSortBySatellite, kCmdDropChannels};
         const int id = kCommands[p.Pick(std::size(kCommands))];
-        ChannelCommandContext c{db, list, p.Rows(list.row_count()), user.prompter,
-                                user.channel_dialogs};
-        RunChannelCommand(id, c);
+        bench.rows = p.Rows(bench.list.row_count());
+        std::sort(bench.rows.begin(), bench.rows.end());
+        CommandContext c{
+            bench.doc,   bench.list, bench.dialogs, bench.tree_state,
+            bench.frame, bench.node, bench.rows,    p.Pick(bench.list.row_count() + 1)};
+        RunCommand(id, c);
         return "channel command " + std::to_string(id);
     }
-    if (what < 80) {
-        const auto command = static_cast<SatelliteCommand>(p.Pick(9));
-        const int s = p.Chance(95) ? p.Pick(db.sat_count()) : db.sat_count();
-        int on_satellite = 0;
-        for (int i = 0; i < db.tp_count(); ++i) on_satellite += db.transponders[i].satellite() == s;
-        const int k = p.Chance(95) ? p.Pick(on_satellite) : on_satellite;
-        if (command != SatelliteCommand::AddSatellite && db.sat_count() == 0) return "nothing";
-        if ((command == SatelliteCommand::EditTransponder ||
-             command == SatelliteCommand::DeleteTransponder) &&
-            on_satellite == 0)
-            return "nothing";
-        SatelliteSession session{db, user.prompter, user.satellite_dialogs, tree};
-        RunSatelliteCommand(session, command, s, k);
-        return "satellite command " + std::to_string(static_cast<int>(command)) + " on " +
-               std::to_string(s) + "/" + std::to_string(k);
+    if (what < 70) {
+        static constexpr std::pair<int, TreeNodeKind> kCommands[] = {
+            {kCmdAddAntenna, TreeNodeKind::Antenna},
+            {kCmdEditAntenna, TreeNodeKind::Satellite},
+            {kCmdMoveAntenna, TreeNodeKind::Satellite},
+            {kCmdSwapAntenna, TreeNodeKind::Satellite},
+            {kCmdDeleteAntenna, TreeNodeKind::Satellite},
+            {kCmdAddTransponder, TreeNodeKind::Satellite},
+            {kCmdEditTransponder, TreeNodeKind::Transponder},
+            {kCmdDeleteTransponder, TreeNodeKind::Transponder},
+            {kCmdModifyTransponders, TreeNodeKind::Satellite}};
+        const auto [id, kind] = kCommands[p.Pick(std::size(kCommands))];
+        bench.node = RandomNode(p, db, kind);
+        bench.Run(id);
+        return "tree command " + std::to_string(id) + " on " +
+               std::to_string(bench.node.satellite) + "/" + std::to_string(bench.node.position);
     }
-    if (what < 88) {
+    if (what < 76) {
         const std::string path = page_dir + "/Gen" + std::to_string(step) +
                                  (p.Chance(90) ? " at " : "_") +
                                  std::to_string(p.Between(0, 1800)) + "." +
@@ -383,28 +413,47 @@ std::string RandomStep(Database& db, RandomUser& user, ChannelList& list, Satell
             const std::string page = ListingPage(p);
             return std::vector<uint8_t>(page.begin(), page.end());
         }());
-        ImportListingPage(db, path, user.prompter);
+        bench.chooser.answers.clear();
+        bench.chooser.answers.push_back(path);
+        bench.node = {TreeNodeKind::Antenna};
+        bench.Run(kCmdLoadListing);
         std::remove(path.c_str());
         return "import";
     }
-    switch (p.Pick(3)) {
-        case 0:
-            RenameFavouriteGroup(db, user.prompter, user.settings_dialogs, p.Between(-1, 8));
-            return "rename";
-        case 1:
-            EditParentalControl(db, user.prompter, user.settings_dialogs);
-            return "parental control";
-        default:
-            EditOtherSettings(db, user.prompter, user.settings_dialogs);
-            return "other settings";
+    if (what < 82) {
+        switch (p.Pick(3)) {
+            case 0:
+                bench.node = RandomNode(p, db, TreeNodeKind::FavouriteGroup);
+                bench.Run(kCmdRenameFavGroup);
+                return "rename";
+            case 1:
+                bench.Run(kCmdParentalControl);
+                return "parental control";
+            default:
+                bench.Run(kCmdOtherSetting);
+                return "other settings";
+        }
     }
+    if (what < 88) {
+        listed = true;
+        bench.Run(p.Chance(50) ? kCmdTvChannel : kCmdRadioChannel);
+        SelectNode(bench, RandomNode(p, db, TreeNodeKind::FavouriteGroup));
+        return "listing of a favourite group";
+    }
+    if (what < 95) {
+        bench.Run(kCmdEditUndo);
+        return "undo";
+    }
+    bench.Run(kCmdEditRedo);
+    return "redo";
 }
 
 // Runs one seed; the failure message or empty.
 std::string RunSeed(unsigned seed, Checker& checker, const std::string& page_dir) {
     Player player(seed);
-    RandomUser user(player);
-    auto db = std::make_unique<Database>();
+    testing::CommandBench bench;
+    RandomUser user(player, bench);
+    Database* db = &bench.db();
     // Every fifth seed starts at the tables' limits, the others small.
     const testing::SampleShape shape =
         seed % 5 == 0 ? testing::SampleShape{kMaxSatellites - player.Pick(2),
@@ -417,13 +466,20 @@ std::string RunSeed(unsigned seed, Checker& checker, const std::string& page_dir
     // Start from what an open gives, so that the round trip compares like with like.
     std::string why;
     if (Checker::RoundTrip(*db, *checker.first, why)) db->tables() = checker.first->tables();
-    ChannelList list;
-    SatelliteTreeState tree;
+    // Groups that hold fewer keys than marks since they were full.
+    unsigned been_full = testing::FullGroups(*db);
     const bool failed_before = ::testing::Test::HasFailure();
     const int steps = seed % 5 == 0 ? kStepsPerFullSeed : kStepsPerSeed;
     for (int step = 0; step < steps; ++step) {
-        const std::string what = RandomStep(*db, user, list, tree, page_dir, step);
-        const std::string broken = checker.Check(*db);
+        const auto before = std::make_unique<DatabaseTables>(db->tables());
+        bool listed = false;
+        const std::string what = RandomStep(bench, user, page_dir, step, listed);
+        std::string broken = checker.Check(*db);
+        been_full |= testing::FullGroups(*db);
+        if (broken.empty()) broken = testing::FavouriteMismatch(*db, been_full);
+        if (broken.empty() && listed &&
+            std::memcmp(before.get(), &db->tables(), sizeof(DatabaseTables)) != 0)
+            broken = "a listing changed the tables";
         if (!broken.empty())
             return "seed " + std::to_string(seed) + ", step " + std::to_string(step) + " (" + what +
                    "): " + broken;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "satellite_test_support.h"
-#include "satellites/SatelliteCommands.h"
 #include "satellites/SatelliteOps.h"
 
 namespace velmora {
@@ -215,18 +214,6 @@ TEST_F(SatelliteOpsTest, DeleteAnsweredNoChangesNothing) {
     EXPECT_EQ(db->tp_count(), 2);
     EXPECT_EQ(db->tv_count(), 2);
     EXPECT_FALSE(db->modified);
-}
-
-TEST_F(SatelliteOpsTest, CommandsDoNothingWhileNoDatabaseIsOpen) {
-    auto db = MakeDatabase(1);
-    db->database_open = false;
-    SatelliteSession session{*db, prompter, dialogs, tree};
-    EXPECT_EQ(RunSatelliteCommand(session, SatelliteCommand::DeleteSatellite, 0).change,
-              TreeChange::None);
-    EXPECT_EQ(RunSatelliteCommand(session, SatelliteCommand::AddSatellite, -1).change,
-              TreeChange::None);
-    EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(db->sat_count(), 1);
 }
 
 }  // namespace

@@ -51,16 +51,16 @@ TEST_F(TreeSelection, ThirdTransponderOfSecondSatelliteListsItsChannels) {
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::Transponder, 1, 2}));
     EXPECT_EQ(db->current_satellite, 1);
     EXPECT_EQ(db->current_tp_id, 13);
-    EXPECT_EQ(list.list_mode, kListTransponder);
-    EXPECT_EQ(list.row_map, std::vector<int>{3});
+    EXPECT_EQ(list.list_mode(), kListTransponder);
+    EXPECT_EQ(list.row_map(), std::vector<int>{3});
 }
 
 TEST_F(TreeSelection, SatelliteListsTheChannelsOfItsTransponders) {
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::Satellite, 0, -1}));
     EXPECT_EQ(db->current_satellite, 0);
     EXPECT_EQ(db->current_tp_id, -1);
-    EXPECT_EQ(list.list_mode, kListSatellite);
-    EXPECT_EQ(list.row_map, (std::vector<int>{1, 4}));
+    EXPECT_EQ(list.list_mode(), kListSatellite);
+    EXPECT_EQ(list.row_map(), (std::vector<int>{1, 4}));
 }
 
 TEST_F(TreeSelection, ChannelListListsEveryChannelAndClearsTheSelection) {
@@ -68,15 +68,15 @@ TEST_F(TreeSelection, ChannelListListsEveryChannelAndClearsTheSelection) {
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::ChannelList}));
     EXPECT_EQ(db->current_satellite, -1);
     EXPECT_EQ(db->current_tp_id, -1);
-    EXPECT_EQ(list.list_mode, kListAll);
+    EXPECT_EQ(list.list_mode(), kListAll);
     EXPECT_EQ(list.row_count(), 7);
 }
 
 TEST_F(TreeSelection, GroupListsItsMarkedChannels) {
     SelectTreeNode(*db, list, map, {TreeNodeKind::Satellite, 1, -1});
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::FavouriteGroup, -1, 2}));
-    EXPECT_EQ(list.list_mode, kListFavourite);
-    EXPECT_EQ(list.row_map, (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(list.list_mode(), kListFavourite);
+    EXPECT_EQ(list.row_map(), (std::vector<int>{0, 2, 4}));
     EXPECT_EQ(db->current_satellite, -1);
     EXPECT_EQ(db->current_tp_id, -1);
 }
@@ -89,8 +89,8 @@ TEST_F(TreeSelection, OtherNodesLeaveListAndSelectionAlone) {
         EXPECT_FALSE(SelectTreeNode(*db, list, map, {kind}));
         EXPECT_EQ(db->current_satellite, 1);
         EXPECT_EQ(db->current_tp_id, 13);
-        EXPECT_EQ(list.list_mode, kListTransponder);
-        EXPECT_EQ(list.row_map, std::vector<int>{3});
+        EXPECT_EQ(list.list_mode(), kListTransponder);
+        EXPECT_EQ(list.row_map(), std::vector<int>{3});
     }
 }
 

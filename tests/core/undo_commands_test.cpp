@@ -9,10 +9,11 @@
 
 #include "channel_fixture.h"
 #include "channels/ChannelBlockMove.h"
-#include "database/UndoHistory.h"
+#include "database/CVelmoraDoc.h"
 #include "import/ListingImportCommand.h"
 #include "satellite_test_support.h"
-#include "satellites/SatelliteCommands.h"
+#include "satellites/SatelliteOps.h"
+#include "satellites/TransponderOps.h"
 #include "settings/SettingsOps.h"
 #include "settings_scripted_dialogs.h"
 #include "support/SampleDatabase.h"
@@ -45,14 +46,14 @@ protected:
         list.FillAllChannels(*db);
     }
 
-    // Runs `command` as the frame does (one recorded step), then checks that Undo gives
+    // Runs `command` as one recorded step of the document, then checks that Undo gives
     // back the tables exactly, unmodified, and Redo the changed ones, modified again.
     template <typename Command>
     void ExpectExactUndoRedo(const char* label, Command command) {
         const auto before = Copy(*db);
-        history.Begin(*db);
-        command();
-        ASSERT_TRUE(history.Commit(*db, label)) << label << " changed nothing";
+        const size_t steps = history.step_count();
+        doc.Record(label, command);
+        ASSERT_EQ(history.step_count(), steps + 1) << label << " changed nothing";
         ASSERT_TRUE(db->modified) << label;
         const auto after = Copy(*db);
         EXPECT_EQ(history.UndoLabel(), label);
@@ -71,10 +72,12 @@ protected:
         return {*db, list, std::move(rows), prompter, channel_dialogs};
     }
 
-    std::unique_ptr<Database> db = std::make_unique<Database>();
-    ChannelList list;
-    UndoHistory history;
     ScriptedPrompter prompter;
+    ScriptedFileChooser chooser;
+    CVelmoraDoc doc{prompter, chooser};
+    Database* db = &doc.db();
+    UndoHistory& history = doc.history();
+    ChannelList list;
     ScriptedChannelDialogs channel_dialogs;
     ScriptedSatelliteDialogs satellite_dialogs;
     ScriptedSettingsDialogs settings_dialogs;
@@ -116,27 +119,24 @@ TEST_F(UndoCommands, ChannelCommandsUndoByteForByte) {
 }
 
 TEST_F(UndoCommands, SatelliteAndTransponderCommandsUndoByteForByte) {
-    SatelliteSession session{*db, prompter, satellite_dialogs, tree_state};
     prompter.answers.push_back(Answer::Yes);
     ExpectExactUndoRedo("Delete Antenna", [&] {
-        RunSatelliteCommand(session, SatelliteCommand::DeleteSatellite, 1);
+        DeleteSatellite(*db, prompter, 1);
         EXPECT_EQ(db->sat_count(), 3);
     });
     satellite_dialogs.move.push_back(testing::MoveTo(4));
     ExpectExactUndoRedo("Move Antenna",
-                        [&] { RunSatelliteCommand(session, SatelliteCommand::MoveSatellite, 0); });
+                        [&] { MoveSatellite(*db, prompter, satellite_dialogs, tree_state, 0); });
     satellite_dialogs.satellite.push_back([](SatelliteForm& f) {
         f.name = "Brand New";
         return !f.Confirm();
     });
     ExpectExactUndoRedo("Add Antenna", [&] {
-        RunSatelliteCommand(session, SatelliteCommand::AddSatellite, 0);
+        AddSatellite(*db, prompter, satellite_dialogs);
         EXPECT_EQ(db->sat_count(), 5);
     });
     prompter.answers.push_back(Answer::Yes);
-    ExpectExactUndoRedo("Delete Transponder", [&] {
-        RunSatelliteCommand(session, SatelliteCommand::DeleteTransponder, 2, 0);
-    });
+    ExpectExactUndoRedo("Delete Transponder", [&] { DeleteTransponder(*db, prompter, 2, 0); });
 }
 
 TEST_F(UndoCommands, SettingsDialogsUndoByteForByte) {
@@ -181,8 +181,8 @@ class BlockMove : public ::testing::Test {
 protected:
     void Fill(std::vector<std::string> names, bool radio = false) {
         for (const std::string& n : names) testing::Append(*db, radio, testing::MakeChannel(n));
-        list.radio_mode = radio ? 1 : 0;
         list.FillAllChannels(*db);
+        list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
     }
     std::vector<std::string> Listed() const {
         std::vector<std::string> out;
@@ -198,7 +198,7 @@ TEST_F(BlockMove, RowsDroppedBelowEndAtTheTargetInTheirOrder) {
     EXPECT_EQ(MoveRowsAsBlock(*db, list, {3, 0}, 4), (std::vector<int>{3, 4}));
     EXPECT_EQ(Listed(), (std::vector<std::string>{"B", "C", "E", "A", "D", "F"}));
     EXPECT_TRUE(db->modified);
-    EXPECT_EQ(list.last_move_target, 5);
+    EXPECT_EQ(list.last_move_target(), 5);
 }
 
 TEST_F(BlockMove, RowsDroppedAboveStartAtTheTarget) {
@@ -268,12 +268,12 @@ TEST_F(FindFilter, StaysOnThroughRelistsAndOtherModes) {
     Fill({"One", "Two", "Three"});
     testing::Append(*db, true, testing::MakeChannel("Two FM"));
     list.SetFilter(*db, "two");
-    ASSERT_EQ(list.row_map, (std::vector<int>{1}));
-    list.RefreshList(*db, 1);
+    ASSERT_EQ(list.row_map(), (std::vector<int>{1}));
+    list.ShowTable(*db, ChannelTable::Radio);
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Two FM"}));
-    list.RefreshList(*db, 0);
+    list.ShowTable(*db, ChannelTable::Tv);
     list.FillTransponderChannels(*db, 0);
-    EXPECT_EQ(list.row_map, (std::vector<int>{1}));
+    EXPECT_EQ(list.row_map(), (std::vector<int>{1}));
     EXPECT_EQ(list.unfiltered_count(), 3);
 }
 

@@ -69,18 +69,18 @@ protected:
     // only.
     void ExpectListShowsTheSelection() {
         const ChannelList& list = view->list();
-        const int table = db().channel_count(list.radio_mode != 0);
+        const int table = db().channel_count(list.radio_shown());
         EXPECT_EQ(view->model()->rowCount(), list.row_count());
-        for (int p : list.row_map) {
+        for (int p : list.row_map()) {
             EXPECT_GE(p, 0);
             EXPECT_LT(p, table) << "a row beyond the table";
         }
-        const std::vector<int> shown = list.row_map;
-        const int mode = list.list_mode;
+        const std::vector<int> shown = list.row_map();
+        const int mode = list.list_mode();
         tree->RefreshSelection();
         if (tree->currentItem()) {
-            EXPECT_EQ(view->list().list_mode, mode);
-            EXPECT_EQ(view->list().row_map, shown) << "the list is not the selection's";
+            EXPECT_EQ(view->list().list_mode(), mode);
+            EXPECT_EQ(view->list().row_map(), shown) << "the list is not the selection's";
         }
     }
 

@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <cstdlib>
 
+#include "app/QtDialogHost.h"
 #include "channels/ChannelForm.h"
 #include "channels/qt/CChannelDlg.h"
-#include "channels/qt/QtChannelDialogs.h"
 #include "database/Upkeep.h"
 #include "support/ScriptedPrompter.h"
 
@@ -53,7 +53,7 @@ TEST(ChannelDialogPicture, RendersAFilledInDialog) {
     WriteAudioEntries(audio, ch);
 
     testing::ScriptedPrompter prompter;
-    QtChannelDialogs dialogs(nullptr, prompter);
+    QtDialogHost dialogs(prompter, nullptr);
     ChannelForm form(*db, ch, 1, false, true);
     CChannelDlg dlg(form, prompter, dialogs);
     dlg.show();

@@ -12,12 +12,13 @@
 #include <QTest>
 #include <functional>
 
+#include "app/QtDialogHost.h"
+#include "channels/ChannelCommands.h"
 #include "channels/ChannelForm.h"
 #include "channels/qt/CAudioDlg.h"
 #include "channels/qt/CChannelDlg.h"
 #include "channels/qt/CMoveDlg.h"
-#include "channels/qt/ChannelCommandRunner.h"
-#include "channels/qt/QtChannelDialogs.h"
+#include "commands/CommandIds.h"
 #include "database/Upkeep.h"
 #include "support/ScriptedPrompter.h"
 
@@ -46,9 +47,9 @@ void Type(QWidget* widget, const QString& text) {
 
 // Runs each dialog through the next scripted step instead of a modal loop; the step
 // works the widgets and presses OK or Cancel.
-class DrivenDialogs : public QtChannelDialogs {
+class DrivenDialogs : public QtDialogHost {
 public:
-    explicit DrivenDialogs(Prompter& prompter) : QtChannelDialogs(nullptr, prompter) {}
+    explicit DrivenDialogs(Prompter& prompter) : QtDialogHost(prompter, nullptr) {}
     std::vector<std::function<void(QDialog&)>> steps;
 
 protected:
@@ -88,7 +89,7 @@ protected:
             db->tv[db->tv_count()] = ch;
             db->set_tv_count(db->tv_count() + 1);
         }
-        list.RefreshList(*db, 0);
+        list.ShowTable(*db, ChannelTable::Tv);
     }
 
     void AddSatellite(const char* name) {
@@ -107,9 +108,8 @@ protected:
     }
 
     int RunEdit(int row) {
-        ChannelCommandRunner runner(*db, list, prompter, dialogs,
-                                    [row] { return std::vector<int>{row}; });
-        return runner.Run(kCmdEditChannel);
+        ChannelCommandContext c{*db, list, {row}, prompter, dialogs};
+        return EditChannel(c);
     }
 
     std::unique_ptr<Database> db = std::make_unique<Database>();
@@ -279,12 +279,10 @@ TEST_F(ChannelDialogTest, MoveDialogOffersFromReadOnlyAndChecksTo) {
         Control<QLineEdit>(dlg, 1001)->setText("1");
         QTest::mouseClick(Control<QPushButton>(dlg, 1), Qt::LeftButton);
     });
-    ChannelCommandRunner runner(*db, list, prompter, dialogs, [] { return std::vector<int>{2}; });
-    QAction move;
-    move.setData(kCmdMoveChannel);
-    runner.RunAction(&move);
+    ChannelCommandContext c{*db, list, {2}, prompter, dialogs};
+    MoveChannel(c);
     EXPECT_EQ(db->tv[0].name(), "arte");
-    EXPECT_EQ(list.last_move_target, 1);
+    EXPECT_EQ(list.last_move_target(), 1);
 }
 
 }  // namespace

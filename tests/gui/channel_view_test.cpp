@@ -5,25 +5,32 @@
 #include <QHeaderView>
 #include <QPushButton>
 
+#include "app/QtDialogHost.h"
 #include "channels/qt/CShowInfoDlg.h"
+#include "commands/CommandIds.h"
 #include "tests/gui/GuiFixture.h"
 
 namespace velmora::testing {
 namespace {
 
-struct RowsHooks : ChannelCommandHooks {
+// Records the list's commands the window runs, with the rows they run on.
+struct RowsHooks {
     std::vector<std::string> calls;
     void Record(const char* name, const std::vector<int>& rows) {
         std::string s = name;
         for (int r : rows) s += " " + std::to_string(r);
         calls.push_back(s);
     }
-    void EditChannel(const std::vector<int>& rows) override { Record("Edit", rows); }
-    void DeleteChannels(const std::vector<int>& rows) override { Record("Delete", rows); }
+    ViewEffect Run(int id, CommandContext& c) {
+        if (id == kCmdEditChannel) Record("Edit", c.rows);
+        if (id == kCmdDeleteChannel) Record("Delete", c.rows);
+        return {};
+    }
 };
 
 // Runs the real dialog without a modal loop: presses "Default" (when asked), then OK.
-struct ClickingShowInfoHost : ShowInfoDialogHost {
+struct ClickingShowInfoHost : QtDialogHost {
+    using QtDialogHost::QtDialogHost;
     bool press_default = true;
     bool RunShowInfo(ShowInfoForm& form) override {
         CShowInfoDlg dialog(form);
@@ -41,11 +48,12 @@ struct ClickingShowInfoHost : ShowInfoDialogHost {
 class ChannelView : public GuiTest {
 protected:
     RowsHooks* InstallHooks() {
-        auto hooks = std::make_unique<RowsHooks>();
+        hooks = std::make_unique<RowsHooks>();
         RowsHooks* raw = hooks.get();
-        view->SetChannelCommandHooks(std::move(hooks));
+        frame->SetCommandRunner([raw](int id, CommandContext& c) { return raw->Run(id, c); });
         return raw;
     }
+    std::unique_ptr<RowsHooks> hooks;
     void ShowAll() { tree->setCurrentItem(tree->RootNode(kRootChannelList)); }
     QPoint RowCentre(int row) { return view->visualRect(view->model()->index(row, 1)).center(); }
     void SelectRows(std::initializer_list<int> rows) {
@@ -109,7 +117,7 @@ TEST_F(ChannelView, DraggedColumnOrderSurvivesARelistOfTheSameColumns) {
 TEST_F(ChannelView, DefaultColumnChoiceGivesElevenColumns) {
     StartWithSample();
     ShowAll();
-    view->SetShowInfoDialogHost(std::make_unique<ClickingShowInfoHost>());
+    frame->SetDialogHost(std::make_unique<ClickingShowInfoHost>(prompter, frame));
     frame->action(kCmdShowChannelInfo)->trigger();
     QAbstractItemModel* model = view->model();
     ASSERT_EQ(model->columnCount(), 11);

@@ -41,7 +41,7 @@ protected:
 
 TEST_F(ChannelIntegration, DoubleClickEditsTheRowAndTheListShowsTheNewNameAndMark) {
     const int row = 3;
-    const int pos = view->list().row_map[row];
+    const int pos = view->list().row_map()[row];
     const int g = GroupWithout(pos);
     ASSERT_GE(g, 0);
     const QString fav_before = Cell(row, kColFav1 + g);
@@ -69,9 +69,9 @@ TEST_F(ChannelIntegration, EnterEditsTheSelectedRowAndClearsAFavouriteMark) {
     int row = -1, g = -1;
     for (int r = 0; r < view->model()->rowCount() && row < 0; ++r)
         for (int k = 0; k < 8 && row < 0; ++k)
-            if (db().tv[view->list().row_map[r]].fav(k)) row = r, g = k;
+            if (db().tv[view->list().row_map()[r]].fav(k)) row = r, g = k;
     ASSERT_GE(row, 0) << "the sample has favourite marks";
-    const int pos = view->list().row_map[row];
+    const int pos = view->list().row_map()[row];
     view->setFocus();
     view->selectRow(row);
     ModalDriver dialogs;
@@ -91,12 +91,12 @@ TEST_F(ChannelIntegration, EnterEditsTheSelectedRowAndClearsAFavouriteMark) {
 
     // The favourite group's own listing no longer holds the channel.
     tree->setCurrentItem(tree->GroupNode(g));
-    for (int p : view->list().row_map) EXPECT_NE(p, pos);
+    for (int p : view->list().row_map()) EXPECT_NE(p, pos);
 }
 
 TEST_F(ChannelIntegration, RefusedFieldKeepsTheDialogOpenAndChangesNothing) {
     const int row = 1;
-    const int pos = view->list().row_map[row];
+    const int pos = view->list().row_map()[row];
     const Channel before = db().tv[pos];
     ModalDriver dialogs;
     dialogs.Then(kChannelDialogId, [&](QDialog& d) {
@@ -143,15 +143,15 @@ TEST_F(ChannelIntegration, AddChannelFromTheToolbarJoinsTheShownTransponder) {
     ASSERT_EQ(view->model()->rowCount(), rows + 1);
     EXPECT_EQ(Cell(rows, kColName), QStringLiteral("Brand New"));
     tree->setCurrentItem(tree->GroupNode(1));
-    ASSERT_FALSE(view->list().row_map.empty());
-    EXPECT_EQ(view->list().row_map.back(), tv) << "listed in its favourite group";
+    ASSERT_FALSE(view->list().row_map().empty());
+    EXPECT_EQ(view->list().row_map().back(), tv) << "listed in its favourite group";
 }
 
 TEST_F(ChannelIntegration, EditToAnotherSatelliteTakesTheRowOutOfTheSatelliteListing) {
     tree->setCurrentItem(tree->SatelliteNode(0));
     const int rows = view->model()->rowCount();
     ASSERT_GT(rows, 0);
-    const int pos = view->list().row_map[0];
+    const int pos = view->list().row_map()[0];
     view->setFocus();
     view->selectRow(0);
     ModalDriver dialogs;
@@ -163,10 +163,10 @@ TEST_F(ChannelIntegration, EditToAnotherSatelliteTakesTheRowOutOfTheSatelliteLis
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().SatelliteOfTransponder(db().tv[pos].tp_id()), 2);
     EXPECT_EQ(view->model()->rowCount(), rows - 1);
-    for (int p : view->list().row_map) EXPECT_NE(p, pos);
+    for (int p : view->list().row_map()) EXPECT_NE(p, pos);
     tree->setCurrentItem(tree->SatelliteNode(2));
-    EXPECT_NE(std::find(view->list().row_map.begin(), view->list().row_map.end(), pos),
-              view->list().row_map.end());
+    EXPECT_NE(std::find(view->list().row_map().begin(), view->list().row_map().end(), pos),
+              view->list().row_map().end());
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/CommandIds.h"
 #include "channels/qt/PrintCommands.h"
+#include "commands/CommandIds.h"
 #include "import/ListingImportCommand.h"
 #include "tests/gui/IntegrationFixture.h"
 

@@ -3,8 +3,8 @@
 
 #include <QListWidget>
 
-#include "app/CommandIds.h"
 #include "channels/MoveForm.h"
+#include "commands/CommandIds.h"
 #include "satellites/ModifiedTpList.h"
 #include "satellites/SatelliteForm.h"
 #include "satellites/TransponderForm.h"
@@ -97,7 +97,7 @@ TEST_F(SatelliteIntegration, MoveAntennaReordersTheNodesWithTheirTransponders) {
     ExpectTreeShowsTheTables();
     // The node at the old place stays selected and lists its new satellite's channels.
     EXPECT_EQ(tree->currentItem(), tree->SatelliteNode(0));
-    EXPECT_EQ(view->list().list_mode, kListSatellite);
+    EXPECT_EQ(view->list().list_mode(), kListSatellite);
     ExpectListShowsTheSelection();
 }
 
@@ -144,20 +144,21 @@ TEST_F(SatelliteIntegration, DeleteAntennaByKeyDropsItsNodeAndItsChannelsFromThe
     ExpectTreeShowsTheTables();
     ExpectListShowsTheSelection();
     for (int row = 0; row < view->list().row_count(); ++row)
-        EXPECT_LT(view->list().row_map[row], db().tv_count());
+        EXPECT_LT(view->list().row_map()[row], db().tv_count());
 }
 
 TEST_F(SatelliteIntegration, DeleteAntennaInRadioModeRelistsTheRadioTable) {
     frame->RunCommand(kCmdRadioChannel);
     tree->setCurrentItem(tree->SatelliteNode(0));
-    ASSERT_EQ(view->list().radio_mode, 1);
+    ASSERT_EQ(view->list().shown_table(), ChannelTable::Radio);
     const int radio_before = db().radio_count();
     const int on_sat = view->model()->rowCount();
     ASSERT_GT(on_sat, 0) << "the sample has radio channels on the first satellite";
     prompter.answers = {Answer::Yes};
     ChooseFromMenu(tree->SatelliteNode(0), kMenuDeleteAntenna);
     EXPECT_EQ(db().radio_count(), radio_before - on_sat);
-    EXPECT_EQ(view->list().radio_mode, 1) << "the list stays on the radio table";
+    EXPECT_EQ(view->list().shown_table(), ChannelTable::Radio)
+        << "the list stays on the radio table";
     EXPECT_EQ(tree->currentItem(), tree->SatelliteNode(0));
     ExpectTreeShowsTheTables();
     ExpectListShowsTheSelection();

@@ -38,7 +38,7 @@ TEST_F(SettingsIntegration, RenamedGroupShowsInItsNodeAndTheListHeader) {
     EXPECT_EQ(tree->GroupNode(2)->text(0), QStringLiteral("FilmsNew"));
     EXPECT_EQ(Header(kColFav1 + 2), QStringLiteral("FilmsNew"));
     // The group's own listing keeps the new header too.
-    EXPECT_EQ(view->list().list_mode, kListFavourite);
+    EXPECT_EQ(view->list().list_mode(), kListFavourite);
     EXPECT_EQ(Header(kColFav1 + 2), QStringLiteral("FilmsNew"));
     EXPECT_TRUE(db().modified);
 }

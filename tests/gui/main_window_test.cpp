@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "app/CAboutDlg.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "database/qt/QtInteraction.h"
 #include "tests/gui/GuiFixture.h"
 
@@ -246,24 +246,20 @@ TEST_F(MainWindow, ToolbarButtonsInOrderWithTextUnderTheirImages) {
     }
 }
 
-struct RecordingChannelHooks : ChannelCommandHooks {
+// Records the commands the window runs with the rows they run on.
+struct RecordingChannelHooks {
     std::vector<std::pair<int, std::vector<int>>> calls;
-    void AddChannel(const std::vector<int>& rows) override { calls.push_back({32789, rows}); }
-    void EditChannel(const std::vector<int>& rows) override { calls.push_back({32790, rows}); }
-    void DeleteChannels(const std::vector<int>& rows) override { calls.push_back({32791, rows}); }
-    void SwapChannel(const std::vector<int>& rows) override { calls.push_back({32792, rows}); }
-    void MoveChannel(const std::vector<int>& rows) override { calls.push_back({32793, rows}); }
-    void SortAToZ() override { calls.push_back({32794, {}}); }
-    void SortZToA() override { calls.push_back({32795, {}}); }
-    void SortByTransponder() override { calls.push_back({32801, {}}); }
-    void SortBySatellite() override { calls.push_back({32802, {}}); }
+    ViewEffect Run(int id, CommandContext& c) {
+        calls.push_back({id, c.rows});
+        return {};
+    }
 };
 
 TEST_F(MainWindow, EditCommandsReachTheChannelListWithTheirIds) {
     StartWithSample();
     auto hooks = std::make_unique<RecordingChannelHooks>();
     RecordingChannelHooks* calls = hooks.get();
-    view->SetChannelCommandHooks(std::move(hooks));
+    frame->SetCommandRunner([calls](int id, CommandContext& c) { return calls->Run(id, c); });
     QToolButton* fourth = qobject_cast<QToolButton*>(
         frame->toolBar()->widgetForAction(frame->toolBar()->actions()[4]));
     ASSERT_TRUE(fourth);
@@ -300,7 +296,7 @@ TEST_F(MainWindow, TvAndRadioSwitchTheTableAndTheMark) {
     tree->setCurrentItem(tree->RootNode(kRootChannelList));
     EXPECT_EQ(view->model()->rowCount(), expected->tv_count());
     frame->action(kCmdRadioChannel)->trigger();
-    EXPECT_EQ(view->list().radio_mode, 1);
+    EXPECT_EQ(view->list().shown_table(), ChannelTable::Radio);
     EXPECT_EQ(view->model()->rowCount(), expected->radio_count());
     EXPECT_EQ(view->model()->index(0, 1).data().toString(),
               QString::fromLatin1(expected->radio[0].name()));

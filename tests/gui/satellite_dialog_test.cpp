@@ -9,10 +9,10 @@
 #include <functional>
 
 #include "core/satellite_test_support.h"
+#include "satellites/SatelliteOps.h"
 #include "satellites/qt/CModifyTPDlg.h"
 #include "satellites/qt/CSatelliteDlg.h"
 #include "satellites/qt/CTransponderDlg.h"
-#include "satellites/qt/SatelliteCommandRunner.h"
 
 namespace velmora {
 namespace {
@@ -168,7 +168,7 @@ private:
     Prompter& prompter_;
 };
 
-TEST(SatelliteCommandRunner, EditAntennaFromTheMenuStoresWhatTheDialogTook) {
+TEST(SatelliteDialog, EditAntennaStoresWhatTheDialogTook) {
     auto db = AstraDatabase();
     db->database_open = true;
     ScriptedPrompter prompter;
@@ -177,16 +177,12 @@ TEST(SatelliteCommandRunner, EditAntennaFromTheMenuStoresWhatTheDialogTook) {
         Control<QLineEdit>(dialog, 1029)->setText("Eutelsat");
         Control<QLineEdit>(dialog, 1030)->setText("13");
     };
-    SatelliteTreeState tree;
-    SatelliteCommandRunner runner(*db, prompter, tree, dialogs);
-    const auto effect = runner.RunMenuItem(SatelliteNodeKind::Satellite, 2, 1);
-    ASSERT_TRUE(effect);
-    EXPECT_EQ(effect->change, TreeChange::RelabelSatellite);
-    EXPECT_EQ(effect->satellite, 1);
+    const auto effect = EditSatellite(*db, dialogs, 1);
+    EXPECT_EQ(effect.change, TreeChange::RelabelSatellite);
+    EXPECT_EQ(effect.satellite, 1);
     EXPECT_EQ(db->satellites[1].name(), "Eutelsat");
     EXPECT_EQ(db->satellites[1].angle(), 1300);
     EXPECT_TRUE(db->modified);
-    EXPECT_FALSE(runner.RunMenuItem(SatelliteNodeKind::Antenna, 2, -1));
 }
 
 // Writes the picture of the satellite dialog used in the documentation when

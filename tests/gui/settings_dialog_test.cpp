@@ -16,23 +16,25 @@
 #include <functional>
 #include <memory>
 
+#include "app/QtDialogHost.h"
 #include "channels/ChannelList.h"
 #include "database/Upkeep.h"
+#include "database/qt/Latin1Text.h"
+#include "settings/SettingsOps.h"
 #include "settings/qt/CSpinButton.h"
-#include "settings/qt/QtSettingsDialogs.h"
-#include "settings/qt/SettingsCommandRunner.h"
 #include "support/ScriptedPrompter.h"
 
 namespace velmora {
 namespace {
 
-class DrivenSettingsDialogs : public QtSettingsDialogs {
+class DrivenSettingsDialogs : public QtDialogHost {
 public:
+    explicit DrivenSettingsDialogs(Prompter& prompter) : QtDialogHost(prompter, nullptr) {}
     std::function<void(QDialog&)> drive;
     int opened = 0;
 
 protected:
-    int RunModal(QDialog& dialog) override {
+    int Exec(QDialog& dialog) override {
         ++opened;
         dialog.show();
         if (drive) drive(dialog);
@@ -70,10 +72,23 @@ protected:
         db->modified = false;
     }
 
+    // The settings operations, with what the tree shows of a renamed group.
+    struct Runner {
+        Database& db;
+        Prompter& prompter;
+        SettingsDialogs& dialogs;
+        std::optional<QString> RenameGroup(int g) {
+            if (!RenameFavouriteGroup(db, prompter, dialogs, g)) return std::nullopt;
+            return TextOfBytes(db.settings.fav_name(g));
+        }
+        bool EditParental() { return EditParentalControl(db, prompter, dialogs); }
+        bool EditOtherSettings() { return velmora::EditOtherSettings(db, prompter, dialogs); }
+    };
+
     std::unique_ptr<Database> db = std::make_unique<Database>();
     testing::ScriptedPrompter prompter;
-    DrivenSettingsDialogs dialogs;
-    SettingsCommandRunner runner{*db, prompter, dialogs};
+    DrivenSettingsDialogs dialogs{prompter};
+    Runner runner{*db, prompter, dialogs};
 };
 
 TEST_F(SettingsDialogTest, RenameStoresTheFilteredNameForNodeAndColumnHeader) {

@@ -1,52 +1,60 @@
 // The satellite tree: nodes and labels, selection driving the list, menus, keys.
 
+#include <map>
+
+#include "commands/CommandIds.h"
 #include "satellites/TreeLabels.h"
 #include "tests/gui/GuiFixture.h"
 
 namespace velmora::testing {
 namespace {
 
-struct RecordingTreeHooks : TreeCommandHooks {
+// Takes the commands the tree hands on and records each as the operation it stands for
+// on the selected node.
+struct RecordingTreeHooks {
     std::vector<std::string> calls;
     bool rename_result = true;
     Database* db = nullptr;
-    void AddSatellite() override { calls.push_back("AddSatellite"); }
-    void EditSatellite(int s) override { calls.push_back("EditSatellite " + std::to_string(s)); }
-    void MoveSatellite(int s) override { calls.push_back("MoveSatellite " + std::to_string(s)); }
-    void SwapSatellite(int s) override { calls.push_back("SwapSatellite " + std::to_string(s)); }
-    void DeleteSatellite(int s) override {
-        calls.push_back("DeleteSatellite " + std::to_string(s));
+    CMainFrame* frame = nullptr;
+
+    void Run(int id) {
+        const TreeNodeRef n = frame->leftView()->SelectedNode();
+        const std::string s = std::to_string(n.satellite);
+        const std::string k = std::to_string(n.position);
+        const std::map<int, std::string> names = {
+            {kCmdAddAntenna, "AddSatellite"},
+            {kCmdEditAntenna, "EditSatellite " + s},
+            {kCmdMoveAntenna, "MoveSatellite " + s},
+            {kCmdSwapAntenna, "SwapSatellite " + s},
+            {kCmdDeleteAntenna, "DeleteSatellite " + s},
+            {kCmdLoadListing, "LoadSatellitesFromListing"},
+            {kCmdAddTransponder, "AddTransponder " + s},
+            {kCmdModifyTransponders, "ModifyTransponders " + s},
+            {kCmdEditTransponder, "EditTransponder " + s + " " + k},
+            {kCmdDeleteTransponder, "DeleteTransponder " + s + " " + k},
+            {kCmdRenameFavGroup, "RenameFavouriteGroup " + k},
+            {kCmdParentalControl, "EditParentalControl"},
+            {kCmdOtherSetting, "EditOtherSettings"}};
+        calls.push_back(names.count(id) ? names.at(id) : "command " + std::to_string(id));
+        if (id == kCmdRenameFavGroup && rename_result) {
+            db->settings.set_fav_name(n.position, "Films");
+            frame->Apply({.relabel_group = n.position});
+        }
     }
-    void LoadSatellitesFromListing() override { calls.push_back("LoadSatellitesFromListing"); }
-    std::string ListingSiteHost() const override { return "listing.example"; }
-    void AddTransponder(int s) override { calls.push_back("AddTransponder " + std::to_string(s)); }
-    void ModifyTransponders(int s) override {
-        calls.push_back("ModifyTransponders " + std::to_string(s));
-    }
-    void EditTransponder(int s, int k) override {
-        calls.push_back("EditTransponder " + std::to_string(s) + " " + std::to_string(k));
-    }
-    void DeleteTransponder(int s, int k) override {
-        calls.push_back("DeleteTransponder " + std::to_string(s) + " " + std::to_string(k));
-    }
-    bool RenameFavouriteGroup(int g) override {
-        calls.push_back("RenameFavouriteGroup " + std::to_string(g));
-        if (rename_result) db->settings.set_fav_name(g, "Films");
-        return rename_result;
-    }
-    void EditParentalControl() override { calls.push_back("EditParentalControl"); }
-    void EditOtherSettings() override { calls.push_back("EditOtherSettings"); }
 };
 
 class TreeView : public GuiTest {
 protected:
     RecordingTreeHooks* InstallHooks() {
-        auto hooks = std::make_unique<RecordingTreeHooks>();
+        hooks = std::make_unique<RecordingTreeHooks>();
         hooks->db = &db();
+        hooks->frame = frame;
         RecordingTreeHooks* raw = hooks.get();
-        tree->SetTreeCommandHooks(std::move(hooks));
+        tree->SetCommandSink([raw](int id) { raw->Run(id); });
+        tree->SetListingSiteHost("listing.example");
         return raw;
     }
+    std::unique_ptr<RecordingTreeHooks> hooks;
     // Channels of the shown table passing `pass`, as table positions.
     std::vector<int> Expected(const std::function<bool(const Channel&)>& pass) {
         std::vector<int> rows;
@@ -102,7 +110,7 @@ TEST_F(TreeView, LabelsOfTheExamples) {
 TEST_F(TreeView, SelectingNodesFillsTheListAndSetsTheCurrentSelection) {
     StartWithSample();
     tree->setCurrentItem(tree->RootNode(kRootChannelList));
-    EXPECT_EQ(view->list().list_mode, kListAll);
+    EXPECT_EQ(view->list().list_mode(), kListAll);
     EXPECT_EQ(view->model()->rowCount(), expected->tv_count());
     EXPECT_EQ(db().current_satellite, -1);
 
@@ -111,9 +119,9 @@ TEST_F(TreeView, SelectingNodesFillsTheListAndSetsTheCurrentSelection) {
     const int tp_id = expected->transponders[tree->node_map().at(1, 2)].tp_id();
     EXPECT_EQ(db().current_satellite, 1);
     EXPECT_EQ(db().current_tp_id, tp_id);
-    EXPECT_EQ(view->list().list_mode, kListTransponder);
+    EXPECT_EQ(view->list().list_mode(), kListTransponder);
     const auto on_tp = Expected([&](const Channel& ch) { return ch.tp_id() == tp_id; });
-    EXPECT_EQ(view->list().row_map, on_tp);
+    EXPECT_EQ(view->list().row_map(), on_tp);
     ASSERT_EQ(view->model()->rowCount(), static_cast<int>(on_tp.size()));
     ASSERT_FALSE(on_tp.empty());
     EXPECT_EQ(view->model()->index(0, 0).data().toString(), QStringLiteral("1"));
@@ -124,21 +132,21 @@ TEST_F(TreeView, SelectingNodesFillsTheListAndSetsTheCurrentSelection) {
     for (int root : {kRootAllServices, kRootAntenna, kRootFavList, kRootParental}) {
         tree->setCurrentItem(tree->RootNode(root));
         EXPECT_EQ(db().current_tp_id, tp_id);
-        EXPECT_EQ(view->list().row_map, on_tp);
+        EXPECT_EQ(view->list().row_map(), on_tp);
     }
 
     tree->setCurrentItem(tree->SatelliteNode(2));
     EXPECT_EQ(db().current_satellite, 2);
     EXPECT_EQ(db().current_tp_id, -1);
-    EXPECT_EQ(view->list().list_mode, kListSatellite);
-    EXPECT_EQ(view->list().row_map, Expected([&](const Channel& ch) {
+    EXPECT_EQ(view->list().list_mode(), kListSatellite);
+    EXPECT_EQ(view->list().row_map(), Expected([&](const Channel& ch) {
                   return expected->SatelliteOfTransponder(ch.tp_id()) == 2;
               }));
 
     tree->setCurrentItem(tree->GroupNode(0));
-    EXPECT_EQ(view->list().list_mode, kListFavourite);
+    EXPECT_EQ(view->list().list_mode(), kListFavourite);
     EXPECT_EQ(db().current_satellite, -1);
-    EXPECT_EQ(view->list().row_map, Expected([](const Channel& ch) { return ch.fav(0); }));
+    EXPECT_EQ(view->list().row_map(), Expected([](const Channel& ch) { return ch.fav(0); }));
 }
 
 TEST_F(TreeView, NothingHappensWithoutADatabase) {

@@ -9,9 +9,9 @@
 #include <QScreen>
 #include <QToolBar>
 
-#include "app/CommandIds.h"
 #include "channels/ChannelForm.h"
 #include "channels/ChannelSorts.h"
+#include "commands/CommandIds.h"
 #include "tests/gui/GuiFixture.h"
 
 namespace velmora::testing {
@@ -64,7 +64,7 @@ TEST_F(UndoFindDrag, TypingNarrowsTheRowsAndTheIndexCountsFromOne) {
     const std::vector<int> matching = Matching("news");
     ASSERT_FALSE(matching.empty());
     ASSERT_LT(static_cast<int>(matching.size()), all);
-    EXPECT_EQ(view->list().row_map, matching);
+    EXPECT_EQ(view->list().row_map(), matching);
     for (int r = 0; r < view->model()->rowCount(); ++r) {
         EXPECT_EQ(Cell(r, 0), QString::number(r + 1));
         EXPECT_TRUE(Cell(r, 1).contains(QStringLiteral("News"))) << r;
@@ -75,7 +75,7 @@ TEST_F(UndoFindDrag, TypingNarrowsTheRowsAndTheIndexCountsFromOne) {
     // The text stays on through TV/Radio and back.
     frame->action(kCmdRadioChannel)->trigger();
     frame->action(kCmdTvChannel)->trigger();
-    EXPECT_EQ(view->list().row_map, matching);
+    EXPECT_EQ(view->list().row_map(), matching);
 
     QTest::keyClick(Find(), Qt::Key_Escape);
     EXPECT_TRUE(Find()->text().isEmpty());
@@ -160,9 +160,9 @@ TEST_F(UndoFindDrag, UndoOfASatelliteDeleteBringsBackItsNodeAndChannels) {
     ASSERT_TRUE(sat);
     const QString label = sat->text(0);
     const int transponders = sat->childCount();
-    tree->setCurrentItem(tree->SatelliteNode(0));
+    tree->setCurrentItem(tree->SatelliteNode(1));
     prompter.answers.push_back(Answer::Yes);
-    tree->treeCommands().DeleteSatellite(1);
+    frame->RunCommand(kCmdDeleteAntenna);
     ASSERT_EQ(tree->RootNode(kRootAntenna)->childCount(), expected->sat_count() - 1);
 
     tree->SatelliteNode(0)->setExpanded(true);

@@ -1,0 +1,47 @@
+#pragma once
+// What a command runs over: the document (database, undo history, prompter, file
+// chooser), the list's state and selection, the tree's selected node, the dialogs, and
+// the few things only the main window can do.
+
+#include <vector>
+
+#include "channels/ChannelList.h"
+#include "commands/DialogHost.h"
+#include "database/CVelmoraDoc.h"
+#include "satellites/SatelliteOps.h"
+#include "satellites/TreeState.h"
+
+namespace velmora {
+
+// The main window's own part of some commands; every default does nothing.
+class FrameActions {
+public:
+    virtual ~FrameActions() = default;
+    virtual void Print(bool /*preview*/) {}  // the pane that last had the focus
+    virtual void PrintSetup() {}
+    virtual void ShowAbout() {}
+    virtual void Exit() {}
+    virtual void SwitchPane() {}
+    virtual void FocusFind() {}
+    virtual void OpenRecentFile(int /*index*/) {}
+};
+
+struct CommandContext {
+    CVelmoraDoc& doc;
+    ChannelList& list;
+    DialogHost& dialogs;
+    SatelliteTreeState& tree_state;
+    FrameActions& frame;
+    // The selected tree node, and the list's selected rows ascending (for a drop: the
+    // dragged rows, with `target_row` the row they were dropped on).
+    TreeNodeRef node;
+    std::vector<int> rows;
+    int target_row = -1;
+    // The id being run (one row may serve several consecutive ids).
+    int id = 0;
+
+    Database& db() const { return doc.db(); }
+    Prompter& prompter() const { return doc.prompter(); }
+};
+
+}  // namespace velmora

@@ -1,0 +1,421 @@
+#include "commands/CommandTable.h"
+
+#include <algorithm>
+
+#include "channels/ChannelBlockMove.h"
+#include "channels/ChannelCommands.h"
+#include "import/ListingImportCommand.h"
+#include "satellites/SatelliteOps.h"
+#include "satellites/TransponderOps.h"
+#include "satellites/TreeLabels.h"
+#include "settings/SettingsOps.h"
+
+namespace velmora {
+namespace {
+
+using Context = CommandContext;
+
+// State rules.
+CommandState WithoutDatabase(const CVelmoraDoc& doc, const ChannelList&) {
+    return {!doc.IsOpen()};
+}
+CommandState WithDatabase(const CVelmoraDoc& doc, const ChannelList&) {
+    return {doc.IsOpen()};
+}
+CommandState TvShown(const CVelmoraDoc&, const ChannelList& list) {
+    return {true, list.shown_table() == ChannelTable::Tv};
+}
+CommandState RadioShown(const CVelmoraDoc&, const ChannelList& list) {
+    return {true, list.shown_table() == ChannelTable::Radio};
+}
+CommandState CanUndo(const CVelmoraDoc& doc, const ChannelList&) {
+    return {doc.IsOpen() && doc.history().CanUndo()};
+}
+CommandState CanRedo(const CVelmoraDoc& doc, const ChannelList&) {
+    return {doc.IsOpen() && doc.history().CanRedo()};
+}
+
+// Runs a channel command over the list's table and selection; the list relists itself.
+template <int (*Command)(ChannelCommandContext&)>
+ViewEffect Channels(Context& c) {
+    ChannelCommandContext cc{c.db(), c.list, c.rows, c.prompter(), c.dialogs};
+    Command(cc);
+    return {};
+}
+int SortAToZ(ChannelCommandContext& cc) {
+    return SortChannelsByName(cc, false);
+}
+int SortZToA(ChannelCommandContext& cc) {
+    return SortChannelsByName(cc, true);
+}
+
+ViewEffect DropChannels(Context& c) {
+    ViewEffect e;
+    std::vector<int> placed = MoveRowsAsBlock(c.db(), c.list, c.rows, c.target_row);
+    if (!placed.empty()) e.select_rows = std::move(placed);
+    return e;
+}
+
+ViewEffect ShowInfo(Context& c) {
+    ShowChannelInfo(c.db(), c.list, c.dialogs);
+    return {};
+}
+
+template <ChannelTable Table>
+ViewEffect ShowTable(Context& c) {
+    c.list.ShowTable(c.db(), Table);
+    return {};
+}
+
+// Tree commands act on the selected node, and only while a database is open.
+bool OnSatellite(const Context& c) {
+    return c.db().database_open && c.node.kind == TreeNodeKind::Satellite;
+}
+bool OnTransponder(const Context& c) {
+    return c.db().database_open && c.node.kind == TreeNodeKind::Transponder;
+}
+ViewEffect Tree(const TreeEffect& effect) {
+    return {.tree = effect};
+}
+
+ViewEffect AddAntenna(Context& c) {
+    const TreeNodeKind kind = c.node.kind;
+    if (!c.db().database_open || (kind != TreeNodeKind::Antenna && kind != TreeNodeKind::Satellite))
+        return {};
+    return Tree(AddSatellite(c.db(), c.prompter(), c.dialogs));
+}
+ViewEffect EditAntenna(Context& c) {
+    return OnSatellite(c) ? Tree(EditSatellite(c.db(), c.dialogs, c.node.satellite)) : ViewEffect{};
+}
+ViewEffect MoveAntenna(Context& c) {
+    if (!OnSatellite(c)) return {};
+    return Tree(MoveSatellite(c.db(), c.prompter(), c.dialogs, c.tree_state, c.node.satellite));
+}
+ViewEffect SwapAntenna(Context& c) {
+    if (!OnSatellite(c)) return {};
+    return Tree(SwapSatellite(c.db(), c.prompter(), c.dialogs, c.node.satellite));
+}
+ViewEffect DeleteAntenna(Context& c) {
+    return OnSatellite(c) ? Tree(DeleteSatellite(c.db(), c.prompter(), c.node.satellite))
+                          : ViewEffect{};
+}
+ViewEffect AddTp(Context& c) {
+    if (!OnSatellite(c) && !OnTransponder(c)) return {};
+    return Tree(AddTransponder(c.db(), c.prompter(), c.dialogs, c.node.satellite));
+}
+ViewEffect ModifyTps(Context& c) {
+    if (!OnSatellite(c)) return {};
+    return Tree(ModifyTransponders(c.db(), c.prompter(), c.dialogs, c.node.satellite));
+}
+ViewEffect EditTp(Context& c) {
+    if (!OnTransponder(c)) return {};
+    return Tree(
+        EditTransponder(c.db(), c.prompter(), c.dialogs, c.node.satellite, c.node.position));
+}
+ViewEffect DeleteTp(Context& c) {
+    if (!OnTransponder(c)) return {};
+    return Tree(DeleteTransponder(c.db(), c.prompter(), c.node.satellite, c.node.position));
+}
+
+ViewEffect LoadListing(Context& c) {
+    if (!c.db().database_open) return {};
+    ViewEffect e;
+    e.added_satellites =
+        RunListingImportCommand(c.db(), c.doc.chooser(), c.prompter()).new_satellites;
+    return e;
+}
+
+ViewEffect RenameGroup(Context& c) {
+    if (!c.db().database_open || c.node.kind != TreeNodeKind::FavouriteGroup) return {};
+    if (!RenameFavouriteGroup(c.db(), c.prompter(), c.dialogs, c.node.position)) return {};
+    return {.relabel_group = c.node.position};
+}
+ViewEffect Parental(Context& c) {
+    if (c.db().database_open) EditParentalControl(c.db(), c.prompter(), c.dialogs);
+    return {};
+}
+ViewEffect OtherSettings(Context& c) {
+    if (c.db().database_open) EditOtherSettings(c.db(), c.prompter(), c.dialogs);
+    return {};
+}
+
+// Undo and Redo: any table may have changed, so the views show everything again, with
+// the selection kept where it still exists.
+template <bool Undo>
+ViewEffect Restore(Context& c) {
+    if (!(Undo ? c.doc.Undo() : c.doc.Redo())) return {};
+    ViewEffect e;
+    e.restore = true;
+    e.restore_node = NodeAfterRestore(c.db(), c.node);
+    e.restore_moved = !(e.restore_node == c.node);
+    e.select_rows = c.rows;
+    return e;
+}
+
+template <bool (CVelmoraDoc::*File)()>
+ViewEffect FileCommand(Context& c) {
+    (c.doc.*File)();
+    return {};
+}
+
+template <void (FrameActions::*Action)()>
+ViewEffect Frame(Context& c) {
+    (c.frame.*Action)();
+    return {};
+}
+template <bool Preview>
+ViewEffect Print(Context& c) {
+    c.frame.Print(Preview);
+    return {};
+}
+ViewEffect RecentFile(Context& c) {
+    c.frame.OpenRecentFile(c.id - kCmdRecentFile1);
+    return {};
+}
+
+constexpr char kSortChannelMenu[] = "Sort Channel";
+
+// clang-format off
+constexpr CommandRow kRows[] = {
+    // File menu.
+    {.id = kCmdFileNew, .menu_text = "&New", .shortcut = "Ctrl+N",
+     .prompt = "Create a new document", .short_text = "New",
+     .state = WithoutDatabase, .run = FileCommand<&CVelmoraDoc::OnFileNew>},
+    {.id = kCmdFileOpen, .menu_text = "&Open...", .shortcut = "Ctrl+O",
+     .prompt = "Open an existing document", .short_text = "Open",
+     .state = WithoutDatabase, .run = FileCommand<&CVelmoraDoc::OnFileOpen>},
+    {.id = kCmdFileClose, .menu_text = "&Close",
+     .state = WithDatabase, .run = FileCommand<&CVelmoraDoc::OnFileClose>},
+    {.id = kCmdFileSave, .menu_text = "&Save", .shortcut = "Ctrl+S",
+     .prompt = "Save the active document", .short_text = "Save",
+     .state = WithDatabase, .run = FileCommand<&CVelmoraDoc::OnFileSave>},
+    {.id = kCmdFileSaveAs, .menu_text = "Save &As...",
+     .prompt = "Save the active document with a new name", .short_text = "Save As",
+     .state = WithDatabase, .run = FileCommand<&CVelmoraDoc::OnFileSaveAs>},
+    {.id = kCmdPrint, .menu_text = "&Print...", .shortcut = "Ctrl+P",
+     .prompt = "Print the active document", .short_text = "Print", .run = Print<false>},
+    {.id = kCmdPrintPreview, .menu_text = "Print Pre&view",
+     .prompt = "Display full pages", .short_text = "Print Preview", .run = Print<true>},
+    {.id = kCmdPrintSetup, .menu_text = "P&rint Setup...",
+     .prompt = "Change the printer and printing options", .short_text = "Print Setup",
+     .run = Frame<&FrameActions::PrintSetup>},
+    {.id = kCmdRecentFile1, .id_count = kRecentFileCount, .menu_text = "Recent File",
+     .prompt = "Open this document", .run = RecentFile},
+    {.id = kCmdExit, .menu_text = "E&xit",
+     .prompt = "Quit the application; prompts to save documents", .short_text = "Exit",
+     .run = Frame<&FrameActions::Exit>},
+
+    // Edit menu.
+    {.id = kCmdEditUndo, .menu_text = "&Undo", .shortcut = "Ctrl+Z",
+     .prompt = "Undo the last action", .short_text = "Undo", .state = CanUndo,
+     .run = Restore<true>},
+    {.id = kCmdEditRedo, .menu_text = "&Redo", .shortcut = "Ctrl+Y|Ctrl+Shift+Z",
+     .prompt = "Redo the previously undone action", .short_text = "Redo", .state = CanRedo,
+     .run = Restore<false>},
+    {.id = kCmdAddChannel, .menu_text = "Add Channel", .prompt = "Add a new Channel",
+     .short_text = "Add CH", .undo_label = kUndoAsMenuText, .run = Channels<AddChannel>},
+    {.id = kCmdEditChannel, .menu_text = "Edit Channel", .prompt = "Edit a channel",
+     .short_text = "Edit CH", .undo_label = kUndoAsMenuText, .run = Channels<EditChannel>},
+    {.id = kCmdDeleteChannel, .menu_text = "Delete Channel", .prompt = "Detelte a channel",
+     .short_text = "Del CH", .undo_label = kUndoAsMenuText, .run = Channels<DeleteChannels>},
+    {.id = kCmdSwapChannel, .menu_text = "Swap Channel", .prompt = "Swap channel",
+     .short_text = "Swap", .undo_label = kUndoAsMenuText, .run = Channels<SwapChannel>},
+    {.id = kCmdMoveChannel, .menu_text = "Move Channel", .prompt = "Move channel",
+     .short_text = "Move", .undo_label = kUndoAsMenuText, .run = Channels<MoveChannel>},
+    {.id = kCmdSortAToZ, .menu_text = "A--->Z", .prompt = "Sort Channels from A to Z",
+     .short_text = "AZ", .undo_label = "Sort A--->Z", .run = Channels<SortAToZ>},
+    {.id = kCmdSortZToA, .menu_text = "Z--->A", .prompt = "Sort Channels from Z to AZ",
+     .short_text = "ZA", .undo_label = "Sort Z--->A", .run = Channels<SortZToA>},
+    {.id = kCmdSortByTransponder, .menu_text = "Transponder",
+     .prompt = "Sort Channels by Transponer", .short_text = "Transponder Sort",
+     .undo_label = "Sort by Transponder", .run = Channels<SortChannelsByTransponder>},
+    {.id = kCmdSortBySatellite, .menu_text = "Satellite",
+     .prompt = "Sort Channels by Satellite", .short_text = "Satellite Sort",
+     .undo_label = "Sort by Satellite", .run = Channels<SortChannelsBySatellite>},
+    {.id = kCmdShowChannelInfo, .menu_text = "Show Channel info...",
+     .prompt = "Select the information of channel to show", .run = ShowInfo},
+    {.id = kCmdEditFind, .menu_text = "Find", .shortcut = "Ctrl+F",
+     .prompt = "Find channels by name", .run = Frame<&FrameActions::FocusFind>},
+    // Rows dragged onto another row: one step under Move Channel's name (see RunCommand).
+    {.id = kCmdDropChannels, .run = DropChannels},
+
+    // View and Help menus, pane keys.
+    {.id = kCmdTvChannel, .menu_text = "&TV Channel", .prompt = "Show the TV channels",
+     .short_text = "TV", .checkable = true, .state = TvShown, .run = ShowTable<ChannelTable::Tv>},
+    {.id = kCmdRadioChannel, .menu_text = "&Radio Channel", .prompt = "Show the Radio channels",
+     .short_text = "Radio", .checkable = true, .state = RadioShown,
+     .run = ShowTable<ChannelTable::Radio>},
+    {.id = kCmdAbout, .menu_text = "&About Velmora...",
+     .prompt = "Display program information, version number and copyright",
+     .short_text = "About", .run = Frame<&FrameActions::ShowAbout>},
+    {.id = kCmdNextPane, .menu_text = "Next Pane", .shortcut = "F6",
+     .run = Frame<&FrameActions::SwitchPane>},
+    {.id = kCmdPrevPane, .menu_text = "Previous Pane", .shortcut = "Shift+F6",
+     .run = Frame<&FrameActions::SwitchPane>},
+
+    // The tree's commands.
+    {.id = kCmdAddAntenna, .menu_text = "Add Antenna", .undo_label = kUndoAsMenuText,
+     .run = AddAntenna},
+    {.id = kCmdLoadListing, .menu_text = "Load Satellite from html file of %1...",
+     .undo_label = "Load Satellite", .run = LoadListing},
+    {.id = kCmdEditAntenna, .menu_text = "Edit Antenna", .undo_label = kUndoAsMenuText,
+     .run = EditAntenna},
+    {.id = kCmdMoveAntenna, .menu_text = "Move Antenna", .undo_label = kUndoAsMenuText,
+     .run = MoveAntenna},
+    {.id = kCmdSwapAntenna, .menu_text = "Swap Antenna", .undo_label = kUndoAsMenuText,
+     .run = SwapAntenna},
+    {.id = kCmdDeleteAntenna, .menu_text = "Delete Antenna", .undo_label = kUndoAsMenuText,
+     .run = DeleteAntenna},
+    {.id = kCmdAddTransponder, .menu_text = "Add Transponder", .undo_label = kUndoAsMenuText,
+     .run = AddTp},
+    {.id = kCmdModifyTransponders, .menu_text = "Modify Transponders",
+     .undo_label = kUndoAsMenuText, .run = ModifyTps},
+    {.id = kCmdEditTransponder, .menu_text = "Edit Transponder", .undo_label = kUndoAsMenuText,
+     .run = EditTp},
+    {.id = kCmdDeleteTransponder, .menu_text = "Delete Transponder",
+     .undo_label = kUndoAsMenuText, .run = DeleteTp},
+    {.id = kCmdRenameFavGroup, .menu_text = "Rename FAV Group Name",
+     .undo_label = kUndoAsMenuText, .run = RenameGroup},
+    // Enter or double-click on the root nodes; the step takes the node's name.
+    {.id = kCmdParentalControl, .undo_label = kTreeRootLabels[4], .run = Parental},
+    {.id = kCmdOtherSetting, .undo_label = kTreeRootLabels[5], .run = OtherSettings},
+};
+
+constexpr MenuItem kMainMenu[] = {
+    Menu("&File"),
+        Cmd(kCmdFileNew), Cmd(kCmdFileOpen), Cmd(kCmdFileClose), Sep(),
+        Cmd(kCmdFileSave), Cmd(kCmdFileSaveAs), Sep(),
+        Cmd(kCmdPrint), Cmd(kCmdPrintPreview), Cmd(kCmdPrintSetup), Sep(),
+        Cmd(kCmdRecentFile1), Sep(),
+        Cmd(kCmdExit),
+    End(),
+    Menu("&Edit"),
+        Cmd(kCmdEditUndo), Cmd(kCmdEditRedo), Sep(),
+        Cmd(kCmdAddChannel), Cmd(kCmdEditChannel), Cmd(kCmdDeleteChannel),
+        Cmd(kCmdSwapChannel), Cmd(kCmdMoveChannel), Sep(),
+        Menu(kSortChannelMenu),
+            Cmd(kCmdSortAToZ), Cmd(kCmdSortZToA), Sep(),
+            Cmd(kCmdSortByTransponder), Cmd(kCmdSortBySatellite),
+        End(),
+        Sep(),
+        Cmd(kCmdShowChannelInfo),
+    End(),
+    Menu("&View"),
+        Cmd(kCmdTvChannel), Cmd(kCmdRadioChannel),
+    End(),
+    Menu("&Help"),
+        Cmd(kCmdAbout),
+    End(),
+};
+
+constexpr MenuItem kChannelPopup[] = {
+    Cmd(kCmdAddChannel), Cmd(kCmdEditChannel), Cmd(kCmdDeleteChannel),
+    Cmd(kCmdSwapChannel), Cmd(kCmdMoveChannel), Sep(),
+    Menu(kSortChannelMenu),
+        Cmd(kCmdSortAToZ), Cmd(kCmdSortZToA), Sep(),
+        Cmd(kCmdSortByTransponder), Cmd(kCmdSortBySatellite),
+    End(),
+    Sep(),
+    Cmd(kCmdShowChannelInfo),
+};
+
+constexpr int kToolbar[] = {
+    kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0, kCmdAddChannel, 0, kCmdEditChannel, 0,
+    kCmdMoveChannel, 0, kCmdDeleteChannel, 0, kCmdAbout, 0, kCmdSortAToZ, kCmdSortZToA, 0,
+    kCmdTvChannel, kCmdRadioChannel, 0, kCmdEditUndo, kCmdEditRedo};
+
+constexpr int kWindowKeys[] = {kCmdNextPane, kCmdPrevPane, kCmdEditFind};
+
+// The item ids the tree's menus have always carried.
+constexpr TreeMenuEntry kAntennaMenu[] = {{1, kCmdAddAntenna}, {2, kCmdLoadListing}};
+constexpr TreeMenuEntry kSatelliteMenu[] = {
+    {1, kCmdAddAntenna},    {2, kCmdEditAntenna},   {3, kCmdMoveAntenna},
+    {4, kCmdSwapAntenna},   {5, kCmdDeleteAntenna}, {0, 0},
+    {7, kCmdAddTransponder}, {0, 0},                {9, kCmdModifyTransponders}};
+constexpr TreeMenuEntry kTransponderMenu[] = {
+    {1, kCmdAddTransponder}, {2, kCmdEditTransponder}, {3, kCmdDeleteTransponder}};
+constexpr TreeMenuEntry kGroupMenu[] = {{1, kCmdRenameFavGroup}};
+// clang-format on
+
+}  // namespace
+
+std::span<const CommandRow> CommandRows() {
+    return kRows;
+}
+
+const CommandRow* FindCommand(int id) {
+    for (const CommandRow& row : kRows) {
+        if (id >= row.id && id < row.id + row.id_count) return &row;
+    }
+    return nullptr;
+}
+
+std::string UndoLabel(const CommandRow& row) {
+    if (!row.undo_label) return {};
+    if (*row.undo_label) return row.undo_label;
+    std::string text = row.menu_text;
+    std::erase(text, '&');
+    return text;
+}
+
+CommandState StateOf(const CommandRow& row, const CVelmoraDoc& doc, const ChannelList& list) {
+    return row.state ? row.state(doc, list) : CommandState{};
+}
+
+ViewEffect RunCommand(int id, CommandContext& c) {
+    const CommandRow* row = FindCommand(id);
+    if (!row || !row->run) return {};
+    c.id = id;
+    // A drop moves rows as Move Channel does, under its name.
+    const CommandRow* named = id == kCmdDropChannels ? FindCommand(kCmdMoveChannel) : row;
+    const std::string label = UndoLabel(*named);
+    if (label.empty()) return row->run(c);
+    return c.doc.Record(label, [&] { return row->run(c); });
+}
+
+std::span<const MenuItem> MainMenu() {
+    return kMainMenu;
+}
+std::span<const MenuItem> ChannelPopupMenu() {
+    return kChannelPopup;
+}
+std::span<const int> ToolbarButtons() {
+    return kToolbar;
+}
+std::span<const int> WindowKeyCommands() {
+    return kWindowKeys;
+}
+
+std::span<const TreeMenuEntry> TreeMenu(TreeNodeKind kind) {
+    switch (kind) {
+        case TreeNodeKind::Antenna:
+            return kAntennaMenu;
+        case TreeNodeKind::Satellite:
+            return kSatelliteMenu;
+        case TreeNodeKind::Transponder:
+            return kTransponderMenu;
+        case TreeNodeKind::FavouriteGroup:
+            return kGroupMenu;
+        default:
+            return {};
+    }
+}
+
+int TreeKeyCommand(TreeNodeKind kind, TreeKey key) {
+    switch (kind) {
+        case TreeNodeKind::Satellite:
+            if (key == TreeKey::Enter) return kCmdEditAntenna;
+            if (key == TreeKey::Delete) return kCmdDeleteAntenna;
+            return 0;
+        case TreeNodeKind::Transponder:
+            return key == TreeKey::Delete ? kCmdDeleteTransponder : 0;
+        case TreeNodeKind::ParentalControl:
+            return key == TreeKey::Delete ? 0 : kCmdParentalControl;
+        case TreeNodeKind::OtherSetting:
+            return key == TreeKey::Delete ? 0 : kCmdOtherSetting;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,21 @@
+#pragma once
+// Every modal dialog a command opens, behind one interface. The editor's host runs the
+// Qt dialogs; tests answer from a script.
+
+#include "channels/ChannelDialogs.h"
+#include "channels/ShowInfoForm.h"
+#include "satellites/SatelliteDialogs.h"
+#include "settings/SettingsDialogs.h"
+
+namespace velmora {
+
+class DialogHost : public ChannelDialogs,
+                   public SatelliteDialogs,
+                   public SettingsDialogs,
+                   public ShowInfoDialogHost {
+public:
+    using ChannelDialogs::RunMove;
+    using SatelliteDialogs::RunMove;
+};
+
+}  // namespace velmora

@@ -1,0 +1,30 @@
+#pragma once
+// What the views must do after a command ran: a value the command returns and the main
+// window applies in one place, for commands and for Undo and Redo alike.
+
+#include <optional>
+#include <vector>
+
+#include "satellites/TreeEffect.h"
+#include "satellites/TreeState.h"
+
+namespace velmora {
+
+struct ViewEffect {
+    // Satellite and transponder node upkeep, and what the tree selects afterwards.
+    TreeEffect tree;
+    // Satellites a listing import appended: each gets its node with its transponders.
+    std::vector<int> added_satellites;
+    // Group g's node label and the list's favourite column headers show the stored name.
+    int relabel_group = -1;
+    // Undo and Redo: any table may have changed. Every satellite node is built again
+    // (opened as before), `restore_node` is selected, and the list shows it again; when
+    // `restore_moved` the node the user had is gone and the list forgets what it showed.
+    bool restore = false;
+    TreeNodeRef restore_node;
+    bool restore_moved = false;
+    // Rows the list selects afterwards.
+    std::optional<std::vector<int>> select_rows;
+};
+
+}  // namespace velmora
