@@ -104,9 +104,9 @@ void CMainFrame::ApplyTreeEffect(const TreeEffect& e) {
 }
 
 void CMainFrame::ShowRestoredTables(const ViewEffect& effect) {
-    // Any table may have changed: rebuild what shows them, without the tree's selection
-    // handling running on the half-built nodes.
-    {
+    // The tree's tables may have changed: rebuild what shows them, without the tree's
+    // selection handling running on the half-built nodes.
+    if (effect.restore_tree) {
         const QSignalBlocker block(tree_);
         QTreeWidgetItem* antenna = tree_->RootNode(kRootAntenna);
         std::vector<bool> expanded;
@@ -116,8 +116,8 @@ void CMainFrame::ShowRestoredTables(const ViewEffect& effect) {
         // Satellites stay opened as the user left them.
         for (int n = 0; n < antenna->childCount() && n < static_cast<int>(expanded.size()); ++n)
             antenna->child(n)->setExpanded(expanded[static_cast<size_t>(n)]);
-        for (int g = 0; g < FavouriteGroups::kGroups; ++g) tree_->UpdateGroupNode(g);
     }
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g) tree_->UpdateGroupNode(g);
     list_->SetupColumns();  // favourite headers carry the group names
     QTreeWidgetItem* node = NodeOf(*tree_, effect.restore_node);
     {

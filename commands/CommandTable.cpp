@@ -141,11 +141,23 @@ ViewEffect OtherSettings(Context& c) {
 
 // Undo and Redo: any table may have changed, so the views show everything again, with
 // the selection kept where it still exists.
+// The header (with the counts), satellites and transponders: what the tree shows.
+std::vector<uint8_t> TreeTables(const Database& db) {
+    std::vector<uint8_t> bytes(db.header.bytes.begin(), db.header.bytes.end());
+    for (const Satellite& s : db.satellites)
+        bytes.insert(bytes.end(), s.bytes.begin(), s.bytes.end());
+    for (const Transponder& t : db.transponders)
+        bytes.insert(bytes.end(), t.bytes.begin(), t.bytes.end());
+    return bytes;
+}
+
 template <bool Undo>
 ViewEffect Restore(Context& c) {
+    const std::vector<uint8_t> tree_before = TreeTables(c.db());
     if (!(Undo ? c.doc.Undo() : c.doc.Redo())) return {};
     ViewEffect e;
     e.restore = true;
+    e.restore_tree = TreeTables(c.db()) != tree_before;
     e.restore_node = NodeAfterRestore(c.db(), c.node);
     e.restore_moved = !(e.restore_node == c.node);
     e.select_rows = c.rows;

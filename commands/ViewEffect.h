@@ -23,6 +23,8 @@ struct ViewEffect {
     bool restore = false;
     TreeNodeRef restore_node;
     bool restore_moved = false;
+    // The satellites, transponders or counts differ: the satellite nodes are built again.
+    bool restore_tree = false;
     // Rows the list selects afterwards.
     std::optional<std::vector<int>> select_rows;
 };

@@ -121,6 +121,7 @@ TEST_F(RunningCommands, ATableChangeIsOneStepNamedByItsRow) {
     const ViewEffect undone = bench.Run(kCmdEditUndo);
     EXPECT_TRUE(Same(*before));
     EXPECT_TRUE(undone.restore);
+    EXPECT_TRUE(undone.restore_tree) << "the channel counts changed";
     EXPECT_EQ(undone.restore_node, bench.node);
     EXPECT_FALSE(undone.restore_moved);
     EXPECT_EQ(undone.select_rows, bench.rows);
@@ -134,6 +135,9 @@ TEST_F(RunningCommands, CancelAndReadOnlyCommandsRecordNothing) {
     bench.Run(kCmdEditChannel);
     bench.Run(kCmdRadioChannel);
     EXPECT_EQ(bench.list.shown_table(), ChannelTable::Radio);
+    bench.Run(kCmdSortAToZ);
+    EXPECT_FALSE(bench.Run(kCmdEditUndo).restore_tree) << "a sort leaves the tree's tables";
+    bench.doc.history().Clear();
     EXPECT_EQ(bench.doc.history().step_count(), 0u);
     EXPECT_FALSE(bench.Run(kCmdEditUndo).restore) << "nothing to undo";
 }
