@@ -66,6 +66,8 @@ CsvReadResult ReadCsvRecords(std::string_view text) {
         state.result.error = "line 1: out of memory";
         return std::move(state.result);
     }
+    // RFC 4180: blanks belong to the field (libcsv would trim them off unquoted fields).
+    csv_set_space_func(&parser, [](unsigned char) { return 0; });
     // One line at a time, so that every callback knows the line it runs on.
     size_t pos = 0;
     while (pos < text.size() && !state.result.error) {

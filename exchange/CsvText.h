@@ -28,8 +28,8 @@ struct CsvReadResult {
     std::optional<std::string> error;
 };
 
-// Reads every record of `text` (CRLF or LF line ends). Empty lines hold no record; a
-// leading UTF-8 byte-order mark is skipped.
+// Reads every record of `text` (CRLF or LF line ends). Fields are kept as they are,
+// blanks included. Empty lines hold no record; a leading UTF-8 byte-order mark is skipped.
 CsvReadResult ReadCsvRecords(std::string_view text);
 
 }  // namespace velmora

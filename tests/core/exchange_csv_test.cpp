@@ -57,6 +57,12 @@ TEST(CsvText, ReadsLfAndCrlfAndSkipsBomAndEmptyLines) {
     }
 }
 
+TEST(CsvText, BlanksBelongToTheField) {
+    const CsvReadResult read = ReadCsvRecords(" a ,b\t,\" c \"\n");
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.records[0].fields, (std::vector<std::string>{" a ", "b\t", " c "}));
+}
+
 TEST(CsvText, MisplacedQuotesNameTheLine) {
     EXPECT_EQ(ReadCsvRecords("a,b\nc,d\"x\"\n").error,
               "line 2: A quote is out of place or a quoted field is not closed.");
