@@ -93,19 +93,20 @@ ChannelCsvRows ReadChannelCsv(std::string_view text) {
         return out;
     }
     bool header_seen = false;
+    out.rows.reserve(csv.records.size());
     for (CsvRecord& record : csv.records) {
         if (AllEmpty(record)) continue;
-        const std::string line = "line " + std::to_string(record.line()) + ": ";
+        const auto line = [&record] { return "line " + std::to_string(record.line()) + ": "; };
         if (!header_seen) {
             if (record.fields != std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end())) {
-                out.refusal = line + "The first line must be the header " + HeaderText() + ".";
+                out.refusal = line() + "The first line must be the header " + HeaderText() + ".";
                 return out;
             }
             header_seen = true;
             continue;
         }
         if (record.fields.size() != kCsvColumnCount) {
-            out.refusal = line + "The line has " + std::to_string(record.fields.size()) +
+            out.refusal = line() + "The line has " + std::to_string(record.fields.size()) +
                           " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
             return out;
         }

@@ -129,9 +129,14 @@ void Reorder(Database& db, bool radio, const std::vector<int>& listed) {
     for (int i = 0; i < count; ++i) table[i] = old[order[i]];
 }
 
-template <typename Table>
-bool SameBytes(const Table& a, const Table& b) {
-    return std::memcmp(&a, &b, sizeof(Table)) == 0;
+std::vector<Channel> UsedRecords(const Database& db, bool radio) {
+    const auto& table = db.channels(radio);
+    return std::vector<Channel>(table.begin(), table.begin() + db.channel_count(radio));
+}
+
+bool SameRecords(const Database& db, bool radio, const std::vector<Channel>& records) {
+    return std::memcmp(db.channels(radio).data(), records.data(),
+                       records.size() * sizeof(Channel)) == 0;
 }
 
 }  // namespace
@@ -150,12 +155,14 @@ CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
     edits.reserve(csv.rows.size());
     for (const ChannelCsvRow& row : csv.rows) {
         const int p = keys[row.radio].Take(row.key());
-        const std::string key_text = "tp_id " + std::to_string(row.tp_id) + " and service_number " +
-                                     std::to_string(row.service_number);
+        const auto key_text = [&row] {
+            return "tp_id " + std::to_string(row.tp_id) + " and service_number " +
+                   std::to_string(row.service_number);
+        };
         if (p == -1) {
             result.refusal = Refusal(row, kCsvServiceNumber,
                                      std::string("No ") + (row.radio ? "radio" : "TV") +
-                                         " channel has " + key_text + ".");
+                                         " channel has " + key_text() + ".");
             return result;
         }
         if (p == -2) {
@@ -165,7 +172,7 @@ CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
                 if (e.row->radio == row.radio && e.row->key() == row.key()) earlier = e.row->line();
             }
             result.refusal = Refusal(row, kCsvServiceNumber,
-                                     "The channel with " + key_text + " is already on line " +
+                                     "The channel with " + key_text() + " is already on line " +
                                          std::to_string(earlier) + ".");
             return result;
         }
@@ -178,8 +185,8 @@ CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
     }
 
     // A favourite group can still be full; keep what is needed to undo everything then.
-    const auto tv_before = std::make_unique<std::array<Channel, kMaxChannels>>(db.tv);
-    const auto radio_before = std::make_unique<std::array<Channel, kMaxChannels>>(db.radio);
+    const std::array<std::vector<Channel>, 2> before = {UsedRecords(db, false),
+                                                        UsedRecords(db, true)};
     const auto favourites_before = std::make_unique<FavouriteGroups>(db.favourites);
 
     // Cleared marks leave their groups before new marks enter, so that a group freed by
@@ -210,8 +217,8 @@ CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
     }
     for (bool radio : {false, true}) Reorder(db, radio, listed[radio]);
 
-    result.changed = !SameBytes(db.tv, *tv_before) || !SameBytes(db.radio, *radio_before) ||
-                     !SameBytes(db.favourites, *favourites_before);
+    result.changed = !SameRecords(db, false, before[0]) || !SameRecords(db, true, before[1]) ||
+                     db.favourites.bytes != favourites_before->bytes;
     return result;
 }
 

@@ -34,7 +34,10 @@ void OnField(void* data, size_t size, void* state_ptr) {
 void OnRecordEnd(int, void* state_ptr) {
     auto& state = *static_cast<ReadState*>(state_ptr);
     state.result.records.push_back(std::move(state.current));
+    const size_t width = state.result.records.back().fields.size();
     state.current = CsvRecord{};
+    state.current.fields.reserve(width);
+    state.current.lines.reserve(width);
 }
 
 }  // namespace
@@ -61,6 +64,8 @@ void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields) {
 CsvReadResult ReadCsvRecords(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     ReadState state;
+    state.result.records.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) +
+                                 1);
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
         state.result.error = "line 1: out of memory";
