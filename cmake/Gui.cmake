@@ -18,7 +18,7 @@ add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
 target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
 
 add_executable(velmora app/main.cpp)
-target_link_libraries(velmora PRIVATE velmora_gui)
+target_link_libraries(velmora PRIVATE velmora_gui velmora_version)
 install(TARGETS velmora RUNTIME DESTINATION bin)
 
 # Desktop integration: a menu entry with the icon, and *.sdx files opening in the editor.
