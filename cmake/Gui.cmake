@@ -27,6 +27,11 @@ install(FILES packaging/velmora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/app
 install(FILES packaging/velmora-sdx.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES packaging/velmora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# What software centres show: description, screenshots, the file type it opens.
+configure_file(packaging/io.github.velmora.Velmora.metainfo.xml
+               ${CMAKE_CURRENT_BINARY_DIR}/io.github.velmora.Velmora.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/io.github.velmora.Velmora.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 48 128)
   install(FILES packaging/velmora-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
