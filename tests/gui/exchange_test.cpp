@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvText.h"
