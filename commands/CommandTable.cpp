@@ -4,6 +4,7 @@
 
 #include "channels/ChannelBlockMove.h"
 #include "channels/ChannelCommands.h"
+#include "exchange/ExchangeCommands.h"
 #include "import/ListingImportCommand.h"
 #include "satellites/SatelliteOps.h"
 #include "satellites/TransponderOps.h"
@@ -164,6 +165,25 @@ ViewEffect Restore(Context& c) {
     return e;
 }
 
+// Export and CSV edits work on the table the list shows, with its columns.
+ExchangeContext Exchange(Context& c) {
+    return {c.db(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
+}
+template <bool (*Export)(ExchangeContext&)>
+ViewEffect ExportChannels(Context& c) {
+    if (!c.db().database_open) return {};
+    ExchangeContext e = Exchange(c);
+    Export(e);
+    return {};
+}
+ViewEffect ApplyCsvEdits(Context& c) {
+    if (!c.db().database_open) return {};
+    ExchangeContext e = Exchange(c);
+    // Names, marks and order may all have changed: list the same selection again.
+    if (ApplyCsvEditsCommand(e) && c.list.listed()) c.list.Relist(c.db());
+    return {};
+}
+
 template <bool (CVelmoraDoc::*File)()>
 ViewEffect FileCommand(Context& c) {
     (c.doc.*File)();
@@ -204,6 +224,15 @@ constexpr CommandRow kRows[] = {
     {.id = kCmdFileSaveAs, .menu_text = "Save &As...",
      .prompt = "Save the active document with a new name", .short_text = "Save As",
      .state = WithDatabase, .run = FileCommand<&CVelmoraDoc::OnFileSaveAs>},
+    {.id = kCmdExportCsv, .menu_text = "Channels as CSV...",
+     .prompt = "Write the channel list to a CSV file for a spreadsheet",
+     .state = WithDatabase, .run = ExportChannels<ExportChannelsCsv>},
+    {.id = kCmdExportHtml, .menu_text = "Channels as HTML...",
+     .prompt = "Write the channel list to an HTML page",
+     .state = WithDatabase, .run = ExportChannels<ExportChannelsHtml>},
+    {.id = kCmdApplyCsvEdits, .menu_text = "Apply CSV Edits...",
+     .prompt = "Apply names, PIDs, flags, marks and order edited in a CSV file",
+     .undo_label = "Apply CSV Edits", .state = WithDatabase, .run = ApplyCsvEdits},
     {.id = kCmdPrint, .menu_text = "&Print...", .shortcut = "Ctrl+P",
      .prompt = "Print the active document", .short_text = "Print", .run = Print<false>},
     {.id = kCmdPrintPreview, .menu_text = "Print Pre&view",
@@ -297,6 +326,10 @@ constexpr MenuItem kMainMenu[] = {
     Menu("&File"),
         Cmd(kCmdFileNew), Cmd(kCmdFileOpen), Cmd(kCmdFileClose), Sep(),
         Cmd(kCmdFileSave), Cmd(kCmdFileSaveAs), Sep(),
+        Menu("&Export"),
+            Cmd(kCmdExportCsv), Cmd(kCmdExportHtml),
+        End(),
+        Cmd(kCmdApplyCsvEdits), Sep(),
         Cmd(kCmdPrint), Cmd(kCmdPrintPreview), Cmd(kCmdPrintSetup), Sep(),
         Cmd(kCmdRecentFile1), Sep(),
         Cmd(kCmdExit),
