@@ -9,12 +9,15 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
+#include <optional>
 
 #include "app/CAboutDlg.h"
 #include "app/CommandMenus.h"
 #include "app/Images.h"
 #include "app/LockKeys.h"
+#include "app/PaneLook.h"
 #include "app/QtDialogHost.h"
+#include "database/qt/StatusNote.h"
 
 namespace velmora {
 CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QWidget* parent)
@@ -49,6 +52,7 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     setCentralWidget(splitter_);
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
+    RestoreLayout();
 
     tree_->SetCommandSink([this](int id) { RunCommand(id); });
     list_->SetCommandSinks(
@@ -58,14 +62,17 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     // right-button press), so its entries are copies without keys.
     AddMenuItems(list_->popupMenu(), ChannelPopupMenu(),
                  [this](int id) { return NewCommandAction(id, list_->popupMenu(), false); });
+    // Its entries prompt in the status bar as the same entries of "&Edit" do.
+    list_->ForwardPopupStatusTips();
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateCommandStates);
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateFindCount);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (QWidget* w = now; w; w = w->parentWidget()) {
-            if (w == tree_) active_pane_ = ActivePane::Tree;
-            if (w == find_pane_) active_pane_ = ActivePane::List;
+            if (w == tree_) SetActivePane(ActivePane::Tree);
+            if (w == find_pane_) SetActivePane(ActivePane::List);
         }
     });
+    ShowActivePane();
     qApp->installEventFilter(this);
 
     doc_.SetViews(this);
@@ -245,10 +252,38 @@ void CMainFrame::DropRows(const std::vector<int>& rows, int target_row) {
     Run(kCmdDropChannels, rows, target_row);
 }
 
+namespace {
+
+// The list commands after which the user's place in the list is found again.
+bool KeepsListPlace(int id) {
+    switch (id) {
+        case kCmdAddChannel:
+        case kCmdEditChannel:
+        case kCmdDeleteChannel:
+        case kCmdSwapChannel:
+        case kCmdMoveChannel:
+        case kCmdSortAToZ:
+        case kCmdSortZToA:
+        case kCmdSortByTransponder:
+        case kCmdSortBySatellite:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
+    std::optional<CVelmoraView::KeptPlace> place;
+    if (KeepsListPlace(id)) place = list_->TakePlace();
+    // The status bar says which pane a print command prints, before any dialog opens.
+    if (id == kCmdPrint || id == kCmdPrintPreview)
+        ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context{doc_,  list_->list(),         *dialogs_,       tree_state_,
                            *this, tree_->SelectedNode(), std::move(rows), target_row};
     Apply(runner_(id, context));
+    if (place) list_->ShowPlaceAgain(*place, id == kCmdEditChannel);
     UpdateCommandStates();
 }
 
@@ -306,6 +341,17 @@ void CMainFrame::SwitchPane() {
         tree_->setFocus(Qt::ShortcutFocusReason);
 }
 
+void CMainFrame::SetActivePane(ActivePane pane) {
+    if (pane == active_pane_) return;
+    active_pane_ = pane;
+    ShowActivePane();
+}
+
+void CMainFrame::ShowActivePane() {
+    ShowPaneActive(tree_, active_pane_ == ActivePane::Tree);
+    ShowPaneActive(list_, active_pane_ == ActivePane::List);
+}
+
 void CMainFrame::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
@@ -314,6 +360,8 @@ void CMainFrame::ShowAbout() {
 void CMainFrame::FillTree() {
     tree_->FillTree();
     list_->SetupColumns();  // favourite headers now show the group names
+    // A node selected before the database opened lists what it stands for now.
+    tree_->RefreshSelection();
 }
 
 void CMainFrame::ResetTree() {
@@ -332,10 +380,37 @@ void CMainFrame::FileUsed(const std::string& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (doc_.CanCloseFrame())
+    if (doc_.CanCloseFrame()) {
+        SaveLayout();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+namespace {
+
+const QString kLayoutGroup = QStringLiteral("Window");
+
+}  // namespace
+
+void CMainFrame::RestoreLayout() {
+    if (!settings_) return;
+    settings_->beginGroup(kLayoutGroup);
+    restoreGeometry(settings_->value(QStringLiteral("Geometry")).toByteArray());
+    splitter_->restoreState(settings_->value(QStringLiteral("Splitter")).toByteArray());
+    list_->RestoreColumnLayout(settings_->value(QStringLiteral("Columns")).toString());
+    settings_->endGroup();
+}
+
+void CMainFrame::SaveLayout() {
+    if (!settings_) return;
+    settings_->beginGroup(kLayoutGroup);
+    settings_->setValue(QStringLiteral("Geometry"), saveGeometry());
+    settings_->setValue(QStringLiteral("Splitter"), splitter_->saveState());
+    settings_->setValue(QStringLiteral("Columns"), list_->ColumnLayout());
+    settings_->endGroup();
+    settings_->sync();
 }
 
 }  // namespace velmora

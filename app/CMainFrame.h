@@ -94,6 +94,13 @@ private:
     void CreateStatusBar();
     void UpdateRecentFileMenu();
     void UpdateLockPanes();
+    void SetActivePane(ActivePane pane);
+    // Window geometry, splitter position and the list's column order and widths, kept in
+    // the settings from one run to the next.
+    void RestoreLayout();
+    void SaveLayout();
+    // Frames and selection colours of both panes after the active one.
+    void ShowActivePane();
     void UpdateUndoActions();
     void UpdateFindCount();
     void ApplyTreeEffect(const TreeEffect& effect);

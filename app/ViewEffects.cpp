@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "app/CMainFrame.h"
+#include "database/qt/StatusNote.h"
 
 namespace velmora {
 namespace {
@@ -53,6 +54,9 @@ void CMainFrame::Apply(const ViewEffect& effect) {
         list_->SetupColumns();  // the favourite columns carry the group names
     }
     if (effect.select_rows) list_->SelectRows(*effect.select_rows);
+    if (!effect.note.empty())
+        ShowStatusNote(this,
+                       QString::fromLatin1(effect.note.data(), qsizetype(effect.note.size())));
 }
 
 void CMainFrame::ApplyTreeEffect(const TreeEffect& e) {

@@ -41,7 +41,9 @@ template <int (*Command)(ChannelCommandContext&)>
 ViewEffect Channels(Context& c) {
     ChannelCommandContext cc{c.db(), c.list, c.rows, c.prompter(), c.dialogs};
     Command(cc);
-    return {};
+    ViewEffect e;
+    e.note = std::move(cc.note);
+    return e;
 }
 int SortAToZ(ChannelCommandContext& cc) {
     return SortChannelsByName(cc, false);

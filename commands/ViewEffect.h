@@ -3,6 +3,7 @@
 // window applies in one place, for commands and for Undo and Redo alike.
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "satellites/TreeEffect.h"
@@ -27,6 +28,8 @@ struct ViewEffect {
     bool restore_tree = false;
     // Rows the list selects afterwards.
     std::optional<std::vector<int>> select_rows;
+    // A word for the status bar about a result the user might not expect.
+    std::string note;
 };
 
 }  // namespace velmora

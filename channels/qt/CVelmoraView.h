@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "channels/ChannelList.h"
+#include "channels/ListPlace.h"
 #include "channels/qt/ChannelTableModel.h"
 #include "database/Database.h"
 
@@ -35,6 +36,11 @@ public:
     // Rebuilds the columns from the column choice (headers, widths, centring).
     void SetupColumns();
 
+    // The shown columns' order and widths as "column:width,..." in screen order, and back.
+    // A layout for another set of columns than the one shown is ignored.
+    QString ColumnLayout() const;
+    void RestoreColumnLayout(const QString& layout);
+
     // Selected rows, ascending.
     std::vector<int> SelectedRows() const;
 
@@ -50,6 +56,20 @@ public:
     // The pop-up menu of the list (the "&Edit" entries, each action's data its id); the
     // main window fills it from the command table.
     QMenu* popupMenu() const { return popup_; }
+    // Hands the status tips of the pop-up menu (and its submenus) on to the main window's
+    // status bar; called once the menu is filled.
+    void ForwardPopupStatusTips();
+
+    // The user's place (selection, current row, scroll), taken before a command and shown
+    // again after it, wherever the command moved those channels, if it relisted.
+    struct KeptPlace {
+        ListPlace place;
+        int scroll = 0;
+        int relists = 0;
+    };
+    KeptPlace TakePlace() const;
+    // `edited`: a channel Edit changed is found at its old place.
+    void ShowPlaceAgain(const KeptPlace& kept, bool edited);
 
 signals:
     // After every listing, clear or column change.
@@ -57,9 +77,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Relisted();
@@ -67,6 +89,9 @@ private:
     void Run(int id) {
         if (run_) run_(id);
     }
+    // Selects `rows`, makes their current row current and scrolls back to `scroll`, as
+    // far as the current row stays in view.
+    void ShowPlace(const ListRows& rows, int scroll);
 
     Database& db_;
     ChannelList list_;
@@ -75,6 +100,7 @@ private:
     CommandSink run_;
     DropSink drop_;
     std::vector<int> laid_out_columns_;
+    int relists_ = 0;
 };
 
 }  // namespace velmora
