@@ -185,6 +185,8 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {"&Save", 57603, "Ctrl+S"},
                                    {"Save &As...", 57604, ""},
                                    {sep, 0, ""},
+                                   {"Compare With...", 32900, ""},
+                                   {sep, 0, ""},
                                    {"&Print...", 57607, "Ctrl+P"},
                                    {"Print Pre&view", 57609, ""},
                                    {"P&rint Setup...", 57606, ""},
@@ -209,7 +211,9 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                       {"Z--->A", 32795, ""},
                       {sep, 0, ""},
                       {"Transponder", 32801, ""},
-                      {"Satellite", 32802, ""}});
+                      {"Satellite", 32802, ""},
+                      {sep, 0, ""},
+                      {"Apply Order From...", 32901, ""}});
     ExpectMenu(popups[2]->menu(), {{"&TV Channel", 32782, ""}, {"&Radio Channel", 32783, ""}});
     ExpectMenu(popups[3]->menu(), {{"&About Velmora...", 57664, ""}});
     EXPECT_EQ(frame->action(kCmdNextPane)->shortcut().toString(), QStringLiteral("F6"));
