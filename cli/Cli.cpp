@@ -4,12 +4,15 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "velmora/Version.h"
 
 namespace velmora::cli {
 
 int Run(int argc, char** argv) {
     CLI::App app{"velmora-cli: inspect and script Velmora channel databases (.sdx files)"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("velmora-cli ") + kVersion,
+                         "Print the version and exit");
 
     std::string sdx, json, page;
     auto* info = app.add_subcommand(
@@ -49,11 +52,28 @@ int Run(int argc, char** argv) {
         ->add_option("REFERENCE", reference,
                      "a .sdx database, a channel export .csv, or a text list of names")
         ->required();
+    std::string format, out_path, csv;
+    bool bom = false;
+    auto* export_cmd = app.add_subcommand(
+        "export", "Write the channel list as CSV or an HTML page, or the database as dump JSON");
+    export_cmd->add_option("FILE.sdx", sdx, "database file")->required();
+    export_cmd->add_option("--format", format, "csv, html or json")
+        ->required()
+        ->check(CLI::IsMember({"csv", "html", "json"}));
+    export_cmd->add_option("-o", out_path, "file to write instead of standard output");
+    export_cmd->add_flag("--bom", bom, "begin the CSV with a UTF-8 byte-order mark");
+
+    auto* apply_csv = app.add_subcommand(
+        "apply-csv",
+        "Apply names, PIDs, flags, marks and order edited in a channel CSV; save in place");
+    apply_csv->add_option("FILE.sdx", sdx, "database file, changed in place (old one kept as .bak)")
+        ->required();
+    apply_csv->add_option("EDITS.csv", csv, "channel CSV as export writes it")->required();
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        // --help exits 0; a wrong command line is a usage error.
+        // --help and --version exit 0; a wrong command line is a usage error.
         return app.exit(e) == 0 ? 0 : 2;
     }
 
@@ -63,6 +83,13 @@ int Run(int argc, char** argv) {
     if (create->parsed()) return New(sdx, std::cerr);
     if (diff->parsed()) return Diff(sdx, other, std::cout, std::cerr);
     if (order->parsed()) return Order(sdx, reference, std::cerr);
+    if (export_cmd->parsed()) {
+        const ExportFormat f = format == "csv"    ? ExportFormat::Csv
+                               : format == "html" ? ExportFormat::Html
+                                                  : ExportFormat::Json;
+        return Export(sdx, f, out_path, bom, std::cout, std::cerr);
+    }
+    if (apply_csv->parsed()) return ApplyCsv(sdx, csv, std::cerr);
     return Import(sdx, page, std::cerr);
 }
 

@@ -185,6 +185,8 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {"&Save", 57603, "Ctrl+S"},
                                    {"Save &As...", 57604, ""},
                                    {sep, 0, ""},
+                                   {"&Export>", 0, ""},
+                                   {"Apply CSV Edits...", 32942, ""},
                                    {"Compare With...", 32900, ""},
                                    {sep, 0, ""},
                                    {"&Print...", 57607, "Ctrl+P"},
