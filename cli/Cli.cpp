@@ -52,6 +52,7 @@ int Run(int argc, char** argv) {
         ->add_option("REFERENCE", reference,
                      "a .sdx database, a channel export .csv, or a text list of names")
         ->required();
+
     std::string format, out_path, csv;
     bool bom = false;
     auto* export_cmd = app.add_subcommand(

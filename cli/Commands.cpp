@@ -138,6 +138,9 @@ int Order(const std::string& sdx_path, const std::string& reference_path, std::o
     }
     const OrderCounts counts = ApplyOrder(*db, *reference.db);
     err << OrderMessage(counts) << '\n';
+    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+}
+
 int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,
            std::ostream& out, std::ostream& err) {
     const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
