@@ -31,6 +31,10 @@ int NextServiceNumber(const Database& db, int tp_id) {
     }
     if (highest < 0xFFFF) return highest + 1;
     // max + 1 would wrap to 0, the value that asks for a number: take the lowest free one.
+    return LowestFreeServiceNumber(db, tp_id);
+}
+
+int LowestFreeServiceNumber(const Database& db, int tp_id) {
     std::vector<bool> used(0x10000, false);
     for (bool radio_table : {false, true}) {
         const auto& table = db.channels(radio_table);
