@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -53,7 +52,6 @@ CheckWindow::CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, Reco
     list_->setHeaderHidden(true);
     list_->setWordWrap(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     fix_ = new QPushButton(QStringLiteral("Fix"), this);
     fix_->setObjectName(QStringLiteral("fix"));
     fix_all_ = new QPushButton(QStringLiteral("Fix All"), this);
@@ -70,7 +68,7 @@ CheckWindow::CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, Reco
     layout->addWidget(summary_);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    resize(640, 360);
+    resize(820, 360);
 
     connect(fix_, &QPushButton::clicked, this, &CheckWindow::FixSelected);
     connect(fix_all_, &QPushButton::clicked, this, &CheckWindow::FixAll);
