@@ -1,6 +1,6 @@
 #include "cli/FindingsJson.h"
 
-#include "cli/Latin1.h"
+#include "database/Latin1.h"
 
 namespace velmora::cli {
 
