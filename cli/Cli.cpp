@@ -53,6 +53,13 @@ int Run(int argc, char** argv) {
                      "a .sdx database, a channel export .csv, or a text list of names")
         ->required();
 
+    std::string fix_out;
+    auto* check = app.add_subcommand(
+        "check", "Find duplicates, key collisions and orphans; with --fix mend what can be");
+    check->add_option("FILE.sdx", sdx, "database file")->required();
+    check->add_option("--fix", fix_out, "mend, save the result as OUT.sdx (may be FILE.sdx)")
+        ->type_name("OUT.sdx");
+
     std::string format, out_path, csv;
     bool bom = false;
     auto* export_cmd = app.add_subcommand(
@@ -84,6 +91,7 @@ int Run(int argc, char** argv) {
     if (create->parsed()) return New(sdx, std::cerr);
     if (diff->parsed()) return Diff(sdx, other, std::cout, std::cerr);
     if (order->parsed()) return Order(sdx, reference, std::cerr);
+    if (check->parsed()) return Check(sdx, fix_out, std::cout, std::cerr);
     if (export_cmd->parsed()) {
         const ExportFormat f = format == "csv"    ? ExportFormat::Csv
                                : format == "html" ? ExportFormat::Html

@@ -1,10 +1,12 @@
 #include "cli/Commands.h"
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "cli/DiffJson.h"
+#include "cli/FindingsJson.h"
 #include "cli/JsonSchema.h"
 #include "cli/StreamPrompter.h"
 #include "compare/ApplyOrder.h"
@@ -13,6 +15,7 @@
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvEdits.h"
+#include "health/Fixes.h"
 #include "import/ListingImport.h"
 
 namespace velmora::cli {
@@ -139,6 +142,32 @@ int Order(const std::string& sdx_path, const std::string& reference_path, std::o
     const OrderCounts counts = ApplyOrder(*db, *reference.db);
     err << OrderMessage(counts) << '\n';
     return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+}
+
+int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,
+          std::ostream& err) {
+    constexpr int kFindingsRemain = 3;
+    std::error_code ec;
+    const bool in_place = !fix_path.empty() && std::filesystem::equivalent(sdx_path, fix_path, ec);
+    // Only a file that is saved back must be writable.
+    const auto db =
+        OpenOrTell(sdx_path, in_place ? FileAccess::ReadWrite : FileAccess::ReadOnly, err);
+    if (!db) return 1;
+    if (!fix_path.empty()) {
+        const int mended = FixAllFindings(*db);
+        // As Save: a file that would not change is left alone.
+        if (mended > 0 || !in_place) {
+            // The file holds the groups as Open builds them from the marks, so that fixing
+            // the result again writes the same bytes.
+            db->favourites.bytes.fill(0);
+            RebuildFavouriteGroups(*db);
+            if (SaveOrTell(*db, fix_path, err, in_place ? Backup::KeepOld : Backup::None) != 0)
+                return 1;
+        }
+    }
+    const std::vector<Finding> findings = CheckDatabase(*db);
+    out << FindingsToJson(findings).dump(2) << '\n';
+    return findings.empty() ? 0 : kFindingsRemain;
 }
 
 int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,
