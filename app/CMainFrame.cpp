@@ -14,6 +14,7 @@
 #include "app/CommandIds.h"
 #include "app/Images.h"
 #include "app/LockKeys.h"
+#include "compare/qt/CompareController.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/qt/ExchangeCommandRunner.h"
 
@@ -54,6 +55,9 @@ constexpr CommandText kCommandTexts[] = {
     {kCmdShowChannelInfo, "Select the information of channel to show", nullptr},
     {kCmdSortByTransponder, "Sort Channels by Transponer", "Transponder Sort"},
     {kCmdSortBySatellite, "Sort Channels by Satellite", "Satellite Sort"},
+    {kCmdCompareWith, "Compare this database with another one", "Compare"},
+    {kCmdApplyOrderFrom, "Order the channels as another database or list orders them",
+     "Apply Order"},
     {kCmdCheckDatabase, "Find duplicates, key collisions and orphans", "Check"},
 };
 
@@ -111,6 +115,9 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     splitter_->setChildrenCollapsible(false);
     splitter_->setSizes({180, 100});
     setCentralWidget(splitter_);
+    // Lives as the frame's child; the comparison commands find it there.
+    new CompareController(doc_, *tree_, *list_, this, statusBar(),
+                          [this] { UpdateCommandStates(); });
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
 
@@ -169,6 +176,7 @@ void CMainFrame::CreateMenus() {
     export_menu->addAction(AddCommand(kCmdExportCsv, "Channels as CSV..."));
     export_menu->addAction(AddCommand(kCmdExportHtml, "Channels as HTML..."));
     file_menu_->addAction(AddCommand(kCmdApplyCsvEdits, "Apply CSV Edits..."));
+    file_menu_->addAction(AddCommand(kCmdCompareWith, kCompareWithText.data()));
     file_menu_->addSeparator();
     file_menu_->addAction(AddCommand(kCmdPrint, "&Print...", "Ctrl+P"));
     file_menu_->addAction(AddCommand(kCmdPrintPreview, "Print Pre&view"));
@@ -203,6 +211,8 @@ void CMainFrame::CreateMenus() {
     sort->addSeparator();
     sort->addAction(AddCommand(kCmdSortByTransponder, "Transponder"));
     sort->addAction(AddCommand(kCmdSortBySatellite, "Satellite"));
+    sort->addSeparator();
+    sort->addAction(AddCommand(kCmdApplyOrderFrom, kApplyOrderFromText.data()));
     edit->addSeparator();
     edit->addAction(AddCommand(kCmdShowChannelInfo, "Show Channel info..."));
 
@@ -310,6 +320,7 @@ QAction* CMainFrame::action(int command_id) const {
 void CMainFrame::UpdateCommandStates() {
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileClose, kCmdFileSave, kCmdFileSaveAs})
         actions_.at(id)->setEnabled(doc_.IsCommandEnabled(id));
+    for (int id : {kCmdCompareWith, kCmdApplyOrderFrom}) actions_.at(id)->setEnabled(doc_.IsOpen());
     for (int id : {kCmdExportCsv, kCmdExportHtml, kCmdApplyCsvEdits})
         actions_.at(id)->setEnabled(doc_.IsOpen());
     const bool radio = list_->list().radio_mode != 0;
@@ -509,6 +520,10 @@ void CMainFrame::RunCommand(int id) {
             break;
         case kCmdEditFind:
             find_pane_->FocusFind();
+            break;
+        case kCmdCompareWith:
+        case kCmdApplyOrderFrom:
+            findChild<CompareController*>()->Run(id);
             break;
         case kCmdCheckDatabase:
             ShowCheckWindow();

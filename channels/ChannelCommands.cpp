@@ -10,8 +10,6 @@
 namespace velmora {
 namespace {
 
-constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
-
 bool RadioShown(const ChannelCommandContext& c) {
     return c.list.radio_mode != 0;
 }
@@ -72,7 +70,7 @@ int AddChannel(ChannelCommandContext& c) {
     Database& db = c.db;
     if (!db.database_open) return 0;
     if (db.tv_count() + db.radio_count() >= kMaxChannels) {
-        c.prompter.Tell("Channels are full,can't append", Icon::Stop, "Infomation");
+        c.prompter.Tell(kChannelsFullMessage, Icon::Stop, kChannelsFullCaption);
         return 0;
     }
     Channel tmpl;

@@ -3,6 +3,7 @@
 // menu. Each works on the table the list shows (TV or radio), through the list's rows and
 // row map; each change marks the database modified and relists.
 
+#include <string_view>
 #include <vector>
 
 #include "channels/ChannelDialogs.h"
@@ -11,6 +12,10 @@
 #include "database/Interaction.h"
 
 namespace velmora {
+
+inline constexpr std::string_view kChannelsFullMessage = "Channels are full,can't append";
+inline constexpr std::string_view kChannelsFullCaption = "Infomation";
+inline constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
 
 enum ChannelCommandId {
     kCmdAddChannel = 32789,

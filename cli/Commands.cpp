@@ -5,9 +5,12 @@
 #include <memory>
 #include <sstream>
 
+#include "cli/DiffJson.h"
 #include "cli/FindingsJson.h"
 #include "cli/JsonSchema.h"
 #include "cli/StreamPrompter.h"
+#include "compare/ApplyOrder.h"
+#include "compare/OrderReference.h"
 #include "database/DatabaseFile.h"
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
@@ -115,6 +118,30 @@ int Import(const std::string& sdx_path, const std::string& page_path, std::ostre
     StreamPrompter prompter(err);
     ImportListingPage(*db, page_path, prompter);
     return SaveOrTell(*db, sdx_path, err);
+}
+
+int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out,
+         std::ostream& err) {
+    const auto a = OpenOrTell(a_path, FileAccess::ReadOnly, err);
+    if (!a) return 1;
+    const auto b = OpenOrTell(b_path, FileAccess::ReadOnly, err);
+    if (!b) return 1;
+    const DatabaseDiff diff = DiffDatabases(*a, *b);
+    out << DiffToJson(diff).dump(2) << '\n';
+    return diff.empty() ? 0 : 3;
+}
+
+int Order(const std::string& sdx_path, const std::string& reference_path, std::ostream& err) {
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
+    if (!db) return 1;
+    const OrderReference reference = LoadOrderReference(reference_path);
+    if (!reference.db) {
+        err << reference.problem << '\n';
+        return 1;
+    }
+    const OrderCounts counts = ApplyOrder(*db, *reference.db);
+    err << OrderMessage(counts) << '\n';
+    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
 }
 
 int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,

@@ -24,6 +24,14 @@ int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream
 // Runs the listing-page import on a database and saves it in place.
 int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err);
 
+// Compares two databases as JSON: 0 when nothing differs, 3 when something does, 1 when
+// a file cannot be opened.
+int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out,
+         std::ostream& err);
+// Applies the order of a reference (.sdx, channel export .csv, or a list of names) and
+// saves in place keeping the old file as NAME.bak; the counts go to `err`.
+int Order(const std::string& sdx_path, const std::string& reference_path, std::ostream& err);
+
 enum class ExportFormat { Csv, Html, Json };
 // The channel CSV (with a byte-order mark when `bom`), the HTML page or the dump JSON of a
 // database, to `out_path` or, when that is empty, to `out`. 1 when the database can't be

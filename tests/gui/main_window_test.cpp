@@ -188,6 +188,7 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {sep, 0, ""},
                                    {"&Export>", 0, ""},
                                    {"Apply CSV Edits...", 32942, ""},
+                                   {"Compare With...", 32900, ""},
                                    {sep, 0, ""},
                                    {"&Print...", 57607, "Ctrl+P"},
                                    {"Print Pre&view", 57609, ""},
@@ -213,7 +214,9 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                       {"Z--->A", 32795, ""},
                       {sep, 0, ""},
                       {"Transponder", 32801, ""},
-                      {"Satellite", 32802, ""}});
+                      {"Satellite", 32802, ""},
+                      {sep, 0, ""},
+                      {"Apply Order From...", 32901, ""}});
     ExpectMenu(popups[2]->menu(), {{"&TV Channel", 32782, ""}, {"&Radio Channel", 32783, ""}});
     ExpectMenu(popups[3]->menu(), {{"Check Database...", 32920, "Ctrl+K"}});
     ExpectMenu(popups[4]->menu(), {{"&About Velmora...", 57664, ""}});
