@@ -15,6 +15,8 @@
 #include "app/Images.h"
 #include "app/LockKeys.h"
 #include "compare/qt/CompareController.h"
+#include "app/PaneLook.h"
+#include "database/qt/StatusNote.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/qt/ExchangeCommandRunner.h"
 
@@ -108,6 +110,11 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     list_ = new CVelmoraView(doc_.db());
     find_pane_ = new ChannelFindPane(list_);
     tree_ = new CLeftView(doc_.db(), list_->list());
+    // The list's pop-up menu prompts as the same entries of "&Edit" do.
+    for (QAction* entry : list_->popupMenu()->findChildren<QAction*>()) {
+        if (const QAction* same = action(entry->data().toInt()))
+            entry->setStatusTip(same->statusTip());
+    }
     splitter_->addWidget(tree_);
     splitter_->addWidget(find_pane_);
     splitter_->setStretchFactor(0, 0);
@@ -120,15 +127,17 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
                           [this] { UpdateCommandStates(); });
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
+    RestoreLayout();
 
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateCommandStates);
     connect(list_, &CVelmoraView::listChanged, this, &CMainFrame::UpdateFindCount);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (QWidget* w = now; w; w = w->parentWidget()) {
-            if (w == tree_) active_pane_ = ActivePane::Tree;
-            if (w == find_pane_) active_pane_ = ActivePane::List;
+            if (w == tree_) SetActivePane(ActivePane::Tree);
+            if (w == find_pane_) SetActivePane(ActivePane::List);
         }
     });
+    ShowActivePane();
     qApp->installEventFilter(this);
 
     doc_.SetViews(this);
@@ -488,9 +497,11 @@ void CMainFrame::RunCommand(int id) {
             doc_.OnFileSaveAs();
             break;
         case kCmdPrint:
+            ShowStatusNote(this, PrintedPaneNote(active_pane_, false));
             print_hooks_->Print(active_pane_);
             break;
         case kCmdPrintPreview:
+            ShowStatusNote(this, PrintedPaneNote(active_pane_, true));
             print_hooks_->PrintPreview(active_pane_);
             break;
         case kCmdPrintSetup:
@@ -562,6 +573,17 @@ void CMainFrame::SwitchPane() {
         tree_->setFocus(Qt::ShortcutFocusReason);
 }
 
+void CMainFrame::SetActivePane(ActivePane pane) {
+    if (pane == active_pane_) return;
+    active_pane_ = pane;
+    ShowActivePane();
+}
+
+void CMainFrame::ShowActivePane() {
+    ShowPaneActive(tree_, active_pane_ == ActivePane::Tree);
+    ShowPaneActive(list_, active_pane_ == ActivePane::List);
+}
+
 void CMainFrame::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
@@ -589,6 +611,8 @@ void CMainFrame::SetPrintCommandHooks(std::unique_ptr<PrintCommandHooks> hooks) 
 void CMainFrame::FillTree() {
     tree_->FillTree();
     list_->SetupColumns();  // favourite headers now show the group names
+    // A node selected before the database opened lists what it stands for now.
+    tree_->RefreshSelection();
 }
 
 void CMainFrame::ResetTree() {
@@ -607,10 +631,37 @@ void CMainFrame::FileUsed(const std::string& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (doc_.CanCloseFrame())
+    if (doc_.CanCloseFrame()) {
+        SaveLayout();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+namespace {
+
+const QString kLayoutGroup = QStringLiteral("Window");
+
+}  // namespace
+
+void CMainFrame::RestoreLayout() {
+    if (!settings_) return;
+    settings_->beginGroup(kLayoutGroup);
+    restoreGeometry(settings_->value(QStringLiteral("Geometry")).toByteArray());
+    splitter_->restoreState(settings_->value(QStringLiteral("Splitter")).toByteArray());
+    list_->RestoreColumnLayout(settings_->value(QStringLiteral("Columns")).toString());
+    settings_->endGroup();
+}
+
+void CMainFrame::SaveLayout() {
+    if (!settings_) return;
+    settings_->beginGroup(kLayoutGroup);
+    settings_->setValue(QStringLiteral("Geometry"), saveGeometry());
+    settings_->setValue(QStringLiteral("Splitter"), splitter_->saveState());
+    settings_->setValue(QStringLiteral("Columns"), list_->ColumnLayout());
+    settings_->endGroup();
+    settings_->sync();
 }
 
 }  // namespace velmora

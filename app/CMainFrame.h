@@ -83,6 +83,13 @@ private:
     void UpdateLockPanes();
     void OpenRecentFile(int index);
     void SwitchPane();
+    void SetActivePane(ActivePane pane);
+    // Window geometry, splitter position and the list's column order and widths, kept in
+    // the settings from one run to the next.
+    void RestoreLayout();
+    void SaveLayout();
+    // Frames and selection colours of both panes after the active one.
+    void ShowActivePane();
     void ShowAbout();
     // Undo or Redo one step, then show the restored tables with the selection kept.
     void UndoRedo(bool undo);

@@ -8,6 +8,7 @@
 #include "channels/qt/ChannelCommandRunner.h"
 #include "channels/qt/PrintCommands.h"
 #include "channels/qt/QtChannelDialogs.h"
+#include "database/qt/StatusNote.h"
 #include "import/ListingImportCommand.h"
 #include "satellites/qt/SatelliteCommandRunner.h"
 #include "settings/qt/SettingsCommandRunner.h"
@@ -158,7 +159,10 @@ public:
         : frame_(frame),
           dialogs_(&frame, frame.doc().prompter()),
           runner_(frame.doc().db(), frame.listView()->list(), frame.doc().prompter(), dialogs_,
-                  [&frame] { return frame.listView()->SelectedRows(); }) {}
+                  [&frame] { return frame.listView()->SelectedRows(); }) {
+        QObject::connect(&runner_, &ChannelCommandRunner::noted, &frame,
+                         [&frame](const QString& text) { ShowStatusNote(&frame, text); });
+    }
 
     void AddChannel(const std::vector<int>& rows) override {
         Run("Add Channel", kCmdAddChannel, rows);

@@ -91,6 +91,7 @@ int AddChannel(ChannelCommandContext& c) {
     for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
         if (added.fav(g)) AddKey(c, g, added.key(), radio_table);
     }
+    if (radio_table && !RadioShown(c)) c.note = kStoredAsRadioNote;
     Finish(c);
     return 1;
 }

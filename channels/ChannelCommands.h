@@ -3,6 +3,7 @@
 // menu. Each works on the table the list shows (TV or radio), through the list's rows and
 // row map; each change marks the database modified and relists.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,14 +37,20 @@ struct ChannelCommandContext {
     std::vector<int> selected;
     Prompter& prompter;
     ChannelDialogs& dialogs;
+    // Set by a command whose result the user might not expect, for the status bar.
+    std::string note = {};
 };
+
+inline constexpr std::string_view kStoredAsRadioNote =
+    "Video PID 8191: the channel was stored as a radio channel.";
 
 // Each returns 1 when it changed the database (modified set, list relisted), else 0.
 // With no database open every command does nothing.
 
 // Refuses at 4000 channels ("Channels are full,can't append"); otherwise runs the channel
 // dialog on a new template and appends the result to the radio table when its video PID
-// is 8191, else to the TV table, entering its key in every group it is marked for.
+// is 8191, else to the TV table, entering its key in every group it is marked for. A
+// channel that lands in the radio table while TV is shown leaves kStoredAsRadioNote.
 int AddChannel(ChannelCommandContext& c);
 // Runs the channel dialog on the last selected row's record and stores the result,
 // bringing all eight favourite groups in step with the changed marks and key.

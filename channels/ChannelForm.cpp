@@ -129,6 +129,12 @@ AcceptResult ChannelForm::Accept(Prompter& prompter) {
         return {DialogEnd::StayOpen, kIdAudioPidList};
     }
 
+    // Like any other refused field: the dialog stays open and nothing typed is lost.
+    if (transponder_row < 0 || transponder_row >= int(transponder_ids.size())) {
+        prompter.Show("Do not find the transponder", "Error", Icon::Error, Buttons::Ok);
+        return {DialogEnd::StayOpen, kIdTransponderList};
+    }
+
     record.set_name(FilterNameBytes(name));
     const int video = *ParseInteger(video_pid);
     record.set_video_pid(static_cast<uint16_t>(video));
@@ -139,10 +145,6 @@ AcceptResult ChannelForm::Accept(Prompter& prompter) {
     record.set_locked(lock ? 1u : 0u);
     record.set_fta(scramble ? 0u : 1u);
 
-    if (transponder_row < 0 || transponder_row >= int(transponder_ids.size())) {
-        prompter.Show("Do not find the transponder", "Error", Icon::Error, Buttons::Ok);
-        return {DialogEnd::Cancel, 0};
-    }
     const uint16_t old_tp_id = record.tp_id();
     record.set_tp_id(static_cast<uint16_t>(transponder_ids[transponder_row]));
     // A channel moved onto a transponder where its number is taken would share its

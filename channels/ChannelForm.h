@@ -76,9 +76,9 @@ public:
     // OK's field checks in their order: name length, then PCR, teletext and video PID.
     std::optional<FieldRefusal> CheckFields() const;
 
-    // OK: runs the field checks and the audio check (each failure shown once; the dialog
-    // stays open with `focus` on the field), then stores the fields in `record`. Ends as
-    // Cancel after "Do not find the transponder" when no transponder row is selected.
+    // OK: runs the field checks, the audio check and the transponder check (each failure
+    // shown once; the dialog stays open with `focus` on the field, "Do not find the
+    // transponder" on the transponder list), then stores the fields in `record`.
     AcceptResult Accept(Prompter& prompter);
 
 private:

@@ -12,10 +12,12 @@
 #include "compare/ApplyOrder.h"
 #include "compare/OrderReference.h"
 #include "database/DatabaseFile.h"
+#include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvEdits.h"
 #include "health/Fixes.h"
+#include "import/ListingFileName.h"
 #include "import/ListingImport.h"
 
 namespace velmora::cli {
@@ -116,7 +118,11 @@ int Import(const std::string& sdx_path, const std::string& page_path, std::ostre
     const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
     if (!db) return 1;
     StreamPrompter prompter(err);
-    ImportListingPage(*db, page_path, prompter);
+    const ImportResult result = ImportListingPage(*db, page_path, prompter);
+    if (result.new_satellites.empty()) {
+        if (const auto problem = ListingNameProblem(page_path))
+            err << Latin1ToUtf8(*problem) << '\n';
+    }
     return SaveOrTell(*db, sdx_path, err);
 }
 

@@ -1,5 +1,7 @@
 #include "import/ListingFileName.h"
 
+#include <filesystem>
+
 namespace velmora {
 namespace {
 
@@ -98,6 +100,12 @@ std::string FileNameToLatin1(std::string_view name) {
         if (cp <= 0xFF) latin1.push_back(static_cast<char>(cp));
     });
     return utf8 ? latin1 : std::string(name);
+}
+
+std::optional<std::string> ListingNameProblem(const std::string& path) {
+    const std::string name = FileNameToLatin1(std::filesystem::path(path).filename().string());
+    if (ParseListingFileName(name)) return std::nullopt;
+    return std::string(kListingNameHint);
 }
 
 }  // namespace velmora

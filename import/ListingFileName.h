@@ -27,6 +27,16 @@ std::optional<ListingName> ParseListingFileName(std::string_view file_name);
 // other byte zero.
 Satellite MakeImportedSatellite(const ListingName& name, Band band);
 
+// What a page's file name must look like, for the user whose file name holds no " at".
+inline constexpr std::string_view kListingNameHint =
+    "No satellite was created: the file name does not name one. Save the page under the "
+    "satellite's name, \" at\" and its position, e.g. \"Example Sat 1 at 19.2\xB0"
+    "E.htm\".";
+
+// kListingNameHint when the file at `path` is named so that no pass can create a
+// satellite from it; nullopt when its name is usable.
+std::optional<std::string> ListingNameProblem(const std::string& path);
+
 // A file name as the Latin-1 bytes that satellite names hold: a valid UTF-8 name is
 // decoded, dropping characters above U+00FF; any other name is taken byte for byte.
 std::string FileNameToLatin1(std::string_view name);

@@ -1,5 +1,7 @@
 #include "import/ListingImportCommand.h"
 
+#include "import/ListingFileName.h"
+
 namespace velmora {
 
 std::string ListingImportMenuText() {
@@ -19,6 +21,10 @@ ImportResult RunListingImportCommand(Database& db, FileChooser& files, Prompter&
     if (!path) return {};
     ImportResult result = ImportListingPage(db, *path, prompter);
     if (!result.new_satellites.empty()) db.modified = true;
+    // The passes skip such a page without a word; the user should learn why.
+    if (result.new_satellites.empty()) {
+        if (const auto problem = ListingNameProblem(*path)) prompter.Tell(*problem);
+    }
     return result;
 }
 

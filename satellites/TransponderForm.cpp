@@ -1,5 +1,7 @@
 #include "satellites/TransponderForm.h"
 
+#include <utility>
+
 #include "database/NameLists.h"
 
 namespace velmora {
@@ -24,6 +26,12 @@ TransponderForm TransponderForm::Open(const Transponder& tp) {
 }
 
 std::optional<FieldRefusal> TransponderForm::Confirm() {
+    // Both fields must hold integers before either range is judged.
+    for (const auto& [control, text] :
+         {std::pair{kTpFrequencyEdit, &frequency}, std::pair{kTpSymbolRateEdit, &symbol_rate}}) {
+        if (!ParseIntegerField(*text))
+            return FieldRefusal{control, std::string(kNotAnIntegerMessage)};
+    }
     long long freq = 0;
     long long rate = 0;
     if (auto refusal =

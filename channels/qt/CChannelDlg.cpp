@@ -14,9 +14,11 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
+#include "database/qt/NameField.h"
 
 namespace velmora {
 namespace {
@@ -69,6 +71,15 @@ CChannelDlg::CChannelDlg(ChannelForm& form, Prompter& prompter, ChannelDialogs& 
     layout->addLayout(columns);
     layout->addWidget(buttons);
 
+    // Tab goes down the left column, then down the right one.
+    SetTabChainById(
+        this,
+        {kIdChannelName,     kIdVideoPid,     kIdPcrPid,       kIdTtxPid,       kIdSatelliteList,
+         kIdTransponderList, kIdLock,         kIdScramble,     kIdAudioPidList, kIdAudioAdd,
+         kIdAudioEdit,       kIdAudioDelete,  kIdAudioMode[0], kIdAudioMode[1], kIdAudioMode[2],
+         kIdFavourite[0],    kIdFavourite[1], kIdFavourite[2], kIdFavourite[3], kIdFavourite[4],
+         kIdFavourite[5],    kIdFavourite[6], kIdFavourite[7], kOkControl,      kCancelControl});
+
     video_->setEnabled(form_.video_enabled());
     satellites_->setEnabled(form_.lists_enabled());
     transponders_->setEnabled(form_.lists_enabled());
@@ -85,13 +96,7 @@ QWidget* CChannelDlg::BuildChannelBox() {
     name_ = new QLineEdit(TextOfBytes(form_.name), box);
     SetControlId(name_, kIdChannelName);
     name_->setMaxLength(kMaxNameLength);
-    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString kept = WithoutOthers(text);
-        if (kept == text) return;
-        const int cursor = name_->cursorPosition() - int(text.size() - kept.size());
-        name_->setText(kept);
-        name_->setCursorPosition(std::max(0, cursor));
-    });
+    FilterNameAsTyped(name_);
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(Label("No.", number_, box), 0, 0);
@@ -276,7 +281,10 @@ void CChannelDlg::EditAudio() {
 void CChannelDlg::DeleteAudio() {
     const int row =
         audio_->currentItem() && audio_->currentItem()->isSelected() ? audio_->currentRow() : -1;
-    if (DeleteAudioEntry(form_.audio, row, prompter_)) ShowAudioRows(-1);
+    // The entry that moved up into the deleted row is selected, or the new last one, so
+    // that Del can be pressed again.
+    if (DeleteAudioEntry(form_.audio, row, prompter_))
+        ShowAudioRows(std::min(row, form_.audio.count - 1));
 }
 
 void CChannelDlg::accept() {

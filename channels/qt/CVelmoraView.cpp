@@ -1,11 +1,14 @@
 #include "channels/qt/CVelmoraView.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -109,6 +112,18 @@ void CVelmoraView::BuildPopup() {
     add(sort, "Satellite", kCmdSortBySatellite);
     popup_->addSeparator();
     add(popup_, "Show Channel info...", kCmdShowChannelInfo);
+    // A pop-up menu is a window of its own, where status tips stop; handed on to the
+    // list, they reach the main window's status bar as the menu bar's do.
+    popup_->installEventFilter(this);
+    sort->installEventFilter(this);
+}
+
+bool CVelmoraView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::StatusTip && qobject_cast<QMenu*>(watched)) {
+        QCoreApplication::sendEvent(this, event);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void CVelmoraView::SetupColumns() {
@@ -116,6 +131,7 @@ void CVelmoraView::SetupColumns() {
 }
 
 void CVelmoraView::Relisted() {
+    ++relists_;
     model_->Relist();
     const std::vector<int>& shown = model_->shown_columns();
     if (shown != laid_out_columns_) {
@@ -132,6 +148,45 @@ void CVelmoraView::Relisted() {
     emit listChanged();
 }
 
+QString CVelmoraView::ColumnLayout() const {
+    const QHeaderView* header = horizontalHeader();
+    QStringList parts;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int section = header->logicalIndex(visual);
+        parts << QStringLiteral("%1:%2")
+                     .arg(model_->ColumnAt(section))
+                     .arg(header->sectionSize(section));
+    }
+    return parts.join(QLatin1Char(','));
+}
+
+void CVelmoraView::RestoreColumnLayout(const QString& layout) {
+    const std::vector<int>& shown = model_->shown_columns();
+    std::vector<std::pair<int, int>> columns;  // section, width, in screen order
+    std::vector<bool> seen(shown.size(), false);
+    for (const QString& part : layout.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList fields = part.split(QLatin1Char(':'));
+        bool column_ok = false, width_ok = false;
+        const int column = fields.value(0).toInt(&column_ok);
+        const int width = fields.value(1).toInt(&width_ok);
+        const auto at = std::find(shown.begin(), shown.end(), column);
+        if (fields.size() != 2 || !column_ok || !width_ok || width < 8 || width > 2000 ||
+            at == shown.end())
+            return;
+        const auto section = static_cast<size_t>(at - shown.begin());
+        if (seen[section]) return;
+        seen[section] = true;
+        columns.emplace_back(static_cast<int>(section), width);
+    }
+    if (columns.size() != shown.size()) return;
+    QHeaderView* header = horizontalHeader();
+    for (int visual = 0; visual < static_cast<int>(columns.size()); ++visual) {
+        const auto [section, width] = columns[static_cast<size_t>(visual)];
+        header->moveSection(header->visualIndex(section), visual);
+        header->resizeSection(section, width);
+    }
+}
+
 std::vector<int> CVelmoraView::SelectedRows() const {
     std::vector<int> rows;
     if (!selectionModel()) return rows;
@@ -142,6 +197,10 @@ std::vector<int> CVelmoraView::SelectedRows() const {
 
 bool CVelmoraView::RunCommand(int command_id) {
     const std::vector<int> rows = SelectedRows();
+    // The user's place, to be found again when the command relists.
+    const ListPlace place = TakeListPlace(db_, list_, rows, currentIndex().row());
+    const int scroll = verticalScrollBar()->value();
+    const int relists = relists_;
     switch (command_id) {
         case kCmdAddChannel:
             hooks_->AddChannel(rows);
@@ -172,11 +231,25 @@ bool CVelmoraView::RunCommand(int command_id) {
             break;
         case kCmdShowChannelInfo:
             ShowChannelInfo();
-            break;
+            return true;
         default:
             return false;
     }
+    if (relists_ != relists)
+        ShowPlace(FindListPlace(place, db_, list_, command_id == kCmdEditChannel), scroll);
     return true;
+}
+
+void CVelmoraView::ShowPlace(const ListRows& rows, int scroll) {
+    QItemSelection selection;
+    for (int r : rows.selected)
+        selection.select(model_->index(r, 0), model_->index(r, model_->columnCount() - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (rows.current >= 0)
+        selectionModel()->setCurrentIndex(model_->index(rows.current, 0),
+                                          QItemSelectionModel::NoUpdate);
+    verticalScrollBar()->setValue(scroll);
+    if (rows.current >= 0) scrollTo(model_->index(rows.current, 0), EnsureVisible);
 }
 
 void CVelmoraView::SelectRows(const std::vector<int>& rows) {
@@ -222,7 +295,19 @@ void CVelmoraView::mousePressEvent(QMouseEvent* event) {
         // may select the row under the pointer) is handled after the command ran.
         RunPopup(event->globalPosition().toPoint());
     }
+    if (event->button() == Qt::LeftButton) {
+        // Only rows already selected are dragged; a press elsewhere that moves on selects
+        // the rows it passes, as in file managers and spreadsheets.
+        const QModelIndex pressed = indexAt(event->position().toPoint());
+        setDragEnabled(pressed.isValid() && selectionModel()->isRowSelected(pressed.row()) &&
+                       !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)));
+    }
     QTableView::mousePressEvent(event);
+}
+
+void CVelmoraView::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (event->buttons() == Qt::NoButton) setDragEnabled(true);
 }
 
 void CVelmoraView::contextMenuEvent(QContextMenuEvent* event) {

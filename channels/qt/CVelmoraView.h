@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "channels/ChannelList.h"
+#include "channels/ListPlace.h"
 #include "channels/ShowInfoForm.h"
 #include "channels/qt/ChannelCommandHooks.h"
 #include "channels/qt/ChannelTableModel.h"
@@ -42,6 +43,11 @@ public:
     // Rebuilds the columns from the column choice (headers, widths, centring).
     void SetupColumns();
 
+    // The shown columns' order and widths as "column:width,..." in screen order, and back.
+    // A layout for another set of columns than the one shown is ignored.
+    QString ColumnLayout() const;
+    void RestoreColumnLayout(const QString& layout);
+
     // Selected rows, ascending.
     std::vector<int> SelectedRows() const;
 
@@ -64,15 +70,20 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Relisted();
     void RunPopup(const QPoint& global_pos);
     void BuildPopup();
     void DropRows(const std::vector<int>& rows, int target_row);
+    // Selects `rows`, makes their current row current and scrolls back to `scroll`, as
+    // far as the current row stays in view.
+    void ShowPlace(const ListRows& rows, int scroll);
 
     Database& db_;
     ChannelList list_;
@@ -81,6 +92,7 @@ private:
     std::unique_ptr<ChannelCommandHooks> hooks_;
     std::unique_ptr<ShowInfoDialogHost> show_info_;
     std::vector<int> laid_out_columns_;
+    int relists_ = 0;
 };
 
 }  // namespace velmora

@@ -18,6 +18,8 @@ int ChannelCommandRunner::Run(int id, const std::vector<int>& selected) {
     if (!Handles(id)) return 0;
     ChannelCommandContext context{db_, list_, selected, prompter_, dialogs_};
     const int changed = RunChannelCommand(id, context);
+    if (!context.note.empty())
+        emit noted(QString::fromLatin1(context.note.data(), qsizetype(context.note.size())));
     if (changed) emit databaseChanged(id);
     return changed;
 }

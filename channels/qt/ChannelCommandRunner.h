@@ -36,6 +36,8 @@ public slots:
 signals:
     // After a command changed the database (modified is set, the list relisted).
     void databaseChanged(int id);
+    // A word for the status bar about what the command did.
+    void noted(const QString& text);
 
 private:
     Database& db_;

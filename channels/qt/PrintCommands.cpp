@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 
 #include "channels/qt/ChannelListPrinter.h"
+#include "channels/qt/PagePairs.h"
 #include "database/Interaction.h"
 #include "satellites/qt/TreePrinter.h"
 
@@ -46,6 +47,9 @@ void PrintController::Preview(QWidget* parent, Job& job, bool facing_pages) {
         } else if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
             widget->setFacingPagesViewMode();
         }
+        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) ShowPagesInPairs(widget);
+        const QRectF paper = printer_->pageLayout().fullRect();
+        SizeForTwoPages(dialog, paper.height() > 0 ? paper.width() / paper.height() : 0.7);
     }
     dialog.exec();
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <initializer_list>
 
 #include "database/FieldChecks.h"
 #include "database/Interaction.h"
@@ -35,6 +36,27 @@ inline void FocusControl(const QWidget* dialog, int id) {
     if (!w) return;
     w->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+}
+
+// Tab visits `controls` in this order: the order the dialog's layout shows them in.
+inline void SetTabChain(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : controls) {
+        if (!w) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+// The same by control id.
+inline void SetTabChainById(QWidget* dialog, std::initializer_list<int> ids) {
+    QWidget* previous = nullptr;
+    for (int id : ids) {
+        QWidget* w = FindControl(dialog, id);
+        if (!w) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 inline void SetTemplateId(QDialog* dialog, int template_id) {

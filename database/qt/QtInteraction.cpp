@@ -31,6 +31,31 @@ QString ToQtNameFilters(std::string_view filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+QStringList FileDialogNameFilters(std::string_view filter) {
+    const QStringList parts = Latin1(filter).split(QLatin1Char('|'));
+    const QStringList matching = ToQtNameFilters(filter).split(QStringLiteral(";;"));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size() && entries.size() < matching.size(); i += 2) {
+        const QString label = parts[i];
+        if (label.isEmpty()) break;
+        // The dialog matches by the last parenthesised patterns and, with the details
+        // hidden, shows what stands before them: the label as given.
+        const QString& qt = matching[entries.size()];
+        entries << label + qt.mid(qt.lastIndexOf(QLatin1Char('(')) - 1);
+    }
+    return entries;
+}
+
+void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice) {
+    dialog.setWindowTitle(Latin1(choice.title));
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The commands decide what a missing file or an existing one means, not the dialog.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(FileDialogNameFilters(choice.filter));
+}
+
 Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon icon,
                         Buttons buttons) {
     QMessageBox box(parent_);
@@ -62,12 +87,8 @@ Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon ic
 }
 
 std::optional<std::string> QtFileChooser::Choose(const FileChoice& choice) {
-    QFileDialog dialog(parent_, Latin1(choice.title));
-    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // The commands decide what a missing file or an existing one means, not the dialog.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(ToQtNameFilters(choice.filter).split(QStringLiteral(";;")));
+    QFileDialog dialog(parent_);
+    SetUpFileDialog(dialog, choice);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }

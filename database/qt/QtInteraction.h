@@ -4,15 +4,26 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "database/Interaction.h"
+
+class QFileDialog;
 
 namespace velmora {
 
 // "Label (*.x)|*.x|...||" as the commands define filters, in QFileDialog's form
 // "Label (*.x);;...". A "*.*" pattern becomes "*", which also matches names without a dot.
 QString ToQtNameFilters(std::string_view filter);
+
+// The entries of a file dialog's type list for `filter`: each shows its label exactly as
+// the menus give it ("All Files (*.*)") and matches by the patterns of ToQtNameFilters
+// (every file, for "*.*"). Needs QFileDialog::HideNameFilterDetails, which SetUpFileDialog
+// sets.
+QStringList FileDialogNameFilters(std::string_view filter);
+// Title, mode, options and type list of the dialog QtFileChooser shows for `choice`.
+void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice);
 
 class QtPrompter : public Prompter {
 public:

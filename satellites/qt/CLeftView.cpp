@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "satellites/qt/TreeBranches.h"
 #include "satellites/qt/TreeIcons.h"
 
 namespace velmora {
@@ -41,6 +42,17 @@ CLeftView::CLeftView(Database& db, ChannelList& list, QWidget* parent)
 
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
+    // A node hidden by collapsing its parent cannot stay the selection: the parent takes
+    // it over, and the list shows what the parent stands for.
+    connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* collapsed) {
+        for (QTreeWidgetItem* n = currentItem() ? currentItem()->parent() : nullptr; n;
+             n = n->parent()) {
+            if (n == collapsed) {
+                setCurrentItem(collapsed);
+                return;
+            }
+        }
+    });
     InsertRoots();
 }
 
@@ -345,6 +357,10 @@ void CLeftView::keyPressEvent(QKeyEvent* event) {
             break;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+void CLeftView::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    DrawTreeBranches(painter, rect, *this, index);
 }
 
 }  // namespace velmora

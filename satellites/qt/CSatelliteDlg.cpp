@@ -71,6 +71,10 @@ CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* p
     layout->addWidget(MakeOkCancel(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Tab goes down the left column, then the right one, then to the transponder.
+    SetTabChain({name_, angle_, direction_, motor_, lnb_type_, tone_22k_, power_12v_, diseqc_,
+                 transponder_, FindControl(this, kOkControl), FindControl(this, kCancelControl)});
+
     name_->setText(TextOfBytes(form.name));
     angle_->setText(TextOfBytes(form.angle));
     SelectRow(direction_, form.direction);

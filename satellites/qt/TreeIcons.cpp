@@ -112,6 +112,21 @@ void DrawTv(QPainter& p) {
     p.drawLine(QPointF(5, 14.5), QPointF(11, 14.5));
 }
 
+void DrawGear(QPainter& p) {
+    QPolygonF teeth;
+    for (int i = 0; i < 32; ++i) {
+        // Eight teeth: two outer and two inner corners each.
+        const double a = i * M_PI / 16 - M_PI / 32;
+        const double r = (i % 4 == 0 || i % 4 == 1) ? 7.3 : 5.4;
+        teeth << QPointF(8 + r * std::cos(a), 8 + r * std::sin(a));
+    }
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(170, 190, 210));
+    p.drawPolygon(teeth);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(8, 8), 2.2, 2.2);
+}
+
 QPixmap Draw(int index) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
@@ -145,8 +160,11 @@ QPixmap Draw(int index) {
         case 8:
             DrawStar(p);
             break;
-        default:
+        case 9:
             DrawLock(p);
+            break;
+        default:
+            DrawGear(p);
             break;
     }
     return pixmap;

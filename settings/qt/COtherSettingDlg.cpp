@@ -98,6 +98,11 @@ COtherSettingDlg::COtherSettingDlg(OtherSettingsForm& form, QWidget* parent)
     layout->addWidget(MakeOkCancel(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Tab goes down the left column, then down the right one.
+    SetTabChain({menu_language_, menu_color_, transparency_, need_help_, audio_language_,
+                 rf_system_, rf_channel_, rf_spin_, tv_system_, screen_format_, time_offset_,
+                 FindControl(this, kOkControl), FindControl(this, kCancelControl)});
+
     // The spin button offers the range of the RF system shown from the start, and
     // follows every change of that system.
     UpdateSpinRange();

@@ -7,6 +7,7 @@
 
 #include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
+#include "database/qt/NameField.h"
 
 namespace velmora {
 
@@ -19,6 +20,7 @@ CRenameFavDlg::CRenameFavDlg(FavouriteNameForm& form, Prompter& prompter, QWidge
     name_->setMaxLength(FavouriteNameForm::kMaxChars);
     name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * 24);
     name_->selectAll();
+    FilterNameAsTyped(name_);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("FAV Group Name"), name_);

@@ -113,6 +113,28 @@ TEST_F(ChannelCommandsTest, AddChoosesTheTableByTheVideoPid) {
     EXPECT_EQ(list.row_count(), 0);  // the radio list does not show it
 }
 
+// A channel stored in the table the list does not show gets a word; one that lands in
+// the shown table does not.
+TEST_F(ChannelCommandsTest, AddNotesARadioChannelStoredFromTheTvView) {
+    struct Case {
+        int shown_radio;
+        const char* video_pid;
+        bool noted;
+    } cases[] = {{0, "8191", true}, {0, "11", false}, {1, "8191", false}};
+    for (const Case& k : cases) {
+        ListAll(k.shown_radio);
+        dialogs.channel.push_back(ConfirmChannel(prompter, [&k](ChannelForm& f) {
+            f.pcr_pid = "10";
+            f.video_pid = k.video_pid;
+            f.SelectSatellite(0);
+        }));
+        ChannelCommandContext c{*db, list, {}, prompter, dialogs};
+        ASSERT_EQ(AddChannel(c), 1);
+        EXPECT_EQ(c.note, k.noted ? std::string(kStoredAsRadioNote) : "") << k.video_pid;
+    }
+    EXPECT_EQ(db->radio_count(), 2);
+}
+
 TEST_F(ChannelCommandsTest, AddEntersTheKeyInEveryMarkedGroup) {
     for (int i = 0; i < 200; ++i) AddFavouriteKey(*db, 2, 0x10000 + i, false);  // FAV3 full
     ListAll(1);

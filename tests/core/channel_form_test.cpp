@@ -64,12 +64,17 @@ TEST_F(ChannelFormTest, ChangingTheSatelliteSelectsTheChannelsTransponderOrRowZe
     EXPECT_EQ(form.transponder_row, 1);
 }
 
-TEST_F(ChannelFormTest, UnknownTransponderEndsAsCancelWithAnError) {
+TEST_F(ChannelFormTest, UnknownTransponderKeepsTheDialogOpenOnTheTransponderList) {
     ChannelForm form = Open(MakeChannel("Lost", 1234));
     EXPECT_EQ(form.satellite_row, -1);
     EXPECT_TRUE(form.transponder_rows.empty());
+    form.name = "Typed";
+    const Channel before = form.record;
     const AcceptResult result = form.Accept(prompter);
-    EXPECT_EQ(result.end, DialogEnd::Cancel);
+    EXPECT_EQ(result.end, DialogEnd::StayOpen);
+    EXPECT_EQ(result.focus, kIdTransponderList);
+    EXPECT_EQ(form.name, "Typed");
+    EXPECT_EQ(form.record.bytes, before.bytes) << "nothing stored before the refusal";
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Do not find the transponder");
     EXPECT_EQ(prompter.shown[0].caption, "Error");

@@ -218,6 +218,15 @@ TEST(Cli, ImportOfAPageWithoutMatchesStillSaves) {
     EXPECT_EQ(LoadDatabaseFile(*db, dir / "db.sdx"), OpenResult::Ok);
 }
 
+TEST(Cli, ImportOfAPageNamedWithoutAtSaysWhatNameItExpects) {
+    TempDir dir;
+    std::filesystem::copy_file(kSample + ".sdx", dir / "db.sdx");
+    WriteBytes(dir / "listing.htm", {'x'});
+    const CliRun r = RunCli(dir, {"import", dir / "db.sdx", dir / "listing.htm"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_NE(r.err.find("Example Sat 1 at 19.2\u00B0E.htm"), std::string::npos) << r.err;
+}
+
 TEST(Cli, EveryCommandHasHelp) {
     TempDir dir;
     for (const char* command : {"info", "dump", "load", "new", "import"}) {

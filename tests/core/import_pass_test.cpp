@@ -8,6 +8,7 @@
 #include <random>
 
 #include "database/Upkeep.h"
+#include "import/ListingFileName.h"
 #include "import/ListingImport.h"
 #include "import/ListingImportCommand.h"
 #include "support/ScriptedPrompter.h"
@@ -294,6 +295,35 @@ TEST_F(ListingImportTest, CommandMarksModifiedOnlyWhenSatelliteAdded) {
     const ImportResult result = RunListingImportCommand(*db_, files, prompter_);
     EXPECT_EQ(result.new_satellites, (std::vector<int>{0, 1}));
     EXPECT_TRUE(db_->modified);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The passes stay silent about a page named without " at"; the command says what name
+// it expects, once, and only then.
+TEST_F(ListingImportTest, CommandSaysWhatNameItExpectsWhenTheNameHasNoAt) {
+    ScriptedFileChooser files;
+    for (const char* name : {"Gamma 13E.htm", " at 13E.htm"}) {
+        prompter_.shown.clear();
+        files.answers.push_back(WritePage(name, kPage));
+        RunListingImportCommand(*db_, files, prompter_);
+        ASSERT_EQ(prompter_.texts(), std::vector<std::string>{std::string(kListingNameHint)})
+            << name;
+    }
+    EXPECT_NE(std::string(kListingNameHint)
+                  .find("Example Sat 1 at 19.2\xB0"
+                        "E.htm"),
+              std::string::npos);
+    EXPECT_EQ(db_->sat_count(), 0);
+
+    prompter_.shown.clear();
+    files.answers.push_back(WritePage("Gamma at 13E.htm", ""));
+    RunListingImportCommand(*db_, files, prompter_);
+    EXPECT_TRUE(prompter_.shown.empty());
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ TEST(TransponderForm, FrequencyAndSymbolRateBoundaries) {
         {"11747", "", kTpSymbolRateEdit, "Please enter an integer."},
         {"99999999999", "27500", kTpFrequencyEdit, "Please enter an integer."},
         {"x", "y", kTpFrequencyEdit, "Please enter an integer."},
+        // Both fields are integers before either range is judged.
+        {"0", "abc", kTpSymbolRateEdit, "Please enter an integer."},
+        {"20001", "27.5", kTpSymbolRateEdit, "Please enter an integer."},
+        {"0", "1999", kTpFrequencyEdit, "Please enter an integer between 1 and 20000."},
     };
     for (const Case& c : cases) {
         TransponderForm form = TransponderForm::Open(NewTransponderTemplate(0));

@@ -213,18 +213,51 @@ TEST_F(ChannelDialogTest, NameFieldTakesAtMostFifteenCharacters) {
     EXPECT_EQ(name->text(), "ABCDEFGHIJKLMNO");
 }
 
-TEST_F(ChannelDialogTest, MissingTransponderEndsTheDialogAsCancel) {
+TEST_F(ChannelDialogTest, MissingTransponderKeepsTheDialogOpenWithNothingLost) {
     db->tv[0].set_tp_id(1234);
-    dialogs.steps.push_back([](QDialog& dlg) {
+    dialogs.steps.push_back([this](QDialog& dlg) {
         EXPECT_EQ(Control<QComboBox>(dlg, 1045)->currentIndex(), -1);
         EXPECT_EQ(Control<QComboBox>(dlg, 1016)->count(), 0);
+        Control<QLineEdit>(dlg, 1040)->setText("Renamed");
+        Control<QLineEdit>(dlg, 1043)->setText("620");
+        dlg.accept();
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.focusWidget(), Control<QComboBox>(dlg, 1016));
+        EXPECT_EQ(Control<QLineEdit>(dlg, 1040)->text(), "Renamed");
+        EXPECT_EQ(Control<QLineEdit>(dlg, 1043)->text(), "620");
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, "Do not find the transponder");
+        EXPECT_EQ(prompter.shown[0].caption, "Error");
+        // Choosing a transponder lets OK through with everything typed.
+        Control<QComboBox>(dlg, 1045)->setCurrentIndex(1);
         dlg.accept();
         EXPECT_FALSE(dlg.isVisible());
     });
+    EXPECT_EQ(RunEdit(0), 1);
+    EXPECT_EQ(db->tv[0].tp_id(), 9);
+    EXPECT_EQ(db->tv[0].name(), "Renamed");
+    EXPECT_EQ(db->tv[0].pcr_pid(), 620);
+}
+
+TEST_F(ChannelDialogTest, DelSelectsTheNextEntryThenTheNewLastOne) {
+    db->tv[0].set_audio_count(3);
+    for (int k = 0; k < 3; ++k) db->tv[0].set_plain_audio_pid(k, 201 + k);
+    dialogs.steps.push_back([](QDialog& dlg) {
+        QListWidget* rows = Control<QListWidget>(dlg, 1066);
+        ASSERT_EQ(rows->count(), 3);
+        rows->setCurrentRow(1);
+        QTest::mouseClick(Control<QPushButton>(dlg, 1035), Qt::LeftButton);
+        ASSERT_EQ(rows->count(), 2);
+        EXPECT_EQ(rows->currentRow(), 1) << "the entry that moved up";
+        EXPECT_TRUE(rows->currentItem()->isSelected());
+        EXPECT_TRUE(rows->currentItem()->text().contains("203"));
+        QTest::mouseClick(Control<QPushButton>(dlg, 1035), Qt::LeftButton);
+        ASSERT_EQ(rows->count(), 1);
+        EXPECT_EQ(rows->currentRow(), 0) << "the new last entry";
+        EXPECT_TRUE(rows->currentItem()->isSelected());
+        dlg.reject();
+    });
     EXPECT_EQ(RunEdit(0), 0);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].caption, "Error");
-    EXPECT_EQ(db->tv[0].tp_id(), 1234);
 }
 
 TEST_F(ChannelDialogTest, AudioButtonsEditTheListThroughTheAudioDialog) {

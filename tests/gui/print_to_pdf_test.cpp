@@ -5,14 +5,19 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -321,6 +326,68 @@ TEST_F(PrintToPdfTest, ListPreviewShowsEveryPageTwoSideBySide) {
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.mode, QPrintPreviewWidget::FacingPagesView);
     EXPECT_EQ(seen.pages, 3);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Where the two-page preview sets each page out, in page-size units, read from the
+// preview while it is up, before and after the view mode is switched away and back.
+struct PairsSeen {
+    std::vector<QPointF> places;
+    std::vector<QPointF> places_after_switch;
+    QSize dialog;
+    QSize room;
+};
+
+std::vector<QPointF> PagePlaces(QPrintPreviewWidget* widget) {
+    std::vector<QPointF> places;
+    auto* view = widget->findChild<QGraphicsView*>();
+    if (!view) return places;
+    QList<QGraphicsItem*> pages;
+    for (QGraphicsItem* item : view->scene()->items())
+        if (!item->parentItem()) pages << item;
+    std::sort(pages.begin(), pages.end(), [](const QGraphicsItem* a, const QGraphicsItem* b) {
+        return a->pos().y() != b->pos().y() ? a->pos().y() < b->pos().y()
+                                            : a->pos().x() < b->pos().x();
+    });
+    for (const QGraphicsItem* page : pages) {
+        const QRectF size = page->boundingRect();
+        places.emplace_back(page->pos().x() / size.width(), page->pos().y() / size.height());
+    }
+    return places;
+}
+
+TEST_F(PrintToPdfTest, ListPreviewPairsPagesFromPageOneInAReadableWindow) {
+    auto db = ExampleDatabase(350);
+    ChannelList list;
+    list.FillAllChannels(*db);
+    PairsSeen seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        if (auto* widget = dialog->findChild<QPrintPreviewWidget*>()) {
+            seen.places = PagePlaces(widget);
+            widget->setSinglePageViewMode();
+            widget->setFacingPagesViewMode();
+            seen.places_after_switch = PagePlaces(widget);
+        }
+        seen.dialog = dialog->size();
+        seen.room = dialog->screen()->availableGeometry().size();
+        dialog->reject();
+    });
+    controller.PrintPreview(nullptr, *db, list);
+
+    ASSERT_GE(seen.places.size(), 4u);
+    std::vector<QPointF> pairs;  // 1|2, 3|4, ...
+    for (size_t i = 0; i < seen.places.size(); ++i) pairs.emplace_back(i % 2, i / 2);
+    EXPECT_EQ(seen.places, pairs);
+    EXPECT_EQ(seen.places_after_switch, pairs);
+    EXPECT_GE(seen.dialog.height(), seen.room.height() * 8 / 10);
+    EXPECT_GT(seen.dialog.width(), seen.dialog.height()) << "room for two upright pages";
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(TreeView, NodesAndLabelsFollowTheRecords) {
             }
         }
     }
-    EXPECT_TRUE(tree->RootNode(kRootOtherSetting)->icon(0).isNull());
+    EXPECT_FALSE(tree->RootNode(kRootOtherSetting)->icon(0).isNull());
     EXPECT_FALSE(tree->RootNode(kRootParental)->icon(0).isNull());
 }
 
