@@ -14,6 +14,8 @@
 #include "app/CommandIds.h"
 #include "app/Images.h"
 #include "app/LockKeys.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/qt/ExchangeCommandRunner.h"
 
 namespace velmora {
 namespace {
@@ -32,6 +34,9 @@ constexpr CommandText kCommandTexts[] = {
     {kCmdFileOpen, "Open an existing document", "Open"},
     {kCmdFileSave, "Save the active document", "Save"},
     {kCmdFileSaveAs, "Save the active document with a new name", "Save As"},
+    {kCmdExportCsv, "Write the channel list to a CSV file for a spreadsheet", nullptr},
+    {kCmdExportHtml, "Write the channel list to an HTML page", nullptr},
+    {kCmdApplyCsvEdits, "Apply names, PIDs, flags, marks and order edited in a CSV file", nullptr},
     {kCmdPrintSetup, "Change the printer and printing options", "Print Setup"},
     {kCmdPrint, "Print the active document", "Print"},
     {kCmdPrintPreview, "Display full pages", "Print Preview"},
@@ -158,6 +163,11 @@ void CMainFrame::CreateMenus() {
     file_menu_->addSeparator();
     file_menu_->addAction(AddCommand(kCmdFileSave, "&Save", "Ctrl+S"));
     file_menu_->addAction(AddCommand(kCmdFileSaveAs, "Save &As..."));
+    file_menu_->addSeparator();
+    QMenu* export_menu = file_menu_->addMenu(QStringLiteral("&Export"));
+    export_menu->addAction(AddCommand(kCmdExportCsv, "Channels as CSV..."));
+    export_menu->addAction(AddCommand(kCmdExportHtml, "Channels as HTML..."));
+    file_menu_->addAction(AddCommand(kCmdApplyCsvEdits, "Apply CSV Edits..."));
     file_menu_->addSeparator();
     file_menu_->addAction(AddCommand(kCmdPrint, "&Print...", "Ctrl+P"));
     file_menu_->addAction(AddCommand(kCmdPrintPreview, "Print Pre&view"));
@@ -296,6 +306,8 @@ QAction* CMainFrame::action(int command_id) const {
 void CMainFrame::UpdateCommandStates() {
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileClose, kCmdFileSave, kCmdFileSaveAs})
         actions_.at(id)->setEnabled(doc_.IsCommandEnabled(id));
+    for (int id : {kCmdExportCsv, kCmdExportHtml, kCmdApplyCsvEdits})
+        actions_.at(id)->setEnabled(doc_.IsOpen());
     const bool radio = list_->list().radio_mode != 0;
     actions_.at(kCmdTvChannel)->setChecked(!radio);
     actions_.at(kCmdRadioChannel)->setChecked(radio);
@@ -479,6 +491,8 @@ void CMainFrame::RunCommand(int id) {
         default:
             if (id >= kCmdRecentFile1 && id < kCmdRecentFile1 + kRecentFileCount)
                 OpenRecentFile(id - kCmdRecentFile1);
+            else if (IsExchangeCommand(id))
+                RunExchangeCommand(*this, id);
             else
                 list_->RunCommand(id);
             break;

@@ -34,6 +34,24 @@ int Run(int argc, char** argv) {
     import->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
     import->add_option("PAGE.htm", page, "saved listing page")->required();
 
+    std::string format, out_path, csv;
+    bool bom = false;
+    auto* export_cmd = app.add_subcommand(
+        "export", "Write the channel list as CSV or an HTML page, or the database as dump JSON");
+    export_cmd->add_option("FILE.sdx", sdx, "database file")->required();
+    export_cmd->add_option("--format", format, "csv, html or json")
+        ->required()
+        ->check(CLI::IsMember({"csv", "html", "json"}));
+    export_cmd->add_option("-o", out_path, "file to write instead of standard output");
+    export_cmd->add_flag("--bom", bom, "begin the CSV with a UTF-8 byte-order mark");
+
+    auto* apply_csv = app.add_subcommand(
+        "apply-csv",
+        "Apply names, PIDs, flags, marks and order edited in a channel CSV; save in place");
+    apply_csv->add_option("FILE.sdx", sdx, "database file, changed in place (old one kept as .bak)")
+        ->required();
+    apply_csv->add_option("EDITS.csv", csv, "channel CSV as export writes it")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -45,6 +63,13 @@ int Run(int argc, char** argv) {
     if (dump->parsed()) return Dump(sdx, std::cout, std::cerr);
     if (load->parsed()) return Load(json, sdx, std::cerr);
     if (create->parsed()) return New(sdx, std::cerr);
+    if (export_cmd->parsed()) {
+        const ExportFormat f = format == "csv"    ? ExportFormat::Csv
+                               : format == "html" ? ExportFormat::Html
+                                                  : ExportFormat::Json;
+        return Export(sdx, f, out_path, bom, std::cout, std::cerr);
+    }
+    if (apply_csv->parsed()) return ApplyCsv(sdx, csv, std::cerr);
     return Import(sdx, page, std::cerr);
 }
 

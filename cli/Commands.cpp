@@ -9,6 +9,8 @@
 #include "cli/StreamPrompter.h"
 #include "database/DatabaseFile.h"
 #include "database/Upkeep.h"
+#include "exchange/ChannelHtml.h"
+#include "exchange/CsvEdits.h"
 #include "import/ListingImport.h"
 
 namespace velmora::cli {
@@ -134,6 +136,52 @@ int Import(const std::string& sdx_path, const std::string& page_path, std::ostre
     ImportListingPass(*db, page, Band::Ku, prompter, result);
     // Saved in place, so the file as it was stays as NAME.bak, as after the editor's
     // first save.
+    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+}
+
+int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,
+           std::ostream& out, std::ostream& err) {
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
+    if (!db) return 1;
+    std::string text;
+    switch (format) {
+        case ExportFormat::Csv:
+            text = ChannelsCsv(*db, ChannelTables::Both, bom);
+            break;
+        case ExportFormat::Html:
+            text =
+                ChannelsHtml(*db, ChannelTables::Both, AllListColumns(), PageTitleOfPath(sdx_path));
+            break;
+        case ExportFormat::Json:
+            text = DatabaseToJson(*db).dump(2) + '\n';
+            break;
+    }
+    if (out_path.empty()) {
+        out << text;
+        return out ? 0 : 1;
+    }
+    if (!ReplaceFileAtomically(out_path, std::vector<uint8_t>(text.begin(), text.end()))) {
+        err << kCannotSave << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err) {
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
+    if (!db) return 1;
+    const std::optional<std::string> text = ReadInputFile(csv_path);
+    if (!text) {
+        err << kCannotOpen << '\n';
+        return 1;
+    }
+    const CsvEditsResult result = ApplyCsvEdits(*db, *text);
+    if (result.refusal) {
+        err << *result.refusal << '\n';
+        return 1;
+    }
+    // As Save: a file that nothing changed is not written again.
+    if (!result.changed) return 0;
     return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
 }
 

@@ -18,4 +18,14 @@ int New(const std::string& sdx_path, std::ostream& err);
 // Runs the listing-page import on a database and saves it in place.
 int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err);
 
+enum class ExportFormat { Csv, Html, Json };
+// The channel CSV (with a byte-order mark when `bom`), the HTML page or the dump JSON of a
+// database, to `out_path` or, when that is empty, to `out`. 1 when the database can't be
+// opened or `out_path` can't be written.
+int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,
+           std::ostream& out, std::ostream& err);
+// Applies the edits of a channel CSV and saves the database in place, keeping the old file
+// as NAME.bak. On a refusal the message goes to `err` and the file is not touched.
+int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err);
+
 }  // namespace velmora::cli

@@ -1,5 +1,5 @@
 #include "cli/JsonSchema.h"
-#include "cli/Latin1.h"
+#include "database/Latin1.h"
 
 namespace velmora::cli {
 namespace {

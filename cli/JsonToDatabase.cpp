@@ -7,7 +7,7 @@
 
 #include "channels/AudioEntries.h"
 #include "cli/JsonSchema.h"
-#include "cli/Latin1.h"
+#include "database/Latin1.h"
 #include "database/Upkeep.h"
 
 namespace velmora::cli {

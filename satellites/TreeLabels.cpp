@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "database/FieldChecks.h"
 #include "database/NameLists.h"
 
 namespace velmora {
@@ -36,6 +37,11 @@ std::string TransponderLabel(const Transponder& tp, int k) {
     return std::to_string(k + 1) + " | " + std::to_string(tp.frequency()) + " | " +
            std::string(kPolarisationNames[tp.polarisation()]) + " | " +
            std::to_string(tp.symbol_rate()) + " | " + fec_name;
+}
+
+std::string OrbitalPosition(const Satellite& sat) {
+    const int angle = sat.angle();
+    return FormatNumberField((angle % 100) * 0.01 + angle / 100) + (sat.west() ? "W" : "E");
 }
 
 }  // namespace velmora

@@ -16,6 +16,10 @@ std::string SatelliteLabel(const Satellite& sat, int n);
 // satellite. An FEC value without a name (6, 7) shows as "FEC <value>".
 std::string TransponderLabel(const Transponder& tp, int k);
 
+// The orbital position in degrees as the satellite dialog shows the angle, followed by
+// "E" or "W" for the direction: angle 1920 East gives "19.2E".
+std::string OrbitalPosition(const Satellite& sat);
+
 }  // namespace velmora
 
 namespace velmora {

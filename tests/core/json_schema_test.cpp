@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/JsonSchema.h"
-#include "cli/Latin1.h"
+#include "database/Latin1.h"
 #include "tests/core/TestDatabases.h"
 
 namespace velmora::cli {

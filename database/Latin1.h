@@ -1,0 +1,20 @@
+#pragma once
+// Names are raw bytes shown as ISO-8859-1; JSON and CSV carry them as UTF-8 text.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// Each byte becomes the character of the same code point, encoded as UTF-8.
+std::string Latin1ToUtf8(std::string_view bytes);
+
+// The reverse: nullopt when `text` holds a character above U+00FF or is not valid UTF-8.
+std::optional<std::string> Utf8ToLatin1(std::string_view text);
+
+// As the editor takes typed text: characters above U+00FF have no byte and are dropped.
+// nullopt when `text` is not valid UTF-8 (overlong forms and surrogates included).
+std::optional<std::string> Utf8ToLatin1Dropping(std::string_view text);
+
+}  // namespace velmora

@@ -1,0 +1,139 @@
+#include "exchange/ChannelCsv.h"
+
+#include <vector>
+
+#include "database/FieldChecks.h"
+#include "database/Latin1.h"
+#include "exchange/CsvText.h"
+#include "satellites/TreeLabels.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// Table position of the transponder of each tp_id, -1 for ids no transponder carries:
+// one pass instead of a search per channel.
+std::vector<int> TransponderIndexById(const Database& db) {
+    std::vector<int> index(0x10000, -1);
+    for (int i = db.tp_count() - 1; i >= 0; --i) index[db.transponders[i].tp_id()] = i;
+    return index;
+}
+
+void AppendTable(std::string& out, const Database& db, bool radio, const std::vector<int>& tp_index,
+                 std::vector<std::string>& fields) {
+    const auto& table = db.channels(radio);
+    for (int i = 0; i < db.channel_count(radio); ++i) {
+        const Channel& ch = table[i];
+        for (auto& f : fields) f.clear();
+        fields[kCsvTable] = radio ? "radio" : "tv";
+        fields[kCsvIndex] = std::to_string(i + 1);
+        fields[kCsvName] = Latin1ToUtf8(ch.name());
+        if (const int t = tp_index[ch.tp_id()]; t >= 0) {
+            const Transponder& tp = db.transponders[t];
+            if (tp.satellite() < db.sat_count()) {
+                const Satellite& sat = db.satellites[tp.satellite()];
+                fields[kCsvSatellite] = Latin1ToUtf8(sat.name());
+                fields[kCsvPosition] = OrbitalPosition(sat);
+            }
+            fields[kCsvFrequency] = std::to_string(tp.frequency());
+            fields[kCsvPolarisation] = tp.polarisation() ? "V" : "H";
+            fields[kCsvSymbolRate] = std::to_string(tp.symbol_rate());
+        }
+        fields[kCsvTpId] = std::to_string(ch.tp_id());
+        fields[kCsvServiceNumber] = std::to_string(ch.service_number());
+        fields[kCsvVideoPid] = std::to_string(ch.video_pid());
+        if (ch.audio_count() > 0) fields[kCsvAudioPid] = std::to_string(ch.audio_entry(0).pid);
+        fields[kCsvPcrPid] = std::to_string(ch.pcr_pid());
+        fields[kCsvTtxPid] = std::to_string(ch.ttx_pid());
+        fields[kCsvScrambled] = ch.fta() ? "0" : "1";
+        fields[kCsvLocked] = ch.locked() ? "1" : "0";
+        for (int g = 0; g < FavouriteGroups::kGroups; ++g)
+            fields[kCsvFav1 + g] = ch.fav(g) ? "1" : "0";
+        AppendCsvRecord(out, fields);
+    }
+}
+
+bool AllEmpty(const CsvRecord& record) {
+    for (const std::string& f : record.fields) {
+        if (!f.empty()) return false;
+    }
+    return true;
+}
+
+std::string HeaderText() {
+    std::string text;
+    for (std::string_view c : kCsvColumns) text += std::string(text.empty() ? "" : ",") += c;
+    return text;
+}
+
+}  // namespace
+
+std::string ChannelsCsv(const Database& db, ChannelTables tables, bool bom) {
+    std::string out;
+    out.reserve(128 * (db.tv_count() + db.radio_count() + 1));
+    if (bom) out.append(kBom);
+    std::vector<std::string> fields(kCsvColumns.begin(), kCsvColumns.end());
+    AppendCsvRecord(out, fields);
+    const std::vector<int> tp_index = TransponderIndexById(db);
+    if (tables != ChannelTables::Radio) AppendTable(out, db, false, tp_index, fields);
+    if (tables != ChannelTables::Tv) AppendTable(out, db, true, tp_index, fields);
+    return out;
+}
+
+std::string ChannelCsvRow::Where(int column) const {
+    return "line " + std::to_string(lines[column]) + ", column " + std::string(kCsvColumns[column]);
+}
+
+ChannelCsvRows ReadChannelCsv(std::string_view text) {
+    ChannelCsvRows out;
+    CsvReadResult csv = ReadCsvRecords(text);
+    if (csv.error) {
+        out.refusal = std::move(csv.error);
+        return out;
+    }
+    bool header_seen = false;
+    out.rows.reserve(csv.records.size());
+    for (CsvRecord& record : csv.records) {
+        if (AllEmpty(record)) continue;
+        const auto line = [&record] { return "line " + std::to_string(record.line()) + ": "; };
+        if (!header_seen) {
+            if (record.fields != std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end())) {
+                out.refusal = line() + "The first line must be the header " + HeaderText() + ".";
+                return out;
+            }
+            header_seen = true;
+            continue;
+        }
+        if (record.fields.size() != kCsvColumnCount) {
+            out.refusal = line() + "The line has " + std::to_string(record.fields.size()) +
+                          " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
+            return out;
+        }
+        ChannelCsvRow row;
+        for (int c = 0; c < kCsvColumnCount; ++c) {
+            row.fields[c] = std::move(record.fields[c]);
+            row.lines[c] = record.lines[c];
+        }
+        const std::string& table = row.fields[kCsvTable];
+        if (table != "tv" && table != "radio") {
+            out.refusal = row.Where(kCsvTable) + ": Please enter tv or radio.";
+            return out;
+        }
+        row.radio = table == "radio";
+        for (int c : {kCsvTpId, kCsvServiceNumber}) {
+            long long value = 0;
+            if (auto refusal = CheckIntegerField(c, row.fields[c], 0, 0xFFFF, &value)) {
+                out.refusal = row.Where(c) + ": " + refusal->message;
+                return out;
+            }
+            (c == kCsvTpId ? row.tp_id : row.service_number) = static_cast<uint16_t>(value);
+        }
+        out.rows.push_back(std::move(row));
+    }
+    if (!header_seen)
+        out.refusal = "line 1: The first line must be the header " + HeaderText() + ".";
+    return out;
+}
+
+}  // namespace velmora

@@ -1,0 +1,225 @@
+#include "exchange/CsvEdits.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "channels/ChannelForm.h"
+#include "database/Latin1.h"
+#include "database/Upkeep.h"
+#include "exchange/ChannelCsv.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kNotUtf8Message =
+    "The name is not UTF-8 text; save the file as CSV in UTF-8.";
+constexpr std::string_view kNotAFlagMessage = "Please enter 1 or 0.";
+constexpr std::string_view kRadioVideoMessage =
+    "The video PID of a radio channel cannot be changed.";
+constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
+
+std::string Refusal(const ChannelCsvRow& row, int column, std::string_view message) {
+    return row.Where(column) + ": " + std::string(message);
+}
+
+// Channel positions of one table sorted by key (equal keys in table order), to find the
+// k-th channel of a key.
+struct KeyIndex {
+    std::vector<std::pair<uint32_t, int>> entries;
+    std::vector<int> taken;  // rows matched so far, per first entry of a key
+
+    KeyIndex(const Database& db, bool radio) {
+        const auto& table = db.channels(radio);
+        for (int i = 0; i < db.channel_count(radio); ++i) entries.emplace_back(table[i].key(), i);
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        taken.assign(entries.size(), 0);
+    }
+
+    // The position the next row of `key` names: -1 when no channel has it, -2 when each
+    // of its channels is taken.
+    int Take(uint32_t key) {
+        const auto first =
+            std::lower_bound(entries.begin(), entries.end(), std::make_pair(key, -1));
+        if (first == entries.end() || first->first != key) return -1;
+        const size_t at = static_cast<size_t>(first - entries.begin());
+        const size_t k = static_cast<size_t>(taken[at]);
+        if (at + k >= entries.size() || entries[at + k].first != key) return -2;
+        ++taken[at];
+        return entries[at + k].second;
+    }
+};
+
+struct Edit {
+    const ChannelCsvRow* row;
+    int position;
+    Channel record;  // the channel as the row leaves it
+};
+
+// The row's values stored over `record` as the channel dialog's OK stores them; the
+// refusal when the dialog would refuse one.
+std::optional<std::string> EditRecord(const ChannelCsvRow& row, Channel& record) {
+    const std::optional<std::string> name = Utf8ToLatin1Dropping(row.fields[kCsvName]);
+    if (!name) return Refusal(row, kCsvName, kNotUtf8Message);
+    if (*name != record.name()) {
+        if (static_cast<int>(name->size()) > kMaxNameLength)
+            return Refusal(row, kCsvName, TooLongMessage(kMaxNameLength));
+        record.set_name(FilterNameBytes(*name));
+    }
+
+    // The dialog's order: every PID must be a number before any range is judged. A value
+    // the channel already holds is kept even outside the range, as it was not entered.
+    struct Pid {
+        int column;
+        int control;
+        uint16_t current;
+        int value = 0;
+    };
+    std::array<Pid, 3> pids = {{{kCsvPcrPid, kIdPcrPid, record.pcr_pid()},
+                                {kCsvTtxPid, kIdTtxPid, record.ttx_pid()},
+                                {kCsvVideoPid, kIdVideoPid, record.video_pid()}}};
+    for (Pid& pid : pids) {
+        if (auto refusal = CheckIntegerField(row.fields[pid.column], pid.control, pid.value))
+            return Refusal(row, pid.column, refusal->message);
+    }
+    for (Pid& pid : pids) {
+        if (pid.value == pid.current) continue;
+        if (auto refusal =
+                CheckIntegerField(row.fields[pid.column], pid.control, 1, kNoVideoPid, pid.value))
+            return Refusal(row, pid.column, refusal->message);
+    }
+    const Pid& video = pids[2];
+    if (video.value != video.current) {
+        if (row.radio) return Refusal(row, kCsvVideoPid, kRadioVideoMessage);
+        record.set_video_pid(static_cast<uint16_t>(video.value));
+        record.set_radio_flag(video.value == kNoVideoPid ? 1u : 0u);
+    }
+    record.set_pcr_pid(static_cast<uint16_t>(pids[0].value));
+    record.set_ttx_pid(static_cast<uint16_t>(pids[1].value));
+
+    std::array<bool, 2 + FavouriteGroups::kGroups> flags{};
+    for (int c = kCsvScrambled; c < kCsvColumnCount; ++c) {
+        std::string_view text = row.fields[c];
+        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+            text.remove_prefix(1);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+        if (text != "0" && text != "1") return Refusal(row, c, kNotAFlagMessage);
+        flags[c - kCsvScrambled] = text == "1";
+    }
+    record.set_fta(flags[0] ? 0u : 1u);
+    record.set_locked(flags[1] ? 1u : 0u);
+    for (int g = 0; g < FavouriteGroups::kGroups; ++g) record.set_fav(g, flags[2 + g]);
+    return std::nullopt;
+}
+
+// The table ordered as its rows name its channels, the others after them in their order.
+void Reorder(Database& db, bool radio, const std::vector<int>& listed) {
+    auto& table = db.channels(radio);
+    const int count = db.channel_count(radio);
+    std::vector<bool> is_listed(count, false);
+    std::vector<int> order = listed;
+    for (int p : listed) is_listed[p] = true;
+    for (int p = 0; p < count; ++p) {
+        if (!is_listed[p]) order.push_back(p);
+    }
+    std::vector<Channel> old(table.begin(), table.begin() + count);
+    for (int i = 0; i < count; ++i) table[i] = old[order[i]];
+}
+
+std::vector<Channel> UsedRecords(const Database& db, bool radio) {
+    const auto& table = db.channels(radio);
+    return std::vector<Channel>(table.begin(), table.begin() + db.channel_count(radio));
+}
+
+bool SameRecords(const Database& db, bool radio, const std::vector<Channel>& records) {
+    return std::memcmp(db.channels(radio).data(), records.data(),
+                       records.size() * sizeof(Channel)) == 0;
+}
+
+}  // namespace
+
+CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
+    CsvEditsResult result;
+    ChannelCsvRows csv = ReadChannelCsv(text);
+    if (csv.refusal) {
+        result.refusal = std::move(csv.refusal);
+        return result;
+    }
+
+    // Everything is checked before the first byte changes.
+    std::array<KeyIndex, 2> keys = {KeyIndex(db, false), KeyIndex(db, true)};
+    std::vector<Edit> edits;
+    edits.reserve(csv.rows.size());
+    for (const ChannelCsvRow& row : csv.rows) {
+        const int p = keys[row.radio].Take(row.key());
+        const auto key_text = [&row] {
+            return "tp_id " + std::to_string(row.tp_id) + " and service_number " +
+                   std::to_string(row.service_number);
+        };
+        if (p == -1) {
+            result.refusal = Refusal(row, kCsvServiceNumber,
+                                     std::string("No ") + (row.radio ? "radio" : "TV") +
+                                         " channel has " + key_text() + ".");
+            return result;
+        }
+        if (p == -2) {
+            // The earlier row of the same key, for the user to find.
+            int earlier = 0;
+            for (const Edit& e : edits) {
+                if (e.row->radio == row.radio && e.row->key() == row.key()) earlier = e.row->line();
+            }
+            result.refusal = Refusal(row, kCsvServiceNumber,
+                                     "The channel with " + key_text() + " is already on line " +
+                                         std::to_string(earlier) + ".");
+            return result;
+        }
+        Edit edit{&row, p, db.channels(row.radio)[p]};
+        if (auto refusal = EditRecord(row, edit.record)) {
+            result.refusal = std::move(refusal);
+            return result;
+        }
+        edits.push_back(std::move(edit));
+    }
+
+    // A favourite group can still be full; keep what is needed to undo everything then.
+    const std::array<std::vector<Channel>, 2> before = {UsedRecords(db, false),
+                                                        UsedRecords(db, true)};
+    const auto favourites_before = std::make_unique<FavouriteGroups>(db.favourites);
+
+    // Cleared marks leave their groups before new marks enter, so that a group freed by
+    // the file has room for what the file adds.
+    for (const Edit& e : edits) {
+        const Channel& stored = db.channels(e.row->radio)[e.position];
+        for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+            if (stored.fav(g) && !e.record.fav(g))
+                RemoveFavouriteKey(db, g, stored.key(), e.row->radio);
+        }
+    }
+    for (const Edit& e : edits) {
+        const Channel& stored = db.channels(e.row->radio)[e.position];
+        for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+            if (stored.fav(g) || !e.record.fav(g)) continue;
+            if (AddFavouriteKey(db, g, stored.key(), e.row->radio) != 1) {
+                db.favourites = *favourites_before;
+                result.refusal = Refusal(*e.row, kCsvFav1 + g, kFavouriteFullMessage);
+                return result;
+            }
+        }
+    }
+
+    std::array<std::vector<int>, 2> listed;
+    for (const Edit& e : edits) {
+        db.channels(e.row->radio)[e.position] = e.record;
+        listed[e.row->radio].push_back(e.position);
+    }
+    for (bool radio : {false, true}) Reorder(db, radio, listed[radio]);
+
+    result.changed = !SameRecords(db, false, before[0]) || !SameRecords(db, true, before[1]) ||
+                     db.favourites.bytes != favourites_before->bytes;
+    return result;
+}
+
+}  // namespace velmora

@@ -1,0 +1,44 @@
+#pragma once
+// The editor's File > Export entries and File > "Apply CSV Edits...": what they ask, the
+// files they read and write, and what they tell. The caller records the undo step and
+// shows the changed tables.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "database/Database.h"
+#include "database/Interaction.h"
+
+namespace velmora {
+
+inline constexpr int kCmdExportCsv = 32940;
+inline constexpr int kCmdExportHtml = 32941;
+inline constexpr int kCmdApplyCsvEdits = 32942;
+
+inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
+inline constexpr std::string_view kHtmlFilter = "HTML Files (*.html)|*.html|All Files (*.*)|*.*||";
+
+struct ExchangeContext {
+    Database& db;
+    bool radio_shown = false;  // the table the list shows
+    std::vector<int> columns;  // the list's shown columns, for the HTML page
+    Prompter& prompter;
+    FileChooser& chooser;
+};
+
+// The question an export asks first: Yes exports both tables, No the shown one.
+std::string BothTablesQuestion(bool radio_shown);
+
+// "Channels as CSV..." / "Channels as HTML...": asks whether both tables go out, then
+// for a file (".csv" / ".html" appended when the name has no such ending), and writes it
+// whole or not at all. True when written; "Can not save file!" when it could not be.
+bool ExportChannelsCsv(ExchangeContext& c);
+bool ExportChannelsHtml(ExchangeContext& c);
+
+// "Apply CSV Edits...": asks for a channel CSV and applies it (ApplyCsvEdits). A file
+// that can't be read or is refused is told and changes nothing. True when the tables
+// changed; the database is then marked modified.
+bool ApplyCsvEditsCommand(ExchangeContext& c);
+
+}  // namespace velmora
