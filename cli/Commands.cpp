@@ -5,9 +5,9 @@
 
 #include "cli/JsonSchema.h"
 #include "cli/JsonText.h"
-#include "cli/Latin1.h"
 #include "cli/StreamPrompter.h"
 #include "database/DatabaseFile.h"
+#include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvEdits.h"
