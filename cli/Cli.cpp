@@ -4,12 +4,15 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "velmora/Version.h"
 
 namespace velmora::cli {
 
 int Run(int argc, char** argv) {
     CLI::App app{"velmora-cli: inspect and script Velmora channel databases (.sdx files)"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("velmora-cli ") + kVersion,
+                         "Print the version and exit");
 
     std::string sdx, json, page;
     auto* info = app.add_subcommand(
@@ -55,7 +58,7 @@ int Run(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        // --help exits 0; a wrong command line is a usage error.
+        // --help and --version exit 0; a wrong command line is a usage error.
         return app.exit(e) == 0 ? 0 : 2;
     }
 

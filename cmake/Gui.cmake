@@ -18,7 +18,7 @@ add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
 target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)
 
 add_executable(velmora app/main.cpp)
-target_link_libraries(velmora PRIVATE velmora_gui)
+target_link_libraries(velmora PRIVATE velmora_gui velmora_version)
 install(TARGETS velmora RUNTIME DESTINATION bin)
 
 # Desktop integration: a menu entry with the icon, and *.sdx files opening in the editor.
@@ -27,6 +27,11 @@ install(FILES packaging/velmora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/app
 install(FILES packaging/velmora-sdx.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES packaging/velmora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# What software centres show: description, screenshots, the file type it opens.
+configure_file(packaging/io.github.velmora.Velmora.metainfo.xml
+               ${CMAKE_CURRENT_BINARY_DIR}/io.github.velmora.Velmora.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/io.github.velmora.Velmora.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 48 128)
   install(FILES packaging/velmora-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

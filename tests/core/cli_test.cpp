@@ -10,6 +10,7 @@
 #include "cli/JsonSchema.h"
 #include "database/DatabaseFile.h"
 #include "tests/core/TestDatabases.h"
+#include "velmora/Version.h"
 
 namespace velmora::cli {
 namespace {
@@ -64,6 +65,14 @@ TEST(Cli, InfoSummarisesTheSample) {
     EXPECT_NE(
         r.out.find("packed length:  " + std::to_string(ReadBytes(kSample + ".sdx").size() - 64)),
         std::string::npos);
+}
+
+TEST(Cli, VersionIsTheProjectsOneVersionNumber) {
+    TempDir dir;
+    const CliRun r = RunCli(dir, {"--version"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, std::string("velmora-cli ") + kVersion + "\n");
+    EXPECT_EQ(r.err, "");
 }
 
 TEST(Cli, MissingFileCannotBeOpened) {
