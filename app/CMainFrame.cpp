@@ -54,6 +54,7 @@ constexpr CommandText kCommandTexts[] = {
     {kCmdShowChannelInfo, "Select the information of channel to show", nullptr},
     {kCmdSortByTransponder, "Sort Channels by Transponer", "Transponder Sort"},
     {kCmdSortBySatellite, "Sort Channels by Satellite", "Satellite Sort"},
+    {kCmdCheckDatabase, "Find duplicates, key collisions and orphans", "Check"},
 };
 
 // Toolbar 128, in order; 0 is a separator.
@@ -216,6 +217,9 @@ void CMainFrame::CreateMenus() {
         view->addAction(action);
     }
 
+    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(AddCommand(kCmdCheckDatabase, "Check Database...", "Ctrl+K"));
+
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(AddCommand(kCmdAbout, "&About Velmora..."));
 
@@ -311,8 +315,10 @@ void CMainFrame::UpdateCommandStates() {
     const bool radio = list_->list().radio_mode != 0;
     actions_.at(kCmdTvChannel)->setChecked(!radio);
     actions_.at(kCmdRadioChannel)->setChecked(radio);
+    actions_.at(kCmdCheckDatabase)->setEnabled(doc_.IsOpen());
     UpdateUndoActions();
     UpdateRecentFileMenu();
+    emit commandStatesUpdated();
 }
 
 void CMainFrame::UpdateUndoActions() {
@@ -369,11 +375,27 @@ QTreeWidgetItem* NodeAt(QTreeWidget& tree, const std::vector<int>& path) {
 }  // namespace
 
 void CMainFrame::UndoRedo(bool undo) {
+    ShowChangedTables([this, undo] {
+        return undo ? doc_.history().Undo(doc_.db()) : doc_.history().Redo(doc_.db());
+    });
+}
+
+void CMainFrame::RecordChange(const char* label, const std::function<bool()>& change) {
+    ShowChangedTables([this, label, &change] {
+        doc_.history().Begin(doc_.db());
+        const bool changed = change();
+        if (changed) doc_.SetModifiedFlag();
+        doc_.history().Commit(doc_.db(), label);
+        return changed;
+    });
+}
+
+void CMainFrame::ShowChangedTables(const std::function<bool()>& change) {
     if (!doc_.IsOpen()) return;
     const std::vector<int> tree_path = NodePath(tree_->currentItem());
     const std::vector<int> rows = list_->SelectedRows();
     Database& db = doc_.db();
-    if (!(undo ? doc_.history().Undo(db) : doc_.history().Redo(db))) return;
+    if (!change()) return;
 
     // Any table may have changed: rebuild what shows them, without the tree's selection
     // handling running on the half-built nodes.
@@ -488,6 +510,9 @@ void CMainFrame::RunCommand(int id) {
         case kCmdEditFind:
             find_pane_->FocusFind();
             break;
+        case kCmdCheckDatabase:
+            ShowCheckWindow();
+            break;
         default:
             if (id >= kCmdRecentFile1 && id < kCmdRecentFile1 + kRecentFileCount)
                 OpenRecentFile(id - kCmdRecentFile1);
@@ -525,6 +550,21 @@ void CMainFrame::SwitchPane() {
 void CMainFrame::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::ShowCheckWindow() {
+    if (!check_window_) {
+        check_window_ = new CheckWindow(
+            doc_.db(), *tree_, *list_,
+            [this](const char* label, const std::function<bool()>& change) {
+                RecordChange(label, change);
+            },
+            this);
+        connect(this, &CMainFrame::commandStatesUpdated, check_window_, &CheckWindow::Refresh);
+    }
+    check_window_->show();
+    check_window_->raise();
+    check_window_->activateWindow();
 }
 
 void CMainFrame::SetPrintCommandHooks(std::unique_ptr<PrintCommandHooks> hooks) {

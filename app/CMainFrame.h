@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QToolBar>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "channels/qt/CVelmoraView.h"
 #include "channels/qt/ChannelFindPane.h"
 #include "database/CVelmoraDoc.h"
+#include "health/qt/CheckWindow.h"
 #include "satellites/qt/CLeftView.h"
 
 namespace velmora {
@@ -49,6 +51,12 @@ public:
     // the list.
     void UpdateCommandStates();
 
+    // Runs `change` (true when it changed the tables) as one undo step named `label`, then
+    // shows the changed tables as Undo does.
+    void RecordChange(const char* label, const std::function<bool()>& change);
+    // The "Check Database..." window, once it was opened; else null.
+    CheckWindow* checkWindow() const { return check_window_; }
+
     ActivePane activePane() const { return active_pane_; }
     void SetPrintCommandHooks(std::unique_ptr<PrintCommandHooks> hooks);
 
@@ -57,6 +65,10 @@ public:
     void ResetTree() override;
     void SetTitle(const std::string& title) override;
     void FileUsed(const std::string& path) override;
+
+signals:
+    // After every command and every Undo or Redo, once the menus show the new state.
+    void commandStatesUpdated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +86,10 @@ private:
     void ShowAbout();
     // Undo or Redo one step, then show the restored tables with the selection kept.
     void UndoRedo(bool undo);
+    // Runs `change`; when it reports a change, rebuilds the tree and the list from the
+    // tables, keeping the selected node and rows where they still exist.
+    void ShowChangedTables(const std::function<bool()>& change);
+    void ShowCheckWindow();
     void UpdateUndoActions();
     void UpdateFindCount();
 
@@ -92,6 +108,7 @@ private:
     std::map<int, QAction*> actions_;
     std::unique_ptr<PrintCommandHooks> print_hooks_;
     ActivePane active_pane_ = ActivePane::Tree;
+    CheckWindow* check_window_ = nullptr;
 };
 
 }  // namespace velmora

@@ -37,6 +37,13 @@ int Run(int argc, char** argv) {
     import->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
     import->add_option("PAGE.htm", page, "saved listing page")->required();
 
+    std::string fix_out;
+    auto* check = app.add_subcommand(
+        "check", "Find duplicates, key collisions and orphans; with --fix mend what can be");
+    check->add_option("FILE.sdx", sdx, "database file")->required();
+    check->add_option("--fix", fix_out, "mend, save the result as OUT.sdx (may be FILE.sdx)")
+        ->type_name("OUT.sdx");
+
     std::string format, out_path, csv;
     bool bom = false;
     auto* export_cmd = app.add_subcommand(
@@ -66,6 +73,7 @@ int Run(int argc, char** argv) {
     if (dump->parsed()) return Dump(sdx, std::cout, std::cerr);
     if (load->parsed()) return Load(json, sdx, std::cerr);
     if (create->parsed()) return New(sdx, std::cerr);
+    if (check->parsed()) return Check(sdx, fix_out, std::cout, std::cerr);
     if (export_cmd->parsed()) {
         const ExportFormat f = format == "csv"    ? ExportFormat::Csv
                                : format == "html" ? ExportFormat::Html

@@ -1,8 +1,11 @@
 #include "cli/Commands.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
+#include "cli/FindingsJson.h"
 #include "cli/JsonSchema.h"
 #include "cli/JsonText.h"
 #include "cli/StreamPrompter.h"
@@ -11,6 +14,7 @@
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvEdits.h"
+#include "health/Fixes.h"
 #include "import/ListingImport.h"
 
 namespace velmora::cli {
@@ -137,6 +141,32 @@ int Import(const std::string& sdx_path, const std::string& page_path, std::ostre
     // Saved in place, so the file as it was stays as NAME.bak, as after the editor's
     // first save.
     return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+}
+
+int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,
+          std::ostream& err) {
+    constexpr int kFindingsRemain = 3;
+    std::error_code ec;
+    const bool in_place = !fix_path.empty() && std::filesystem::equivalent(sdx_path, fix_path, ec);
+    // Only a file that is saved back must be writable.
+    const auto db =
+        OpenOrTell(sdx_path, in_place ? FileAccess::ReadWrite : FileAccess::ReadOnly, err);
+    if (!db) return 1;
+    if (!fix_path.empty()) {
+        const int mended = FixAllFindings(*db);
+        // As Save: a file that would not change is left alone.
+        if (mended > 0 || !in_place) {
+            // The file holds the groups as Open builds them from the marks, so that fixing
+            // the result again writes the same bytes.
+            db->favourites.bytes.fill(0);
+            RebuildFavouriteGroups(*db);
+            if (SaveOrTell(*db, fix_path, err, in_place ? Backup::KeepOld : Backup::None) != 0)
+                return 1;
+        }
+    }
+    const std::vector<Finding> findings = CheckDatabase(*db);
+    out << FindingsToJson(findings).dump(2) << '\n';
+    return findings.empty() ? 0 : kFindingsRemain;
 }
 
 int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of velmora-cli. Each writes its results to `out`, its messages to `err`,
-// and returns the process's exit code (0 done, 1 failed).
+// and returns the process's exit code (0 done, 1 failed, unless a command says more).
 
 #include <ostream>
 #include <string>
@@ -15,6 +15,12 @@ int Dump(const std::string& sdx_path, std::ostream& out, std::ostream& err);
 int Load(const std::string& json_path, const std::string& sdx_path, std::ostream& err);
 // Saves a new, empty database that opens again.
 int New(const std::string& sdx_path, std::ostream& err);
+// The health check of a database as JSON on `out`: 0 no findings, 3 findings, 1 when the
+// file cannot be opened. With `fix_path` the mendable findings are mended and the result
+// saved there (in place as Save does, keeping NAME.bak), and what remains is printed: 0
+// nothing remains, 3 findings that need a person remain, 1 failure with nothing written.
+int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,
+          std::ostream& err);
 // Runs the listing-page import on a database and saves it in place.
 int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err);
 
