@@ -345,78 +345,79 @@ TEST(Cli, InfoShowsControlBytesOfTheSignatureEscaped) {
     EXPECT_NE(r.out.find("signature:      SDX\\x1B]0;owned\\x07\\x9B2J\xC3\xA9\n"),
               std::string::npos)
         << r.out;
-    // The sample with a repeated TV channel (mendable) and one on a missing transponder (not).
-    std::string SampleWithFindings(const TempDir& dir) {
-        auto db = std::make_unique<Database>();
-        EXPECT_EQ(LoadDatabaseFile(*db, kSample + ".sdx", FileAccess::ReadOnly), OpenResult::Ok);
-        const int n = db->tv_count();
-        db->tv[n] = db->tv[4];
-        db->tv[n + 1] = db->tv[5];
-        db->tv[n + 1].set_tp_id(1999);
-        db->set_tv_count(n + 2);
-        const std::string path = dir / "findings.sdx";
-        EXPECT_EQ(SaveDatabaseFile(*db, path), SaveResult::Written);
-        return path;
-    }
+}
 
-    TEST(Cli, CheckPrintsEveryKindsCountAndExitsByWhatItFound) {
-        TempDir dir;
-        CliRun r = RunCli(dir, {"check", kSample + ".sdx"});
-        EXPECT_EQ(r.exit_code, 0);
-        EXPECT_EQ(ParseOrNull(r.out), Json::parse(R"({"findings": [], "counts": {"key_collision": 0,
+// The sample with a repeated TV channel (mendable) and one on a missing transponder (not).
+std::string SampleWithFindings(const TempDir& dir) {
+    auto db = std::make_unique<Database>();
+    EXPECT_EQ(LoadDatabaseFile(*db, kSample + ".sdx", FileAccess::ReadOnly), OpenResult::Ok);
+    const int n = db->tv_count();
+    db->tv[n] = db->tv[4];
+    db->tv[n + 1] = db->tv[5];
+    db->tv[n + 1].set_tp_id(1999);
+    db->set_tv_count(n + 2);
+    const std::string path = dir / "findings.sdx";
+    EXPECT_EQ(SaveDatabaseFile(*db, path), SaveResult::Written);
+    return path;
+}
+
+TEST(Cli, CheckPrintsEveryKindsCountAndExitsByWhatItFound) {
+    TempDir dir;
+    CliRun r = RunCli(dir, {"check", kSample + ".sdx"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(ParseOrNull(r.out), Json::parse(R"({"findings": [], "counts": {"key_collision": 0,
         "duplicate_channel": 0, "orphan_channel": 0, "duplicate_transponder": 0,
         "orphan_transponder": 0, "duplicate_tp_id": 0, "pid_out_of_range": 0}})"));
 
-        r = RunCli(dir, {"check", SampleWithFindings(dir)});
-        EXPECT_EQ(r.exit_code, 3);
-        const Json found = ParseOrNull(r.out);
-        ASSERT_EQ(found["findings"].size(), 3u) << r.out;
-        const Json& first = found["findings"][0];
-        EXPECT_EQ(first["kind"], "key_collision");
-        EXPECT_EQ(first["table"], "tv");
-        EXPECT_EQ(first["index"], 4);
-        EXPECT_EQ(first["others"], Json::parse("[150]"));
-        EXPECT_EQ(found["findings"][1]["kind"], "duplicate_channel");
-        EXPECT_EQ(found["findings"][2]["kind"], "orphan_channel");
-        EXPECT_EQ(found["findings"][2]["index"], 151);
-        EXPECT_EQ(found["counts"]["key_collision"], 1);
-        EXPECT_EQ(found["counts"]["pid_out_of_range"], 0);
+    r = RunCli(dir, {"check", SampleWithFindings(dir)});
+    EXPECT_EQ(r.exit_code, 3);
+    const Json found = ParseOrNull(r.out);
+    ASSERT_EQ(found["findings"].size(), 3u) << r.out;
+    const Json& first = found["findings"][0];
+    EXPECT_EQ(first["kind"], "key_collision");
+    EXPECT_EQ(first["table"], "tv");
+    EXPECT_EQ(first["index"], 4);
+    EXPECT_EQ(first["others"], Json::parse("[150]"));
+    EXPECT_EQ(found["findings"][1]["kind"], "duplicate_channel");
+    EXPECT_EQ(found["findings"][2]["kind"], "orphan_channel");
+    EXPECT_EQ(found["findings"][2]["index"], 151);
+    EXPECT_EQ(found["counts"]["key_collision"], 1);
+    EXPECT_EQ(found["counts"]["pid_out_of_range"], 0);
 
-        EXPECT_EQ(RunCli(dir, {"check", dir / "none.sdx"}).exit_code, 1);
-    }
+    EXPECT_EQ(RunCli(dir, {"check", dir / "none.sdx"}).exit_code, 1);
+}
 
-    TEST(Cli, FixSavesWhatRemainsAndFixingTwiceGivesTheSameFile) {
-        TempDir dir;
-        const std::string path = SampleWithFindings(dir);
-        CliRun r = RunCli(dir, {"check", path, "--fix", dir / "once.sdx"});
-        EXPECT_EQ(r.exit_code, 3);  // the orphan needs a person
-        Json left = ParseOrNull(r.out);
-        ASSERT_EQ(left["findings"].size(), 1u) << r.out;
-        EXPECT_EQ(left["findings"][0]["kind"], "orphan_channel");
-        EXPECT_EQ(left["findings"][0]["index"], 150);  // the duplicate is gone
+TEST(Cli, FixSavesWhatRemainsAndFixingTwiceGivesTheSameFile) {
+    TempDir dir;
+    const std::string path = SampleWithFindings(dir);
+    CliRun r = RunCli(dir, {"check", path, "--fix", dir / "once.sdx"});
+    EXPECT_EQ(r.exit_code, 3);  // the orphan needs a person
+    Json left = ParseOrNull(r.out);
+    ASSERT_EQ(left["findings"].size(), 1u) << r.out;
+    EXPECT_EQ(left["findings"][0]["kind"], "orphan_channel");
+    EXPECT_EQ(left["findings"][0]["index"], 150);  // the duplicate is gone
 
-        r = RunCli(dir, {"check", dir / "once.sdx", "--fix", dir / "twice.sdx"});
-        EXPECT_EQ(r.exit_code, 3);
-        EXPECT_EQ(ReadBytes(dir / "twice.sdx"), ReadBytes(dir / "once.sdx"));
+    r = RunCli(dir, {"check", dir / "once.sdx", "--fix", dir / "twice.sdx"});
+    EXPECT_EQ(r.exit_code, 3);
+    EXPECT_EQ(ReadBytes(dir / "twice.sdx"), ReadBytes(dir / "once.sdx"));
 
-        // Nothing left to mend: exit 0.
-        EXPECT_EQ(RunCli(dir, {"check", kSample + ".sdx", "--fix", dir / "clean.sdx"}).exit_code,
-                  0);
-    }
+    // Nothing left to mend: exit 0.
+    EXPECT_EQ(RunCli(dir, {"check", kSample + ".sdx", "--fix", dir / "clean.sdx"}).exit_code, 0);
+}
 
-    TEST(Cli, FixInPlaceKeepsTheOldFileAndAFailedSaveWritesNothing) {
-        TempDir dir;
-        const std::string path = SampleWithFindings(dir);
-        const auto before = ReadBytes(path);
-        EXPECT_EQ(RunCli(dir, {"check", path, "--fix", path}).exit_code, 3);
-        EXPECT_EQ(ReadBytes(path + ".bak"), before);
-        EXPECT_NE(ReadBytes(path), before);
+TEST(Cli, FixInPlaceKeepsTheOldFileAndAFailedSaveWritesNothing) {
+    TempDir dir;
+    const std::string path = SampleWithFindings(dir);
+    const auto before = ReadBytes(path);
+    EXPECT_EQ(RunCli(dir, {"check", path, "--fix", path}).exit_code, 3);
+    EXPECT_EQ(ReadBytes(path + ".bak"), before);
+    EXPECT_NE(ReadBytes(path), before);
 
-        const CliRun r = RunCli(dir, {"check", path, "--fix", dir / "no-such-dir/out.sdx"});
-        EXPECT_EQ(r.exit_code, 1);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "Can not save file!\n");
-    }
+    const CliRun r = RunCli(dir, {"check", path, "--fix", dir / "no-such-dir/out.sdx"});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Can not save file!\n");
+}
 
 }  // namespace
 }  // namespace velmora::cli
