@@ -13,6 +13,7 @@
 
 #include "database/CVelmoraDoc.h"
 #include "database/DatabaseFile.h"
+#include "database/Latin1.h"
 #include "database/Upkeep.h"
 
 namespace velmora {
@@ -105,21 +106,8 @@ bool AppendReferenceChannel(Database& db, bool radio, const Channel& ch) {
 }  // namespace
 
 std::string Latin1FromInput(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<uint8_t>(text[i]);
-        if (b < 0x80) {
-            out.push_back(text[i]);
-        } else if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() &&
-                   (static_cast<uint8_t>(text[i + 1]) & 0xC0) == 0x80) {
-            out.push_back(static_cast<char>((b & 0x03) << 6 | (text[i + 1] & 0x3F)));
-            ++i;
-        } else {
-            return std::string(text);  // not UTF-8 of ISO-8859-1 characters
-        }
-    }
-    return out;
+    // Text that is not UTF-8 of ISO-8859-1 characters is taken as ISO-8859-1 already.
+    return Utf8ToLatin1(text).value_or(std::string(text));
 }
 
 OrderReference ReferenceFromExportCsv(std::string_view text) {
