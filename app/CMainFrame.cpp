@@ -17,6 +17,7 @@
 #include "app/LockKeys.h"
 #include "app/PaneLook.h"
 #include "app/QtDialogHost.h"
+#include "compare/qt/CompareController.h"
 #include "database/qt/StatusNote.h"
 
 namespace velmora {
@@ -50,6 +51,11 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     splitter_->setChildrenCollapsible(false);
     splitter_->setSizes({180, 100});
     setCentralWidget(splitter_);
+    // Lives as the frame's child; the comparison window's copy records through the frame.
+    compare_ = new CompareController(
+        doc_, *tree_, *list_, this, [this](const char* label, const std::function<bool()>& change) {
+            RecordChange(label, change);
+        });
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
     RestoreLayout();
@@ -199,6 +205,7 @@ void CMainFrame::UpdateCommandStates() {
     }
     UpdateUndoActions();
     UpdateRecentFileMenu();
+    emit commandStatesUpdated();
 }
 
 void CMainFrame::UpdateUndoActions() {
@@ -280,11 +287,15 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
     // The status bar says which pane a print command prints, before any dialog opens.
     if (id == kCmdPrint || id == kCmdPrintPreview)
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
-    CommandContext context{doc_,  list_->list(),         *dialogs_,       tree_state_,
-                           *this, tree_->SelectedNode(), std::move(rows), target_row};
+    CommandContext context = Context(std::move(rows), target_row);
     Apply(runner_(id, context));
     if (place) list_->ShowPlaceAgain(*place, id == kCmdEditChannel);
     UpdateCommandStates();
+}
+
+CommandContext CMainFrame::Context(std::vector<int> rows, int target_row) {
+    return {doc_,  list_->list(),         *dialogs_,       tree_state_,
+            *this, tree_->SelectedNode(), std::move(rows), target_row};
 }
 
 void CMainFrame::SetCommandRunner(CommandRunner runner) {
@@ -355,6 +366,32 @@ void CMainFrame::ShowActivePane() {
 void CMainFrame::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::CompareWith() {
+    compare_->CompareWith();
+}
+
+void CMainFrame::ShowCheckWindow() {
+    if (!check_window_) {
+        check_window_ = new CheckWindow(
+            doc_.db(), *tree_, *list_,
+            [this](const char* label, const std::function<bool()>& change) {
+                RecordChange(label, change);
+            },
+            this);
+        connect(this, &CMainFrame::commandStatesUpdated, check_window_, &CheckWindow::Refresh);
+    }
+    check_window_->show();
+    check_window_->raise();
+    check_window_->activateWindow();
+}
+
+void CMainFrame::RecordChange(const char* label, const std::function<bool()>& change) {
+    if (!doc_.IsOpen()) return;
+    CommandContext context = Context(list_->SelectedRows(), -1);
+    Apply(RunRecordedChange(context, label, change));
+    UpdateCommandStates();
 }
 
 void CMainFrame::FillTree() {

@@ -21,9 +21,12 @@
 #include "channels/qt/PrintCommands.h"
 #include "commands/CommandTable.h"
 #include "database/CVelmoraDoc.h"
+#include "health/qt/CheckWindow.h"
 #include "satellites/qt/CLeftView.h"
 
 namespace velmora {
+
+class CompareController;
 
 enum class ActivePane { Tree, List };
 
@@ -58,6 +61,13 @@ public:
     // Enabled and checked states of every command, from the command table.
     void UpdateCommandStates();
 
+    // Runs `change` (true when it changed the tables) as one undo step of the document named
+    // `label`, then shows the changed tables as Undo does: the comparison's copy and the
+    // health check's fixes.
+    void RecordChange(const char* label, const std::function<bool()>& change);
+    // The "Check Database..." window, once it was opened; else null.
+    CheckWindow* checkWindow() const { return check_window_; }
+
     ActivePane activePane() const { return active_pane_; }
     // The dialogs commands open (tests drive them through another host).
     DialogHost& dialogs() { return *dialogs_; }
@@ -81,6 +91,12 @@ public:
     void SwitchPane() override;
     void FocusFind() override;
     void OpenRecentFile(int index) override;
+    void CompareWith() override;
+    void ShowCheckWindow() override;
+
+signals:
+    // After every command and every Undo or Redo, once the menus show the new state.
+    void commandStatesUpdated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +119,7 @@ private:
     void ShowActivePane();
     void UpdateUndoActions();
     void UpdateFindCount();
+    CommandContext Context(std::vector<int> rows, int target_row);
     void ApplyTreeEffect(const TreeEffect& effect);
     void ShowRestoredTables(const ViewEffect& effect);
 
@@ -124,6 +141,8 @@ private:
     SatelliteTreeState tree_state_;
     PrintController printer_;
     ActivePane active_pane_ = ActivePane::Tree;
+    CheckWindow* check_window_ = nullptr;
+    CompareController* compare_ = nullptr;
 };
 
 }  // namespace velmora

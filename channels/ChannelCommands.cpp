@@ -10,8 +10,6 @@
 namespace velmora {
 namespace {
 
-constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
-
 bool RadioShown(const ChannelCommandContext& c) {
     return c.list.radio_shown();
 }
@@ -47,13 +45,8 @@ void ReconcileGroup(ChannelCommandContext& c, int g, const Channel& before, cons
     } else if (!was && is) {
         AddKey(c, g, after.key(), radio_list);
     } else if (was && is && before.key() != after.key()) {
-        const int p = FindFavouriteKey(c.db, g, before.key(), radio_list);
-        if (p >= 0) {
-            c.db.favourites.set_entry(g, radio_list, p, after.key());
-            c.db.favourites.set_changed(g, 1);
-        } else {
-            AddKey(c, g, after.key(), radio_list);
-        }
+        if (ReplaceFavouriteKey(c.db, g, before.key(), after.key(), radio_list) == kCannotDo)
+            c.prompter.Tell(kFavouriteFullMessage);
     }
 }
 
@@ -77,7 +70,7 @@ int AddChannel(ChannelCommandContext& c) {
     Database& db = c.db;
     if (!db.database_open) return 0;
     if (db.tv_count() + db.radio_count() >= kMaxChannels) {
-        c.prompter.Tell("Channels are full,can't append", Icon::Stop, "Infomation");
+        c.prompter.Tell(kChannelsFullMessage, Icon::Stop, kChannelsFullCaption);
         return 0;
     }
     Channel tmpl;
@@ -131,24 +124,9 @@ int DeleteChannels(ChannelCommandContext& c) {
     if (!c.prompter.AskYes("Are you sure to delete channel ?")) return 0;
 
     const bool radio_table = RadioShown(c);
-    auto& table = db.channels(radio_table);
-    const int count = db.channel_count(radio_table);
-    std::vector<bool> doomed(count, false);
+    std::vector<bool> doomed(db.channel_count(radio_table), false);
     for (int r : rows) doomed[c.list.row_map()[r]] = true;
-
-    int kept = 0;
-    for (int i = 0; i < count; ++i) {
-        if (doomed[i]) {
-            // The key leaves the groups with its channel, so no stale key is saved.
-            for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
-                if (table[i].fav(g)) RemoveFavouriteKey(db, g, table[i].key(), radio_table);
-            }
-            continue;
-        }
-        if (kept != i) table[kept] = table[i];
-        ++kept;
-    }
-    db.set_channel_count(radio_table, kept);
+    DeleteChannelsAt(db, radio_table, doomed);
     Finish(c);
     return 1;
 }

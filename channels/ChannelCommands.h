@@ -14,6 +14,10 @@
 
 namespace velmora {
 
+inline constexpr std::string_view kChannelsFullMessage = "Channels are full,can't append";
+inline constexpr std::string_view kChannelsFullCaption = "Infomation";
+inline constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
+
 // What every command works with. `selected` holds the selected rows in any order.
 struct ChannelCommandContext {
     Database& db;

@@ -20,6 +20,19 @@ std::string TransponderRow(const Transponder& tp) {
            std::to_string(tp.symbol_rate()) + "/" + std::string(NameOr(kFecNames, tp.fec()));
 }
 
+namespace {
+
+bool KeyInUse(const Database& db, uint32_t key) {
+    for (bool radio_table : {false, true}) {
+        const auto& table = db.channels(radio_table);
+        for (int i = 0; i < db.channel_count(radio_table); ++i)
+            if (table[i].key() == key) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int NextServiceNumber(const Database& db, int tp_id) {
     int highest = 0;
     for (bool radio_table : {false, true}) {
@@ -31,6 +44,10 @@ int NextServiceNumber(const Database& db, int tp_id) {
     }
     if (highest < 0xFFFF) return highest + 1;
     // max + 1 would wrap to 0, the value that asks for a number: take the lowest free one.
+    return LowestFreeServiceNumber(db, tp_id);
+}
+
+int LowestFreeServiceNumber(const Database& db, int tp_id) {
     std::vector<bool> used(0x10000, false);
     for (bool radio_table : {false, true}) {
         const auto& table = db.channels(radio_table);
@@ -128,8 +145,12 @@ AcceptResult ChannelForm::Accept(Prompter& prompter) {
     record.set_locked(lock ? 1u : 0u);
     record.set_fta(scramble ? 0u : 1u);
 
+    const uint16_t old_tp_id = record.tp_id();
     record.set_tp_id(static_cast<uint16_t>(transponder_ids[transponder_row]));
-    if (record.service_number() == 0)
+    // A channel moved onto a transponder where its number is taken would share its
+    // channel key, and with it its favourite entries: it takes a new number there.
+    if (record.service_number() == 0 ||
+        (record.tp_id() != old_tp_id && KeyInUse(*db, record.key())))
         record.set_service_number(static_cast<uint16_t>(NextServiceNumber(*db, record.tp_id())));
     WriteAudioEntries(audio, record);
     record.set_radio_flag(video == kNoVideoPid ? 1u : 0u);

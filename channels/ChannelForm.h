@@ -92,5 +92,7 @@ std::string TransponderRow(const Transponder& tp);
 // One more than the largest service_number among the TV and radio channels on `tp_id`
 // (1 when there is none). When that would not fit 16 bits, the lowest free number from 1.
 int NextServiceNumber(const Database& db, int tp_id);
+// The lowest service_number from 1 up that no TV or radio channel on `tp_id` carries.
+int LowestFreeServiceNumber(const Database& db, int tp_id);
 
 }  // namespace velmora

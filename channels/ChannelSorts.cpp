@@ -9,10 +9,18 @@ namespace {
 // Writes `table[0..count)` anew in the order of a stable sort by `rank`.
 template <typename Rank>
 void StableReorderTable(Database& db, bool radio_table, Rank rank) {
-    auto& table = db.channels(radio_table);
+    const auto& table = db.channels(radio_table);
     const int count = db.channel_count(radio_table);
     std::vector<int> ranks(count);
     for (int i = 0; i < count; ++i) ranks[i] = rank(table[i]);
+    ReorderTableByRank(db, radio_table, ranks);
+}
+
+}  // namespace
+
+void ReorderTableByRank(Database& db, bool radio_table, const std::vector<int>& ranks) {
+    auto& table = db.channels(radio_table);
+    const int count = std::min<int>(db.channel_count(radio_table), static_cast<int>(ranks.size()));
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return ranks[a] < ranks[b]; });
@@ -21,8 +29,6 @@ void StableReorderTable(Database& db, bool radio_table, Rank rank) {
     for (int i : order) sorted.push_back(table[i]);
     std::copy(sorted.begin(), sorted.end(), table.begin());
 }
-
-}  // namespace
 
 uint8_t UpperLatin1(uint8_t b) {
     if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) return b - 0x20;

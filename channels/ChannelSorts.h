@@ -25,6 +25,9 @@ int CompareNames(std::string_view a, std::string_view b);
 void SortPositionsByName(Database& db, bool radio_table, const std::vector<int>& positions,
                          bool descending);
 
+// Reorders the whole table by a stable sort on `ranks` (one per record, in table order).
+void ReorderTableByRank(Database& db, bool radio_table, const std::vector<int>& ranks);
+
 // Orders the whole table by tp_id. Records with a tp_id of 2000 or more follow, in their
 // old order; equal ids keep their order.
 void SortTableByTransponder(Database& db, bool radio_table);

@@ -37,6 +37,29 @@ int Run(int argc, char** argv) {
     import->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
     import->add_option("PAGE.htm", page, "saved listing page")->required();
 
+    std::string other, reference;
+    auto* diff = app.add_subcommand(
+        "diff",
+        "Compare two databases record by record: JSON on standard output; exit 3 "
+        "when they differ");
+    diff->add_option("A.sdx", sdx, "first database file")->required();
+    diff->add_option("B.sdx", other, "second database file")->required();
+
+    auto* order = app.add_subcommand(
+        "order", "Order the TV and radio channels after a reference and save in place");
+    order->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
+    order
+        ->add_option("REFERENCE", reference,
+                     "a .sdx database, a channel export .csv, or a text list of names")
+        ->required();
+
+    std::string fix_out;
+    auto* check = app.add_subcommand(
+        "check", "Find duplicates, key collisions and orphans; with --fix mend what can be");
+    check->add_option("FILE.sdx", sdx, "database file")->required();
+    check->add_option("--fix", fix_out, "mend, save the result as OUT.sdx (may be FILE.sdx)")
+        ->type_name("OUT.sdx");
+
     std::string format, out_path, csv;
     bool bom = false;
     auto* export_cmd = app.add_subcommand(
@@ -66,6 +89,9 @@ int Run(int argc, char** argv) {
     if (dump->parsed()) return Dump(sdx, std::cout, std::cerr);
     if (load->parsed()) return Load(json, sdx, std::cerr);
     if (create->parsed()) return New(sdx, std::cerr);
+    if (diff->parsed()) return Diff(sdx, other, std::cout, std::cerr);
+    if (order->parsed()) return Order(sdx, reference, std::cerr);
+    if (check->parsed()) return Check(sdx, fix_out, std::cout, std::cerr);
     if (export_cmd->parsed()) {
         const ExportFormat f = format == "csv"    ? ExportFormat::Csv
                                : format == "html" ? ExportFormat::Html

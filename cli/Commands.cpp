@@ -1,16 +1,23 @@
 #include "cli/Commands.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
+#include "cli/DiffJson.h"
+#include "cli/FindingsJson.h"
 #include "cli/JsonSchema.h"
+#include "cli/JsonText.h"
 #include "cli/StreamPrompter.h"
+#include "compare/ApplyOrder.h"
+#include "compare/OrderReference.h"
 #include "database/DatabaseFile.h"
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvEdits.h"
+#include "health/Fixes.h"
 #include "import/ListingFileName.h"
 #include "import/ListingImport.h"
 
@@ -46,6 +53,7 @@ int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
         case SaveResult::Written:
             return 0;
         case SaveResult::CannotCreate:
+        case SaveResult::ChangedOnDisk:
             err << kCannotSave << '\n';
             return 1;
         case SaveResult::NothingToWrite:
@@ -55,6 +63,23 @@ int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
     return 1;
 }
 
+// Text from the file shown on a terminal: bytes read as ISO-8859-1, control characters
+// (C0, DEL, C1) as \xNN so that a file cannot send escape sequences.
+std::string Printable(const std::string& bytes) {
+    std::string shown;
+    for (const char c : bytes) {
+        const auto b = static_cast<uint8_t>(c);
+        if (b < 0x20 || (b >= 0x7F && b < 0xA0)) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
+            shown += escaped;
+        } else {
+            shown += Latin1ToUtf8(std::string_view(&c, 1));
+        }
+    }
+    return shown;
+}
+
 }  // namespace
 
 int Info(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
@@ -62,7 +87,7 @@ int Info(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
     const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
     if (!db) return 1;
     const SdxHeader& h = db->header;
-    out << "signature:      " << h.signature() << '\n'
+    out << "signature:      " << Printable(h.signature()) << '\n'
         << "satellites:     " << h.sat_count() << '\n'
         << "transponders:   " << h.tp_count() << '\n'
         << "tv channels:    " << h.tv_count() << '\n'
@@ -79,19 +104,14 @@ int Dump(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
 }
 
 int Load(const std::string& json_path, const std::string& sdx_path, std::ostream& err) {
-    std::ifstream in(json_path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> text = ReadInputFile(json_path);
+    if (!text) {
         err << kCannotOpen << '\n';
         return 1;
     }
-    std::stringstream text;
-    text << in.rdbuf();
     Json doc;
-    // The JSON library reports syntax errors only by exception; it stops here.
-    try {
-        doc = Json::parse(text.str());
-    } catch (const Json::parse_error& e) {
-        err << json_path << " is not valid JSON: " << e.what() << '\n';
+    if (const auto problem = ParseJsonText(*text, json_path, doc)) {
+        err << *problem << '\n';
         return 1;
     }
     auto db = std::make_unique<Database>();
@@ -111,13 +131,74 @@ int New(const std::string& sdx_path, std::ostream& err) {
 int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err) {
     const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
     if (!db) return 1;
+    // The editor's two passes each report an unreadable page; here it is said once, and
+    // the database is not rewritten for nothing.
+    const ListingPage page = LoadListingPage(page_path);
+    if (!page.opened) {
+        err << kMsgCannotOpenPage << '\n';
+        return 1;
+    }
     StreamPrompter prompter(err);
-    const ImportResult result = ImportListingPage(*db, page_path, prompter);
+    ImportResult result;
+    ImportListingPass(*db, page, Band::C, prompter, result);
+    ImportListingPass(*db, page, Band::Ku, prompter, result);
     if (result.new_satellites.empty()) {
         if (const auto problem = ListingNameProblem(page_path))
             err << Latin1ToUtf8(*problem) << '\n';
     }
-    return SaveOrTell(*db, sdx_path, err);
+    // Saved in place, so the file as it was stays as NAME.bak, as after the editor's
+    // first save.
+    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+}
+
+int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out,
+         std::ostream& err) {
+    const auto a = OpenOrTell(a_path, FileAccess::ReadOnly, err);
+    if (!a) return 1;
+    const auto b = OpenOrTell(b_path, FileAccess::ReadOnly, err);
+    if (!b) return 1;
+    const DatabaseDiff diff = DiffDatabases(*a, *b);
+    out << DiffToJson(diff).dump(2) << '\n';
+    return diff.empty() ? 0 : 3;
+}
+
+int Order(const std::string& sdx_path, const std::string& reference_path, std::ostream& err) {
+    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
+    if (!db) return 1;
+    const OrderReference reference = LoadOrderReference(reference_path);
+    if (!reference.db) {
+        err << reference.problem << '\n';
+        return 1;
+    }
+    const OrderCounts counts = ApplyOrder(*db, *reference.db);
+    err << OrderMessage(counts) << '\n';
+    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+}
+
+int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,
+          std::ostream& err) {
+    constexpr int kFindingsRemain = 3;
+    std::error_code ec;
+    const bool in_place = !fix_path.empty() && std::filesystem::equivalent(sdx_path, fix_path, ec);
+    // Only a file that is saved back must be writable.
+    const auto db =
+        OpenOrTell(sdx_path, in_place ? FileAccess::ReadWrite : FileAccess::ReadOnly, err);
+    if (!db) return 1;
+    if (!fix_path.empty()) {
+        const int mended = FixAllFindings(*db);
+        // As Save: a file that would not change is left alone.
+        if (mended > 0 || !in_place) {
+            // The file holds the groups as Open builds them from the marks, so that fixing
+            // the result again writes the same bytes.
+            db->favourites.bytes.fill(0);
+            RebuildFavouriteGroups(*db);
+            if (SaveOrTell(*db, fix_path, err, in_place ? Backup::KeepOld : Backup::None) != 0)
+                return 1;
+        }
+    }
+    const std::vector<Finding> findings = CheckDatabase(*db);
+    out << FindingsToJson(findings).dump(2) << '\n';
+    return findings.empty() ? 0 : kFindingsRemain;
 }
 
 int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of velmora-cli. Each writes its results to `out`, its messages to `err`,
-// and returns the process's exit code (0 done, 1 failed).
+// and returns the process's exit code (0 done, 1 failed, unless a command says more).
 
 #include <ostream>
 #include <string>
@@ -15,8 +15,22 @@ int Dump(const std::string& sdx_path, std::ostream& out, std::ostream& err);
 int Load(const std::string& json_path, const std::string& sdx_path, std::ostream& err);
 // Saves a new, empty database that opens again.
 int New(const std::string& sdx_path, std::ostream& err);
+// The health check of a database as JSON on `out`: 0 no findings, 3 findings, 1 when the
+// file cannot be opened. With `fix_path` the mendable findings are mended and the result
+// saved there (in place as Save does, keeping NAME.bak), and what remains is printed: 0
+// nothing remains, 3 findings that need a person remain, 1 failure with nothing written.
+int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,
+          std::ostream& err);
 // Runs the listing-page import on a database and saves it in place.
 int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err);
+
+// Compares two databases as JSON: 0 when nothing differs, 3 when something does, 1 when
+// a file cannot be opened.
+int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out,
+         std::ostream& err);
+// Applies the order of a reference (.sdx, channel export .csv, or a list of names) and
+// saves in place keeping the old file as NAME.bak; the counts go to `err`.
+int Order(const std::string& sdx_path, const std::string& reference_path, std::ostream& err);
 
 enum class ExportFormat { Csv, Html, Json };
 // The channel CSV (with a byte-order mark when `bom`), the HTML page or the dump JSON of a

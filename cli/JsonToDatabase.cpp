@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "channels/AudioEntries.h"
@@ -31,7 +32,8 @@ public:
     bool Object(const Json& value, const std::string& path,
                 std::initializer_list<const char*> keys) {
         if (!value.is_object()) return Fail(path, "expected an object");
-        for (const auto& [key, unused] : value.items()) {
+        for (const auto& item : value.items()) {
+            const std::string& key = item.key();
             if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return key == k; }))
                 return Fail(Join(path, key), "unknown field");
         }
@@ -109,7 +111,13 @@ public:
     }
 };
 
-constexpr size_t kNameChars = 15;
+// Longest texts load takes: what a file that opens can hold, as dump shows it. Channel
+// names are cleaned to 15 bytes when a file is opened; satellite and favourite group
+// names and the signature are read up to the end of their field when it has no NUL.
+constexpr size_t kChannelNameChars = Channel::kNameSize - 1;
+constexpr size_t kSatelliteNameChars = Satellite::kNameSize;
+constexpr size_t kFavNameChars = SettingsBlock::kFavNameSize;
+constexpr size_t kSignatureChars = SdxHeader::kSignatureSize;
 
 bool ReadHeader(FieldReader& r, const Json& h, Database& db) {
     const std::string path = "header";
@@ -120,13 +128,23 @@ bool ReadHeader(FieldReader& r, const Json& h, Database& db) {
         return false;
     SdxHeader& header = db.header;
     std::string signature = header.signature();
-    if (!r.TextField(h, path, "signature", SdxHeader::kSignatureSize - 1, signature)) return false;
+    if (!r.TextField(h, path, "signature", kSignatureChars, signature)) return false;
     std::string upper = signature;
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (upper.find("SDX") == std::string::npos)
         return r.Fail("header.signature", "must contain \"SDX\", or the file will not open");
-    header.set_signature(signature);
+    header.set_whole_signature(signature);
+
+    // Counts, packed_length and checksum are recomputed on save, but a value of the wrong
+    // type is still a mistake in the text.
+    const std::pair<const char*, uint64_t> ignored[] = {
+        {"sat_count", 0x7FFF},   {"tp_count", 0x7FFF},    {"tv_count", 0x7FFF},
+        {"radio_count", 0x7FFF}, {"packed_length", kU32}, {"checksum", kU32}};
+    for (const auto& [key, max] : ignored) {
+        uint64_t unused = 0;
+        if (!r.Unsigned(h, path, key, max, unused)) return false;
+    }
 
     // The record sizes are the tables' strides; the block sizes may be smaller.
     struct Size {
@@ -173,13 +191,13 @@ bool ReadSatellites(FieldReader& r, const Json& list, Database& db) {
         std::string name;
         uint16_t lnb_low = 0, lnb_high = 0, angle = 0;
         uint32_t flags = 0;
-        if (!r.TextField(o, path, "name", kNameChars, name) ||
+        if (!r.TextField(o, path, "name", kSatelliteNameChars, name) ||
             !r.Unsigned(o, path, "lnb_low", kU16, lnb_low) ||
             !r.Unsigned(o, path, "lnb_high", kU16, lnb_high) ||
             !r.Unsigned(o, path, "angle", kU16, angle) ||
             !r.Unsigned(o, path, "sat_flags", kU32, flags))
             return false;
-        s.set_name(name);
+        s.set_whole_name(name);
         s.set_lnb_low(lnb_low);
         s.set_lnb_high(lnb_high);
         s.set_angle(angle);
@@ -254,7 +272,7 @@ bool ReadChannels(FieldReader& r, const Json& list, const char* table_name, bool
         std::string name;
         uint16_t pcr = 0, video = 0, ttx = 0, service = 0, tp_id = 0;
         uint32_t flags = 0;
-        if (!r.TextField(o, path, "name", kNameChars, name) ||
+        if (!r.TextField(o, path, "name", kChannelNameChars, name) ||
             !r.Unsigned(o, path, "pcr_pid", kU16, pcr) ||
             !r.Unsigned(o, path, "video_pid", kU16, video) ||
             !r.Unsigned(o, path, "ttx_pid", kU16, ttx) ||
@@ -313,7 +331,7 @@ bool ReadSettings(FieldReader& r, const Json& o, Database& db) {
             return r.Fail(names_path, "expected an array of 8 names");
         for (size_t g = 0; g < it->size(); ++g) {
             std::string name;
-            if (!r.Text((*it)[g], FieldReader::Index(names_path, g), kNameChars, name))
+            if (!r.Text((*it)[g], FieldReader::Index(names_path, g), kFavNameChars, name))
                 return false;
             names.push_back(name);
         }
@@ -328,7 +346,7 @@ bool ReadSettings(FieldReader& r, const Json& o, Database& db) {
     s.set_time_offset(time_offset);
     s.set_audio_language(audio_language);
     s.set_tv_flags(tv_flags);
-    for (size_t g = 0; g < names.size(); ++g) s.set_fav_name(static_cast<int>(g), names[g]);
+    for (size_t g = 0; g < names.size(); ++g) s.set_whole_fav_name(static_cast<int>(g), names[g]);
     return true;
 }
 

@@ -24,6 +24,8 @@ public:
     virtual void SwitchPane() {}
     virtual void FocusFind() {}
     virtual void OpenRecentFile(int /*index*/) {}
+    virtual void CompareWith() {}      // opens the comparison window over a chosen file
+    virtual void ShowCheckWindow() {}  // the health check's window
 };
 
 struct CommandContext {

@@ -2,7 +2,7 @@
 // Every command id of the editor, in one place: menu 128, the toolbar, the accelerators,
 // the list's pop-up menu and the tree's context menus, Enter, Delete and double-click.
 // Actions carry these ids as their data(); the command table (commands/CommandTable.h)
-// has one row per id. 32900-32959 are kept for the compare, health and exchange commands.
+// has one row per id.
 
 namespace velmora {
 
@@ -33,6 +33,20 @@ inline constexpr int kCmdSortZToA = 32795;
 inline constexpr int kCmdShowChannelInfo = 32796;
 inline constexpr int kCmdSortByTransponder = 32801;
 inline constexpr int kCmdSortBySatellite = 32802;
+
+// A second database: File > "Compare With...", Edit > Sort > "Apply Order From...", and
+// the comparison window's copy button.
+inline constexpr int kCmdCompareWith = 32900;
+inline constexpr int kCmdApplyOrderFrom = 32901;
+inline constexpr int kCmdCopyToThisDatabase = 32902;
+
+// Tools menu: the health check.
+inline constexpr int kCmdCheckDatabase = 32920;
+
+// File > Export and File > "Apply CSV Edits...".
+inline constexpr int kCmdExportCsv = 32940;
+inline constexpr int kCmdExportHtml = 32941;
+inline constexpr int kCmdApplyCsvEdits = 32942;
 
 // View and Help menus, pane keys.
 inline constexpr int kCmdTvChannel = 32782;

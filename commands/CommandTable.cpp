@@ -4,6 +4,7 @@
 
 #include "channels/ChannelBlockMove.h"
 #include "channels/ChannelCommands.h"
+#include "compare/CompareCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "import/ListingImportCommand.h"
 #include "satellites/SatelliteOps.h"
@@ -154,10 +155,8 @@ std::vector<uint8_t> TreeTables(const Database& db) {
     return bytes;
 }
 
-template <bool Undo>
-ViewEffect Restore(Context& c) {
-    const std::vector<uint8_t> tree_before = TreeTables(c.db());
-    if (!(Undo ? c.doc.Undo() : c.doc.Redo())) return {};
+// The views after any table may have changed, with the selection kept where it exists.
+ViewEffect Restored(Context& c, const std::vector<uint8_t>& tree_before) {
     ViewEffect e;
     e.restore = true;
     e.restore_tree = TreeTables(c.db()) != tree_before;
@@ -165,6 +164,13 @@ ViewEffect Restore(Context& c) {
     e.restore_moved = !(e.restore_node == c.node);
     e.select_rows = c.rows;
     return e;
+}
+
+template <bool Undo>
+ViewEffect Restore(Context& c) {
+    const std::vector<uint8_t> tree_before = TreeTables(c.db());
+    if (!(Undo ? c.doc.Undo() : c.doc.Redo())) return {};
+    return Restored(c, tree_before);
 }
 
 // Export and CSV edits work on the table the list shows, with its columns.
@@ -184,6 +190,14 @@ ViewEffect ApplyCsvEdits(Context& c) {
     // Names, marks and order may all have changed: list the same selection again.
     if (ApplyCsvEditsCommand(e) && c.list.listed()) c.list.Relist(c.db());
     return {};
+}
+
+ViewEffect ApplyOrderFrom(Context& c) {
+    if (!c.db().database_open) return {};
+    const auto counts = ApplyOrderFromChosenFile(c.db(), c.doc.chooser(), c.prompter());
+    if (!counts) return {};
+    if (c.list.listed()) c.list.Relist(c.db());
+    return {.note = OrderMessage(*counts)};
 }
 
 template <bool (CVelmoraDoc::*File)()>
@@ -235,6 +249,9 @@ constexpr CommandRow kRows[] = {
     {.id = kCmdApplyCsvEdits, .menu_text = "Apply CSV Edits...",
      .prompt = "Apply names, PIDs, flags, marks and order edited in a CSV file",
      .undo_label = "Apply CSV Edits", .state = WithDatabase, .run = ApplyCsvEdits},
+    {.id = kCmdCompareWith, .menu_text = "Compare With...",
+     .prompt = "Compare this database with another one", .short_text = "Compare",
+     .state = WithDatabase, .run = Frame<&FrameActions::CompareWith>},
     {.id = kCmdPrint, .menu_text = "&Print...", .shortcut = "Ctrl+P",
      .prompt = "Print the active document", .short_text = "Print", .run = Print<false>},
     {.id = kCmdPrintPreview, .menu_text = "Print Pre&view",
@@ -275,6 +292,10 @@ constexpr CommandRow kRows[] = {
     {.id = kCmdSortBySatellite, .menu_text = "Satellite",
      .prompt = "Sort Channels by Satellite", .short_text = "Satellite Sort",
      .undo_label = "Sort by Satellite", .run = Channels<SortChannelsBySatellite>},
+    {.id = kCmdApplyOrderFrom, .menu_text = "Apply Order From...",
+     .prompt = "Order the channels as another database or list orders them",
+     .short_text = "Apply Order", .undo_label = "Apply Order", .state = WithDatabase,
+     .run = ApplyOrderFrom},
     {.id = kCmdShowChannelInfo, .menu_text = "Show Channel info...",
      .prompt = "Select the information of channel to show", .run = ShowInfo},
     {.id = kCmdEditFind, .menu_text = "Find", .shortcut = "Ctrl+F",
@@ -288,6 +309,9 @@ constexpr CommandRow kRows[] = {
     {.id = kCmdRadioChannel, .menu_text = "&Radio Channel", .prompt = "Show the Radio channels",
      .short_text = "Radio", .checkable = true, .state = RadioShown,
      .run = ShowTable<ChannelTable::Radio>},
+    {.id = kCmdCheckDatabase, .menu_text = "Check Database...", .shortcut = "Ctrl+K",
+     .prompt = "Find duplicates, key collisions and orphans", .short_text = "Check",
+     .state = WithDatabase, .run = Frame<&FrameActions::ShowCheckWindow>},
     {.id = kCmdAbout, .menu_text = "&About Velmora...",
      .prompt = "Display program information, version number and copyright",
      .short_text = "About", .run = Frame<&FrameActions::ShowAbout>},
@@ -331,7 +355,7 @@ constexpr MenuItem kMainMenu[] = {
         Menu("&Export"),
             Cmd(kCmdExportCsv), Cmd(kCmdExportHtml),
         End(),
-        Cmd(kCmdApplyCsvEdits), Sep(),
+        Cmd(kCmdApplyCsvEdits), Cmd(kCmdCompareWith), Sep(),
         Cmd(kCmdPrint), Cmd(kCmdPrintPreview), Cmd(kCmdPrintSetup), Sep(),
         Cmd(kCmdRecentFile1), Sep(),
         Cmd(kCmdExit),
@@ -342,13 +366,17 @@ constexpr MenuItem kMainMenu[] = {
         Cmd(kCmdSwapChannel), Cmd(kCmdMoveChannel), Sep(),
         Menu(kSortChannelMenu),
             Cmd(kCmdSortAToZ), Cmd(kCmdSortZToA), Sep(),
-            Cmd(kCmdSortByTransponder), Cmd(kCmdSortBySatellite),
+            Cmd(kCmdSortByTransponder), Cmd(kCmdSortBySatellite), Sep(),
+            Cmd(kCmdApplyOrderFrom),
         End(),
         Sep(),
         Cmd(kCmdShowChannelInfo),
     End(),
     Menu("&View"),
         Cmd(kCmdTvChannel), Cmd(kCmdRadioChannel),
+    End(),
+    Menu("&Tools"),
+        Cmd(kCmdCheckDatabase),
     End(),
     Menu("&Help"),
         Cmd(kCmdAbout),
@@ -418,6 +446,19 @@ ViewEffect RunCommand(int id, CommandContext& c) {
     const std::string label = UndoLabel(*named);
     if (label.empty()) return row->run(c);
     return c.doc.Record(label, [&] { return row->run(c); });
+}
+
+ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
+                             const std::function<bool()>& change) {
+    if (!c.doc.IsOpen()) return {};
+    const std::vector<uint8_t> tree_before = TreeTables(c.db());
+    const bool changed = c.doc.Record(label, [&] {
+        const bool did = change();
+        if (did) c.doc.SetModifiedFlag();
+        return did;
+    });
+    if (!changed) return {};
+    return Restored(c, tree_before);
 }
 
 std::span<const MenuItem> MainMenu() {

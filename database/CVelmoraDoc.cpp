@@ -58,6 +58,7 @@ bool CVelmoraDoc::OnFileNew() {
     db.current_tp_id = -1;
     db.database_open = true;
     history_.Clear();
+    disk_stamp_.reset();  // whatever the chosen file held, New replaces it
     // The file is written at once, so it holds a valid (empty) database rather than
     // nothing; the old file stays intact when that fails, and the database stays
     // modified so that Close and the window's close still offer to save it. A file the
@@ -89,7 +90,8 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     if (IsOpen()) return false;
     Database& db = *db_;
     db.path_name = path;  // a rejected path is kept, as the command always did
-    switch (LoadDatabaseFile(db, path)) {
+    FileStamp stamp;
+    switch (LoadDatabaseFile(db, path, FileAccess::ReadWrite, &stamp)) {
         case OpenResult::CannotOpen:
             prompter_.Tell(kMsgCannotOpen);
             return false;
@@ -102,6 +104,7 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     history_.Clear();
     db.database_open = true;
     backup_pending_ = true;
+    disk_stamp_ = stamp;
     db.current_satellite = -1;
     db.current_tp_id = -1;
     if (views_) {
@@ -113,18 +116,29 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
 }
 
 SaveResult CVelmoraDoc::SaveOwnFile() {
-    const SaveResult result =
-        SaveDatabaseFile(*db_, db_->path_name, backup_pending_ ? Backup::KeepOld : Backup::None);
-    if (result == SaveResult::Written) backup_pending_ = false;
+    const Backup backup = backup_pending_ ? Backup::KeepOld : Backup::None;
+    SaveGuard guard{disk_stamp_, {}};
+    SaveResult result = SaveDatabaseFile(*db_, db_->path_name, backup, &guard);
+    if (result == SaveResult::ChangedOnDisk) {
+        if (!prompter_.AskYes(kMsgChangedOnDisk)) return result;
+        guard.expected.reset();
+        result = SaveDatabaseFile(*db_, db_->path_name, backup, &guard);
+    }
+    if (result == SaveResult::Written) {
+        backup_pending_ = false;
+        disk_stamp_ = guard.written;
+    }
     return result;
 }
 
 bool CVelmoraDoc::SaveToPath() {
     Database& db = *db_;
     // A save that writes nothing is a failure too: the modified flag must keep telling
-    // the user that the changes exist only in memory.
-    if (SaveOwnFile() != SaveResult::Written) {
-        prompter_.Tell(kMsgCannotSave, Icon::Error);
+    // the user that the changes exist only in memory. One the user declined needs no
+    // message.
+    const SaveResult result = SaveOwnFile();
+    if (result != SaveResult::Written) {
+        if (result != SaveResult::ChangedOnDisk) prompter_.Tell(kMsgCannotSave, Icon::Error);
         return false;
     }
     db.modified = false;
@@ -148,11 +162,13 @@ bool CVelmoraDoc::OnFileSaveAs() {
     // Save As onto the opened file itself is its first save as much as Save would be.
     std::error_code error;
     const bool own_file = backup_pending_ && std::filesystem::equivalent(path, db.path_name, error);
-    if (SaveDatabaseFile(db, path, own_file ? Backup::KeepOld : Backup::None) !=
+    SaveGuard guard;
+    if (SaveDatabaseFile(db, path, own_file ? Backup::KeepOld : Backup::None, &guard) !=
         SaveResult::Written) {
         prompter_.Tell(kMsgCannotSaveAs);
         return false;
     }
+    disk_stamp_ = guard.written;
     db.path_name = path;
     backup_pending_ = false;  // the file now named is the one just written
     SetTitleFor(path);
@@ -177,6 +193,7 @@ bool CVelmoraDoc::OnFileClose() {
     db.current_satellite = -1;
     db.current_tp_id = -1;
     history_.Clear();
+    disk_stamp_.reset();
     if (views_) views_->ResetTree();
     db.path_name.clear();
     if (views_) views_->SetTitle(std::string(kClosedTitle) + db.path_name);

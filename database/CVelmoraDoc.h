@@ -5,6 +5,7 @@
 // redraw goes through DocumentViews.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ inline constexpr std::string_view kMsgNotValid =
 inline constexpr std::string_view kMsgCannotSave = "Can not save file!";
 inline constexpr std::string_view kMsgCannotSaveAs = "Can't not save the file\n";
 inline constexpr std::string_view kMsgSaveChanges = "Do you want to save changed data ?";
+inline constexpr std::string_view kMsgChangedOnDisk =
+    "The file has changed on disk since it was opened. Overwrite it?";
 inline constexpr std::string_view kNewDialogTitle = "New File";
 inline constexpr std::string_view kOpenDialogTitle = "Select File";
 inline constexpr std::string_view kNewFilter =
@@ -102,7 +105,9 @@ public:
     bool OpenPath(const std::string& path);
     // Save: writes the database to its path when it is modified. True when nothing needed
     // saving or the file was written; false (with "Can not save file!", the file on disk
-    // intact and the database still modified) when it could not be written.
+    // intact and the database still modified) when it could not be written. When another
+    // program has written the file since it was opened or saved here, asks first; No
+    // writes nothing and returns false.
     bool OnFileSave();
     // Save As: asks for a path and writes there; the path and title change only when the
     // file was written. False when cancelled or not written ("Can't not save the file").
@@ -118,7 +123,8 @@ private:
     // Save step shared by Save, Close and the window's close.
     bool SaveToPath();
     // Writes to the document's own path; the first write after Open or New keeps the file
-    // that was there as NAME.bak, so a user can go back to what he opened.
+    // that was there as NAME.bak, so a user can go back to what he opened. Asks before
+    // overwriting a file changed on disk; ChangedOnDisk when the user said No.
     SaveResult SaveOwnFile();
     bool AskSaveChanges();
     void SetTitleFor(const std::string& path);
@@ -129,6 +135,8 @@ private:
     std::unique_ptr<Database> db_;
     UndoHistory history_;
     bool backup_pending_ = false;
+    // What the document's file held when it was last opened or written here.
+    std::optional<FileStamp> disk_stamp_;
 };
 
 }  // namespace velmora

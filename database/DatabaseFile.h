@@ -21,6 +21,7 @@ enum class SaveResult {
     Written,
     CannotCreate,    // the target (or the file beside it) could not be created or written
     NothingToWrite,  // the payload does not compress to a stream shorter than itself
+    ChangedOnDisk,   // the file is no longer the one the save expected; nothing written
 };
 
 enum class FileAccess {
@@ -28,11 +29,22 @@ enum class FileAccess {
     ReadOnly,   // inspection only
 };
 
-// Reads a regular file opened with `access`; nullopt when it cannot be opened. Reads at
-// most kMaxSdxFileSize + 1 bytes: anything longer is no database, and that one extra
-// byte is enough for the reader to refuse it.
-std::optional<std::vector<uint8_t>> ReadDatabaseFileBytes(
-    const std::string& path, FileAccess access = FileAccess::ReadWrite);
+// What a file held when it was read or written: enough to tell whether anyone has
+// written it since.
+struct FileStamp {
+    uint64_t size = 0;
+    int64_t modified_ns = 0;  // modification time
+    uint32_t hash = 0;        // CRC-32 of the bytes
+    bool operator==(const FileStamp&) const = default;
+};
+
+// Reads a regular file opened with `access`; nullopt when it cannot be opened. It is
+// opened without blocking, so a FIFO or a device is refused at once. Reads at most
+// kMaxSdxFileSize + 1 bytes: anything longer is no database, and that one extra byte is
+// enough for the reader to refuse it. `stamp`, when given, receives the file's stamp.
+std::optional<std::vector<uint8_t>> ReadDatabaseFileBytes(const std::string& path,
+                                                          FileAccess access = FileAccess::ReadWrite,
+                                                          FileStamp* stamp = nullptr);
 
 // The bound for inputs that are not databases (listing pages, JSON, CSV, name lists):
 // no real input comes near it, and a device or a runaway file stops there.
@@ -43,11 +55,15 @@ inline constexpr size_t kMaxInputFileSize = 64 * 1024 * 1024;
 // opened or read, is not a regular file, or holds more than `limit` bytes.
 std::optional<std::string> ReadInputFile(const std::string& path, size_t limit = kMaxInputFileSize);
 
+// The stamp of the file at `path` as it is now; nullopt when it cannot be read.
+std::optional<FileStamp> StampFile(const std::string& path);
+
 // Opens `path` into `db`: validates and inflates, unpacks and runs the after-open steps.
 // Touches only the tables and header, and only on Ok; the document state (open flag,
-// path, modified flag) is the caller's.
+// path, modified flag) is the caller's. On Ok `stamp`, when given, tells what the file
+// held.
 OpenResult LoadDatabaseFile(Database& db, const std::string& path,
-                            FileAccess access = FileAccess::ReadWrite);
+                            FileAccess access = FileAccess::ReadWrite, FileStamp* stamp = nullptr);
 
 enum class Backup {
     None,
@@ -59,13 +75,36 @@ enum class Backup {
 // The name of the backup of `path`: "NAME.sdx" keeps its old self as "NAME.sdx.bak".
 std::string BackupPath(const std::string& path);
 
-// Writes `bytes` to a new file beside `path`, in chunks of kWriteChunkSize, and, once
-// every byte is written and flushed, renames it over `path` (over the file a symbolic
-// link names, when `path` is one). A temporary file left by an interrupted save is
-// replaced. Refuses an existing target that is not a regular file or not writable, as
-// writing it in place would fail. On false `path` is exactly as it was.
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
-                           Backup backup = Backup::None);
+// What a save checks before it writes, and what it tells once it has written.
+struct SaveGuard {
+    // When set, the save writes nothing and returns ChangedOnDisk unless the target is
+    // still the file this stamp describes. A target that no longer exists is written.
+    std::optional<FileStamp> expected;
+    // The written file's stamp, set when the save returns Written.
+    FileStamp written;
+};
+
+// Saves `bytes` as the file `path` so that, whatever happens meanwhile (a crash, a full
+// disk, another program saving the same file), `path` holds either its old content or
+// the whole of the new one:
+// - Through symbolic links the file they name is written, even one that does not exist
+//   yet; the links stay.
+// - Saves of one file, by any process, run one after the other (SaveLock). Inside the
+//   lock the save writes `NAME.velmora-tmp` beside the file (a leftover of a dead save
+//   is replaced), in chunks of kWriteChunkSize, flushes it and renames it over `path`.
+//   Without a lock it writes a temporary file of a name of its own and removes no other.
+// - The new file gets the old one's mode, owner and group. When the old file has more
+//   than one name, or its owner and group cannot be given to a new file, its content is
+//   first copied to a safe place (NAME.bak with Backup::KeepOld, else a temporary file
+//   removed afterwards) and then rewritten in place, so every name sees the new content.
+// Refuses an existing target that is not a regular file or not writable. On any result
+// but Written `path` is exactly as it was.
+SaveResult ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes,
+                       Backup backup = Backup::None, SaveGuard* guard = nullptr);
+inline bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
+                                  Backup backup = Backup::None) {
+    return ReplaceFile(path, bytes, backup) == SaveResult::Written;
+}
 
 inline constexpr size_t kWriteChunkSize = 64 * 1024;
 // Test hook: called after each chunk written to the temporary file, with the bytes
@@ -73,8 +112,9 @@ inline constexpr size_t kWriteChunkSize = 64 * 1024;
 using WriteChunkHook = void (*)(size_t written, size_t total);
 void SetWriteChunkHook(WriteChunkHook hook);
 
-// Packs, compresses and writes the database to `path`. The old file stays intact unless
-// the result is Written.
-SaveResult SaveDatabaseFile(Database& db, const std::string& path, Backup backup = Backup::None);
+// Packs, compresses and writes the database to `path` (ReplaceFile). The old file stays
+// intact unless the result is Written.
+SaveResult SaveDatabaseFile(Database& db, const std::string& path, Backup backup = Backup::None,
+                            SaveGuard* guard = nullptr);
 
 }  // namespace velmora

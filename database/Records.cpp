@@ -15,6 +15,14 @@ void WriteTextField(uint8_t* field, size_t size, std::string_view text) {
     field[n] = 0;
 }
 
+void WriteWholeTextField(uint8_t* field, size_t size, std::string_view text) {
+    if (text.size() < size) {
+        WriteTextField(field, size, text);
+    } else {
+        std::copy_n(reinterpret_cast<const uint8_t*>(text.data()), size, field);
+    }
+}
+
 std::string FilterNameBytes(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());

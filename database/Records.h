@@ -39,6 +39,10 @@ namespace velmora {
 // the terminator as they were.
 std::string ReadTextField(const uint8_t* field, size_t size);
 void WriteTextField(uint8_t* field, size_t size, std::string_view text);
+// Writes up to `size` bytes of `text` as the field, with a NUL only when it is shorter:
+// files written elsewhere hold names that fill their field, and those must be written
+// back as they were read.
+void WriteWholeTextField(uint8_t* field, size_t size, std::string_view text);
 
 // The name byte filter: keeps 0x1F..0x7F, 0xB0 and 0xC0..0xFE in order, drops the rest.
 inline bool IsKeptNameByte(uint8_t b) {
@@ -53,6 +57,7 @@ struct Satellite {
 
     std::string name() const { return ReadTextField(bytes.data(), kNameSize); }
     void set_name(std::string_view v) { WriteTextField(bytes.data(), kNameSize, v); }
+    void set_whole_name(std::string_view v) { WriteWholeTextField(bytes.data(), kNameSize, v); }
     VELMORA_U16(lnb_low, 16)
     VELMORA_U16(lnb_high, 18)
     VELMORA_U16(angle, 20)
@@ -181,6 +186,9 @@ struct SettingsBlock {
     void set_fav_name(int g, std::string_view v) {
         WriteTextField(bytes.data() + kFavNameOffset + kFavNameSize * g, kFavNameSize, v);
     }
+    void set_whole_fav_name(int g, std::string_view v) {
+        WriteWholeTextField(bytes.data() + kFavNameOffset + kFavNameSize * g, kFavNameSize, v);
+    }
 };
 
 struct ExtraBlock {
@@ -234,6 +242,9 @@ struct SdxHeader {
     }
     void set_signature(std::string_view v) {
         WriteTextField(bytes.data() + kSignatureOffset, kSignatureSize, v);
+    }
+    void set_whole_signature(std::string_view v) {
+        WriteWholeTextField(bytes.data() + kSignatureOffset, kSignatureSize, v);
     }
 #define VELMORA_I16(name, offset)                                  \
     int16_t name() const {                                         \

@@ -54,6 +54,20 @@ int RemoveFavouriteKey(Database& db, int g, uint32_t key, bool radio) {
     return 1;
 }
 
+int ReplaceFavouriteKey(Database& db, int g, uint32_t old_key, uint32_t new_key, bool radio,
+                        int occurrence) {
+    if (BadGroup(g)) return kBadGroup;
+    FavouriteGroups& f = db.favourites;
+    const int count = std::clamp<int>(f.key_count(g, radio), 0, FavouriteGroups::kSlots);
+    for (int i = 0, seen = 0; i < count; ++i) {
+        if (f.entry(g, radio, i) != old_key || seen++ < occurrence) continue;
+        f.set_entry(g, radio, i, new_key);
+        f.set_changed(g, 1);
+        return 1;
+    }
+    return AddFavouriteKey(db, g, new_key, radio);
+}
+
 int PurgeFavouriteGroup(Database& db, int g, bool radio) {
     if (BadGroup(g)) return kBadGroup;
     FavouriteGroups& f = db.favourites;
@@ -178,6 +192,24 @@ int DeleteTransponderChannels(Database& db, int tp_id) {
         deleted += count - kept;
     }
     return deleted;
+}
+
+int DeleteChannelsAt(Database& db, bool radio, const std::vector<bool>& doomed) {
+    auto& table = db.channels(radio);
+    const int count = db.channel_count(radio);
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (static_cast<size_t>(i) < doomed.size() && doomed[static_cast<size_t>(i)]) {
+            for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+                if (table[i].fav(g)) RemoveFavouriteKey(db, g, table[i].key(), radio);
+            }
+            continue;
+        }
+        if (kept != i) table[kept] = table[i];
+        ++kept;
+    }
+    if (count > 0) db.set_channel_count(radio, kept);
+    return std::max(count, 0) - kept;
 }
 
 int DeleteTransponderAt(Database& db, int index) {

@@ -4,6 +4,7 @@
 // after a file was read. None of them sets the modified flag; their callers do.
 
 #include <cstdint>
+#include <vector>
 
 #include "database/Database.h"
 
@@ -18,6 +19,11 @@ int FindFavouriteKey(Database& db, int g, uint32_t key, bool radio);
 int AddFavouriteKey(Database& db, int g, uint32_t key, bool radio);
 // Removes the first occurrence keeping the list's order; 1, or kCannotDo when absent.
 int RemoveFavouriteKey(Database& db, int g, uint32_t key, bool radio);
+// Puts `new_key` in place of occurrence `occurrence` (0 for the first) of `old_key`, or
+// appends it when the list holds fewer occurrences; 1, or kCannotDo when the group was
+// full and the key could not be appended.
+int ReplaceFavouriteKey(Database& db, int g, uint32_t old_key, uint32_t new_key, bool radio,
+                        int occurrence = 0);
 // Drops keys whose channel no longer carries mark g, full group or not; the number
 // dropped.
 int PurgeFavouriteGroup(Database& db, int g, bool radio);
@@ -34,6 +40,9 @@ void SortAllSatelliteTransponders(Database& db);
 // Deletes every TV and radio channel carried by `tp_id`, and their keys from the groups
 // they were marked for; returns how many.
 int DeleteTransponderChannels(Database& db, int tp_id);
+// Removes the channels of one table whose `doomed` entry is set, closing the gaps; the
+// key of each leaves the groups it is marked for, so no stale key stays. Returns how many.
+int DeleteChannelsAt(Database& db, bool radio, const std::vector<bool>& doomed);
 // Removes transponder record `index`, closing the gap; returns 1.
 int DeleteTransponderAt(Database& db, int index);
 

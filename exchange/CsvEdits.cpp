@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "channels/ChannelCommands.h"
 #include "channels/ChannelForm.h"
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
@@ -19,7 +20,6 @@ constexpr std::string_view kNotUtf8Message =
 constexpr std::string_view kNotAFlagMessage = "Please enter 1 or 0.";
 constexpr std::string_view kRadioVideoMessage =
     "The video PID of a radio channel cannot be changed.";
-constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
 
 std::string Refusal(const ChannelCsvRow& row, int column, std::string_view message) {
     return row.Where(column) + ": " + std::string(message);

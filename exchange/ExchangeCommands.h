@@ -12,10 +12,6 @@
 
 namespace velmora {
 
-inline constexpr int kCmdExportCsv = 32940;
-inline constexpr int kCmdExportHtml = 32941;
-inline constexpr int kCmdApplyCsvEdits = 32942;
-
 inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
 inline constexpr std::string_view kHtmlFilter = "HTML Files (*.html)|*.html|All Files (*.*)|*.*||";
 

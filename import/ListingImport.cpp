@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <exception>
 #include <filesystem>
-#include <memory>
+#include <optional>
 
+#include "database/DatabaseFile.h"
 #include "import/ListingFileName.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::string_view kSatellitesFull = "Satellites are full,can't append the satellite";
-constexpr std::string_view kCantOpenFile = "Can't open file !";
 
 // The used ids of the transponder table, so that each new row of a pass takes the lowest
 // free one without rescanning the table. Ids of 2000 or more (only in files written
@@ -51,37 +49,15 @@ Transponder MakeTransponder(const ListingMatch& match, int satellite, int tp_id)
     return tp;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
 ListingPage LoadListingPage(const std::string& path) {
     ListingPage page;
     page.file_name = FileNameToLatin1(std::filesystem::path(path).filename().string());
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return page;
-    try {
-        // One allocation of the file's size; then whatever more there is (a file that
-        // grew, or one whose size is unknown).
-        std::error_code size_error;
-        const auto size = std::filesystem::file_size(path, size_error);
-        if (!size_error) page.bytes.resize(size);
-        page.bytes.resize(std::fread(page.bytes.data(), 1, page.bytes.size(), file.get()));
-        std::array<char, 65536> chunk;
-        size_t got = 0;
-        while ((got = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
-            page.bytes.append(chunk.data(), got);
-        }
-    } catch (const std::exception&) {
-        // A page too large to hold in memory is a page that cannot be read.
-        page.bytes = std::string();
-        return page;
-    }
-    // A directory opens but cannot be read.
-    page.opened = !std::ferror(file.get());
-    if (!page.opened) page.bytes = std::string();
+    // A FIFO, a device or a page past the input bound is a page that cannot be read.
+    std::optional<std::string> bytes = ReadInputFile(path);
+    page.opened = bytes.has_value();
+    if (bytes) page.bytes = std::move(*bytes);
     return page;
 }
 
@@ -93,7 +69,7 @@ bool ImportListingPass(Database& db, const ListingPage& page, Band band, Prompte
         return false;
     }
     if (!page.opened) {
-        prompter.Tell(kCantOpenFile, Icon::Error);
+        prompter.Tell(kMsgCannotOpenPage, Icon::Error);
         return false;
     }
     const std::optional<ListingName> name = ParseListingFileName(page.file_name);

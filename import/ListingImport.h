@@ -3,6 +3,7 @@
 // site: a C-band pass and then a Ku-band pass over the same page.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/Database.h"
@@ -17,6 +18,8 @@ struct ImportResult {
     int transponders_dropped = 0;  // matches found while the transponder table was full
 };
 
+inline constexpr std::string_view kMsgCannotOpenPage = "Can't open file !";
+
 // A saved page, read once; both passes scan the same bytes.
 struct ListingPage {
     bool opened = false;    // false when the file could not be read
@@ -24,7 +27,8 @@ struct ListingPage {
     std::string bytes;
 };
 
-// Reads the whole file at `path`. Never fails loudly: `opened` tells.
+// Reads the whole file at `path` (ReadInputFile: a regular file, bounded, without
+// blocking). Never fails loudly: `opened` tells.
 ListingPage LoadListingPage(const std::string& path);
 
 // One pass over `page` for `band`: appends a satellite named from the file name, then one

@@ -32,6 +32,8 @@ public:
         const bool selected = option.state & QStyle::State_Selected;
         if (selected)
             painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        else if (const QVariant tint = index.data(Qt::BackgroundRole); tint.isValid())
+            painter->fillRect(option.rect, tint.value<QColor>());
         QString text = index.data(Qt::DisplayRole).toString();
         const QRect rect = option.rect.adjusted(2, 0, -2, 0);
         const QFontMetrics& metrics = option.fontMetrics;

@@ -1,5 +1,6 @@
 #include "channels/qt/ChannelTableModel.h"
 
+#include <QColor>
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
@@ -22,7 +23,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole || index.row() >= list_.row_count()) return {};
+    if (index.row() >= list_.row_count()) return {};
+    if ((role == Qt::BackgroundRole || role == Qt::ToolTipRole) && row_note_) {
+        const QString note = row_note_(list_.radio_shown(), list_.row_map()[index.row()]);
+        if (note.isEmpty()) return {};
+        return role == Qt::ToolTipRole ? QVariant(note) : QVariant(QColor(255, 222, 173));
+    }
+    if (role != Qt::DisplayRole) return {};
     return QString::fromLatin1(list_.CellText(db_, index.row(), ColumnAt(index.column())));
 }
 
@@ -81,6 +88,13 @@ bool ChannelTableModel::dropMimeData(const QMimeData* data, Qt::DropAction actio
     if (target < 0 || target >= rows_) target = rows_ - 1;
     rows_dropped_(rows, target);
     return true;
+}
+
+void ChannelTableModel::SetRowNote(RowNote note) {
+    row_note_ = std::move(note);
+    if (rows_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1),
+                         {Qt::BackgroundRole, Qt::ToolTipRole});
 }
 
 void ChannelTableModel::Relist() {

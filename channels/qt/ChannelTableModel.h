@@ -41,6 +41,11 @@ public:
     int ColumnAt(int section) const { return shown_[static_cast<size_t>(section)]; }
     const std::vector<int>& shown_columns() const { return shown_; }
 
+    // A note for the channel at `position` of the TV (radio = false) or radio table; a
+    // row with a note is tinted and shows it as its tooltip. Null for none.
+    using RowNote = std::function<QString(bool radio, int position)>;
+    void SetRowNote(RowNote note);
+
     // Takes over what the list now holds: rows, row map, shown columns and headers.
     void Relist();
 
@@ -50,6 +55,7 @@ private:
     std::vector<int> shown_;
     int rows_ = 0;
     RowsDropped rows_dropped_;
+    RowNote row_note_;
 };
 
 }  // namespace velmora

@@ -201,6 +201,19 @@ TEST_F(ChannelFormTest, ServiceNumberZeroBecomesOneMoreThanTheTransponderHighest
     EXPECT_EQ(kept.record.service_number(), 2);
 }
 
+TEST_F(ChannelFormTest, ChannelMovedWhereItsNumberIsTakenGetsANewOne) {
+    Append(*db, false, MakeChannel("there", 9, 5));
+    Append(*db, true, MakeChannel("radio there", 9, 6));
+    for (auto [service, expected] : {std::pair{5, 7}, std::pair{2, 2}}) {
+        ChannelForm form = Open(MakeChannel("moved", 4, service));
+        form.SelectSatellite(0);
+        form.transponder_row = 1;  // tp_id 9
+        ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+        EXPECT_EQ(form.record.tp_id(), 9);
+        EXPECT_EQ(form.record.service_number(), expected) << service;
+    }
+}
+
 TEST_F(ChannelFormTest, ServiceNumberNeverWrapsToZero) {
     Append(*db, false, MakeChannel("a", 4, 1));
     Append(*db, false, MakeChannel("b", 4, 65535));

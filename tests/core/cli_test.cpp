@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "cli/JsonSchema.h"
 #include "database/DatabaseFile.h"
@@ -242,6 +243,189 @@ TEST(Cli, WrongCommandLineIsAUsageError) {
     EXPECT_EQ(RunCli(dir, {}).exit_code, 2);
     EXPECT_EQ(RunCli(dir, {"frobnicate"}).exit_code, 2);
     EXPECT_EQ(RunCli(dir, {"load", "only-one.json"}).exit_code, 2);
+}
+
+// dump, then load of what it printed, then dump again: both dumps, as text.
+std::pair<std::string, std::string> DumpLoadDump(const TempDir& dir, const std::string& sdx) {
+    const CliRun first = RunCli(dir, {"dump", sdx});
+    EXPECT_EQ(first.exit_code, 0) << first.err;
+    WriteBytes(dir / "dumped.json", std::vector<uint8_t>(first.out.begin(), first.out.end()));
+    const CliRun load = RunCli(dir, {"load", dir / "dumped.json", dir / "loaded.sdx"});
+    EXPECT_EQ(load.exit_code, 0) << load.err;
+    return {first.out, RunCli(dir, {"dump", dir / "loaded.sdx"}).out};
+}
+
+TEST(Cli, NamesThatFillTheirFieldSurviveDumpLoadDump) {
+    TempDir dir;
+    auto db = testing::MakeSmallDatabase();
+    db->extra.bytes.fill(0);  // not in the JSON: a load writes zeros
+    db->satellites[0].set_whole_name("Sixteen bytes!!!");
+    db->satellites[1].set_whole_name(
+        "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xB0\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xFF");
+    db->settings.set_whole_fav_name(0, "Sixteen letters!");
+    db->settings.set_whole_fav_name(7, std::string(16, '\xFF'));
+    db->header.set_whole_signature("SDX signature of 28 bytes ..");
+    ASSERT_EQ(SaveDatabaseFile(*db, dir / "full.sdx"), SaveResult::Written);
+    {
+        const auto [first, second] = DumpLoadDump(dir, dir / "full.sdx");
+        EXPECT_EQ(second, first);
+        const Json dumped = ParseOrNull(first);
+        EXPECT_EQ(dumped["header"]["signature"], "SDX signature of 28 bytes ..");
+        EXPECT_EQ(dumped["satellites"][0]["name"], "Sixteen bytes!!!");
+        EXPECT_EQ(dumped["settings"]["fav_names"][0], "Sixteen letters!");
+    }
+
+    // Open cleans a channel name to 15 bytes, so the 16th is in no dump: every field
+    // comes back, only the stream (packed_length) may differ.
+    WriteWholeTextField(db->tv[0].name_field(), Channel::kNameSize, "Channel name 16b");
+    ASSERT_EQ(SaveDatabaseFile(*db, dir / "full.sdx"), SaveResult::Written);
+    const auto [first, second] = DumpLoadDump(dir, dir / "full.sdx");
+    Json a = ParseOrNull(first), b = ParseOrNull(second);
+    EXPECT_EQ(a["tv"][0]["name"], "Channel name 16");
+    a["header"].erase("packed_length");
+    b["header"].erase("packed_length");
+    EXPECT_EQ(b, a);
+}
+
+TEST(Cli, BlockSizeZeroWritesAFileThatLoadsBack) {
+    TempDir dir;
+    const std::string json = R"({"header": {"settings_size": 0}})";
+    WriteBytes(dir / "zero.json", std::vector<uint8_t>(json.begin(), json.end()));
+    ASSERT_EQ(RunCli(dir, {"load", dir / "zero.json", dir / "zero.sdx"}).exit_code, 0);
+    const auto [first, second] = DumpLoadDump(dir, dir / "zero.sdx");
+    EXPECT_EQ(second, first);
+    // No settings in the file: every byte reads as 0xFF, names of 16 "ÿ" included.
+    std::string sixteen_y;
+    for (int i = 0; i < 16; ++i) sixteen_y += "\xC3\xBF";
+    EXPECT_EQ(ParseOrNull(first)["settings"]["fav_names"][0], sixteen_y);
+}
+
+TEST(Cli, LoadOfANumberOutOfRangeNamesTheFieldAndExitsWithOne) {
+    TempDir dir;
+    WriteBytes(dir / "out.sdx", {'o', 'l', 'd'});
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"header": {"checksum": 1e400}})", "header.checksum"},
+        {R"({"tv": [{}, {"pcr_pid": -1e400}]})", "tv[1].pcr_pid"},
+        {R"({"favourite_groups": [{}, {"radio": [1, 2, 1e999]}]})", "favourite_groups[1].radio[2]"},
+    };
+    for (const auto& [json, field] : cases) {
+        WriteBytes(dir / "big.json", std::vector<uint8_t>(json, json + std::strlen(json)));
+        const CliRun r = RunCli(dir, {"load", dir / "big.json", dir / "out.sdx"});
+        EXPECT_EQ(r.exit_code, 1) << json;
+        EXPECT_EQ(r.err, "bad field \"" + std::string(field) + "\": number out of range\n");
+    }
+    EXPECT_EQ(ReadText(dir / "out.sdx"), "old");
+}
+
+TEST(Cli, ImportOfAnUnreadablePageSaysSoOnceAndLeavesTheFile) {
+    TempDir dir;
+    std::filesystem::copy_file(kSample + ".sdx", dir / "db.sdx");
+    const CliRun r = RunCli(dir, {"import", dir / "db.sdx",
+                                  dir / "Missing at 19.2\xB0"
+                                        "E.htm"});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "Can't open file !\n");
+    EXPECT_EQ(ReadBytes(dir / "db.sdx"), ReadBytes(kSample + ".sdx"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "db.sdx.bak"));
+}
+
+TEST(Cli, ImportKeepsTheFileItChangedAsTheBackup) {
+    TempDir dir;
+    std::filesystem::copy_file(kSample + ".sdx", dir / "db.sdx");
+    const std::string page = dir /
+                             "Beta 2 at 7.0\xB0"
+                             "E.htm";
+    std::filesystem::copy_file(std::string(VELMORA_SOURCE_DIR) + "/examples/sample-listing.htm",
+                               page);
+    ASSERT_EQ(RunCli(dir, {"import", dir / "db.sdx", page}).exit_code, 0);
+    EXPECT_EQ(ReadBytes(dir / "db.sdx.bak"), ReadBytes(kSample + ".sdx"));
+    EXPECT_NE(ReadBytes(dir / "db.sdx"), ReadBytes(kSample + ".sdx"));
+}
+
+TEST(Cli, InfoShowsControlBytesOfTheSignatureEscaped) {
+    TempDir dir;
+    auto db = testing::MakeSmallDatabase();
+    db->header.set_signature(
+        "SDX\x1B]0;owned\x07\x9B"
+        "2J\xE9");
+    ASSERT_EQ(SaveDatabaseFile(*db, dir / "a.sdx"), SaveResult::Written);
+    const CliRun r = RunCli(dir, {"info", dir / "a.sdx"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_NE(r.out.find("signature:      SDX\\x1B]0;owned\\x07\\x9B2J\xC3\xA9\n"),
+              std::string::npos)
+        << r.out;
+}
+
+// The sample with a repeated TV channel (mendable) and one on a missing transponder (not).
+std::string SampleWithFindings(const TempDir& dir) {
+    auto db = std::make_unique<Database>();
+    EXPECT_EQ(LoadDatabaseFile(*db, kSample + ".sdx", FileAccess::ReadOnly), OpenResult::Ok);
+    const int n = db->tv_count();
+    db->tv[n] = db->tv[4];
+    db->tv[n + 1] = db->tv[5];
+    db->tv[n + 1].set_tp_id(1999);
+    db->set_tv_count(n + 2);
+    const std::string path = dir / "findings.sdx";
+    EXPECT_EQ(SaveDatabaseFile(*db, path), SaveResult::Written);
+    return path;
+}
+
+TEST(Cli, CheckPrintsEveryKindsCountAndExitsByWhatItFound) {
+    TempDir dir;
+    CliRun r = RunCli(dir, {"check", kSample + ".sdx"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(ParseOrNull(r.out), Json::parse(R"({"findings": [], "counts": {"key_collision": 0,
+        "duplicate_channel": 0, "orphan_channel": 0, "duplicate_transponder": 0,
+        "orphan_transponder": 0, "duplicate_tp_id": 0, "pid_out_of_range": 0}})"));
+
+    r = RunCli(dir, {"check", SampleWithFindings(dir)});
+    EXPECT_EQ(r.exit_code, 3);
+    const Json found = ParseOrNull(r.out);
+    ASSERT_EQ(found["findings"].size(), 3u) << r.out;
+    const Json& first = found["findings"][0];
+    EXPECT_EQ(first["kind"], "key_collision");
+    EXPECT_EQ(first["table"], "tv");
+    EXPECT_EQ(first["index"], 4);
+    EXPECT_EQ(first["others"], Json::parse("[150]"));
+    EXPECT_EQ(found["findings"][1]["kind"], "duplicate_channel");
+    EXPECT_EQ(found["findings"][2]["kind"], "orphan_channel");
+    EXPECT_EQ(found["findings"][2]["index"], 151);
+    EXPECT_EQ(found["counts"]["key_collision"], 1);
+    EXPECT_EQ(found["counts"]["pid_out_of_range"], 0);
+
+    EXPECT_EQ(RunCli(dir, {"check", dir / "none.sdx"}).exit_code, 1);
+}
+
+TEST(Cli, FixSavesWhatRemainsAndFixingTwiceGivesTheSameFile) {
+    TempDir dir;
+    const std::string path = SampleWithFindings(dir);
+    CliRun r = RunCli(dir, {"check", path, "--fix", dir / "once.sdx"});
+    EXPECT_EQ(r.exit_code, 3);  // the orphan needs a person
+    Json left = ParseOrNull(r.out);
+    ASSERT_EQ(left["findings"].size(), 1u) << r.out;
+    EXPECT_EQ(left["findings"][0]["kind"], "orphan_channel");
+    EXPECT_EQ(left["findings"][0]["index"], 150);  // the duplicate is gone
+
+    r = RunCli(dir, {"check", dir / "once.sdx", "--fix", dir / "twice.sdx"});
+    EXPECT_EQ(r.exit_code, 3);
+    EXPECT_EQ(ReadBytes(dir / "twice.sdx"), ReadBytes(dir / "once.sdx"));
+
+    // Nothing left to mend: exit 0.
+    EXPECT_EQ(RunCli(dir, {"check", kSample + ".sdx", "--fix", dir / "clean.sdx"}).exit_code, 0);
+}
+
+TEST(Cli, FixInPlaceKeepsTheOldFileAndAFailedSaveWritesNothing) {
+    TempDir dir;
+    const std::string path = SampleWithFindings(dir);
+    const auto before = ReadBytes(path);
+    EXPECT_EQ(RunCli(dir, {"check", path, "--fix", path}).exit_code, 3);
+    EXPECT_EQ(ReadBytes(path + ".bak"), before);
+    EXPECT_NE(ReadBytes(path), before);
+
+    const CliRun r = RunCli(dir, {"check", path, "--fix", dir / "no-such-dir/out.sdx"});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Can not save file!\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fuzz/JsonRoundTripInput.h"
 #include "fuzz/ListingImportInput.h"
 #include "fuzz/SdxReaderInput.h"
 #include "tests/core/TestDatabases.h"
@@ -33,6 +34,14 @@ TEST(FuzzCorpus, EveryReaderInputSurvivesASaveAndReopen) {
 
 TEST(FuzzCorpus, EveryImportInputLeavesTheDatabaseSound) {
     ReplayCorpus("listing_import", fuzzing::RunListingImportInput);
+}
+
+TEST(FuzzCorpus, EveryJsonInputSurvivesDumpLoadAndSave) {
+    ReplayCorpus("json_round_trip", fuzzing::RunJsonRoundTripInput);
+    // The seed the fuzz runs start from.
+    const auto sample =
+        testing::ReadBytes(std::string(VELMORA_SOURCE_DIR) + "/examples/sample.json");
+    EXPECT_TRUE(fuzzing::RunJsonRoundTripInput(sample.data(), sample.size()));
 }
 
 }  // namespace

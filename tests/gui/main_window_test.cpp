@@ -172,11 +172,12 @@ TEST_F(MainWindow, NewCommandOpensAnEmptyDatabaseWithDefaultGroups) {
 TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
     Start();
     const QList<QAction*> popups = frame->menuBar()->actions();
-    ASSERT_EQ(popups.size(), 4);
+    ASSERT_EQ(popups.size(), 5);
     EXPECT_EQ(popups[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(popups[1]->text(), QStringLiteral("&Edit"));
     EXPECT_EQ(popups[2]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(popups[3]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(popups[3]->text(), QStringLiteral("&Tools"));
+    EXPECT_EQ(popups[4]->text(), QStringLiteral("&Help"));
     const QString sep = QStringLiteral("-");
     ExpectMenu(popups[0]->menu(), {{"&New", 57600, "Ctrl+N"},
                                    {"&Open...", 57601, "Ctrl+O"},
@@ -187,6 +188,7 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {sep, 0, ""},
                                    {"&Export>", 0, ""},
                                    {"Apply CSV Edits...", 32942, ""},
+                                   {"Compare With...", 32900, ""},
                                    {sep, 0, ""},
                                    {"&Print...", 57607, "Ctrl+P"},
                                    {"Print Pre&view", 57609, ""},
@@ -212,9 +214,12 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                       {"Z--->A", 32795, ""},
                       {sep, 0, ""},
                       {"Transponder", 32801, ""},
-                      {"Satellite", 32802, ""}});
+                      {"Satellite", 32802, ""},
+                      {sep, 0, ""},
+                      {"Apply Order From...", 32901, ""}});
     ExpectMenu(popups[2]->menu(), {{"&TV Channel", 32782, ""}, {"&Radio Channel", 32783, ""}});
-    ExpectMenu(popups[3]->menu(), {{"&About Velmora...", 57664, ""}});
+    ExpectMenu(popups[3]->menu(), {{"Check Database...", 32920, "Ctrl+K"}});
+    ExpectMenu(popups[4]->menu(), {{"&About Velmora...", 57664, ""}});
     EXPECT_EQ(frame->action(kCmdNextPane)->shortcut().toString(), QStringLiteral("F6"));
     EXPECT_EQ(frame->action(kCmdPrevPane)->shortcut().toString(), QStringLiteral("Shift+F6"));
 }

@@ -1,0 +1,45 @@
+#include "compare/CompareCommands.h"
+
+#include "compare/OrderReference.h"
+#include "database/CVelmoraDoc.h"
+#include "database/DatabaseFile.h"
+
+namespace velmora {
+
+std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompter& prompter,
+                                                   std::string& path) {
+    const auto chosen = chooser.Choose(
+        FileChoice{false, std::string(kCompareWithTitle), std::string(kCompareFilter)});
+    if (!chosen) return nullptr;
+    auto db = std::make_unique<Database>();
+    switch (LoadDatabaseFile(*db, *chosen, FileAccess::ReadOnly)) {
+        case OpenResult::Ok:
+            path = *chosen;
+            return db;
+        case OpenResult::CannotOpen:
+            prompter.Tell(kMsgCannotOpen);
+            return nullptr;
+        case OpenResult::NotValid:
+            prompter.Tell(kMsgNotValid);
+            return nullptr;
+    }
+    return nullptr;
+}
+
+std::optional<OrderCounts> ApplyOrderFromChosenFile(Database& db, FileChooser& chooser,
+                                                    Prompter& prompter) {
+    if (!db.database_open) return std::nullopt;
+    const auto chosen = chooser.Choose(
+        FileChoice{false, std::string(kApplyOrderTitle), std::string(kOrderReferenceFilter)});
+    if (!chosen) return std::nullopt;
+    const OrderReference reference = LoadOrderReference(*chosen);
+    if (!reference.db) {
+        prompter.Tell(reference.problem);
+        return std::nullopt;
+    }
+    const OrderCounts counts = ApplyOrder(db, *reference.db);
+    if (counts.moved) db.modified = true;
+    return counts;
+}
+
+}  // namespace velmora

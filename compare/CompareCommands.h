@@ -1,0 +1,38 @@
+#pragma once
+// The editor's commands of the comparison: "Compare With..." (File menu), "Apply Order
+// From..." (Edit > Sort) and the comparison window's "Copy to this database". What they
+// ask and tell goes through the interaction boundary.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "compare/ApplyOrder.h"
+#include "database/Database.h"
+#include "database/Interaction.h"
+
+namespace velmora {
+
+// The comparison window's button, and the name of the undo step it records.
+inline constexpr std::string_view kCopyToThisDatabaseText = "Copy to this database";
+inline constexpr std::string_view kCompareWithTitle = "Compare With";
+inline constexpr std::string_view kApplyOrderTitle = "Apply Order From";
+inline constexpr std::string_view kCompareFilter = "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||";
+inline constexpr std::string_view kOrderReferenceFilter =
+    "Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|"
+    "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
+
+// A second database to compare with, as the editor opens it but read-only: it is never
+// saved. Asks for the file; nullopt-like null when cancelled or refused (the user was told
+// why with Open's messages). `path` receives the chosen path.
+std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompter& prompter,
+                                                   std::string& path);
+
+// Asks for a reference (.sdx, channel export .csv, or a list of names) and orders both
+// channel tables of `db` after it; marks the database modified. The counts, or nullopt when
+// cancelled or refused (the user was told why). Does nothing with no database open.
+std::optional<OrderCounts> ApplyOrderFromChosenFile(Database& db, FileChooser& chooser,
+                                                    Prompter& prompter);
+
+}  // namespace velmora

@@ -1,0 +1,178 @@
+#include "compare/qt/CompareWindow.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "commands/CommandIds.h"
+#include "compare/CompareCommands.h"
+
+namespace velmora {
+namespace {
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void CompareTableModel::SetRows(const std::vector<CompareRow>* rows, const CompareFilter& filter) {
+    beginResetModel();
+    rows_ = rows;
+    shown_.clear();
+    if (rows_) {
+        for (size_t i = 0; i < rows_->size(); ++i) {
+            if (RowMatches((*rows_)[i], filter)) shown_.push_back(static_cast<int>(i));
+        }
+    }
+    endResetModel();
+}
+
+int CompareTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+}
+
+int CompareTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CompareTableModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !rows_ || !index.isValid()) return {};
+    const CompareRow& row = (*rows_)[static_cast<size_t>(RowIndex(index.row()))];
+    switch (index.column()) {
+        case kSection:
+            return Latin1(SectionName(row.section));
+        case kStatus:
+            return Latin1(StatusName(row.status));
+        case kHere:
+            return Latin1(row.here_text);
+        case kThere:
+            return Latin1(row.there_text);
+        case kFields:
+            return Latin1(row.fields);
+    }
+    return {};
+}
+
+QVariant CompareTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    static const char* kHeaders[] = {"Section", "Status", "This database", "Other database",
+                                     "Changed fields"};
+    return section >= 0 && section < kColumnCount ? QString::fromLatin1(kHeaders[section])
+                                                  : QVariant();
+}
+
+CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("CompareWindow"));
+    setWindowTitle(QStringLiteral("Compare"));
+    title_ = new QLabel(this);
+    section_ = new QComboBox(this);
+    section_->setObjectName(QStringLiteral("SectionFilter"));
+    section_->addItem(QStringLiteral("All sections"));
+    for (int s = 0; s < kCompareSectionCount; ++s)
+        section_->addItem(Latin1(SectionName(static_cast<CompareSection>(s))));
+    status_ = new QComboBox(this);
+    status_->setObjectName(QStringLiteral("StatusFilter"));
+    status_->addItem(QStringLiteral("All differences"));
+    for (int s = 0; s < kCompareStatusCount; ++s)
+        status_->addItem(Latin1(StatusName(static_cast<CompareStatus>(s))));
+    text_ = new QLineEdit(this);
+    text_->setObjectName(QStringLiteral("TextFilter"));
+    text_->setPlaceholderText(QStringLiteral("Filter"));
+    text_->setClearButtonEnabled(true);
+
+    model_ = new CompareTableModel;
+    model_->setParent(this);
+    table_ = new QTableView(this);
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setColumnWidth(CompareTableModel::kSection, 100);
+    table_->setColumnWidth(CompareTableModel::kStatus, 90);
+    table_->setColumnWidth(CompareTableModel::kHere, 220);
+    table_->setColumnWidth(CompareTableModel::kThere, 220);
+
+    summary_ = new QLabel(this);
+    copy_ = new QPushButton(Latin1(kCopyToThisDatabaseText), this);
+    copy_->setObjectName(QString::number(kCmdCopyToThisDatabase));
+    copy_->setToolTip(
+        QStringLiteral("Copy the selected records that only the other database holds"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(section_);
+    filters->addWidget(status_);
+    filters->addWidget(text_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(summary_, 1);
+    buttons->addWidget(copy_);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
+    layout->addLayout(filters);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+    resize(900, 520);
+
+    const auto refilter = [this] { ApplyFilter(); };
+    connect(section_, &QComboBox::currentIndexChanged, this, refilter);
+    connect(status_, &QComboBox::currentIndexChanged, this, refilter);
+    connect(text_, &QLineEdit::textChanged, this, refilter);
+    connect(copy_, &QPushButton::clicked, this, &CompareWindow::copyRequested);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) emit rowSelected(model_->RowIndex(current.row()));
+            });
+}
+
+void CompareWindow::SetRows(const std::vector<CompareRow>* rows, const QString& there) {
+    rows_ = rows;
+    title_->setText(QStringLiteral("Comparing this database with %1").arg(there));
+    setWindowTitle(QStringLiteral("Compare With %1").arg(there));
+    ApplyFilter();
+}
+
+void CompareWindow::ApplyFilter() {
+    CompareFilter filter;
+    if (section_->currentIndex() > 0)
+        filter.section = static_cast<CompareSection>(section_->currentIndex() - 1);
+    if (status_->currentIndex() > 0)
+        filter.status = static_cast<CompareStatus>(status_->currentIndex() - 1);
+    filter.text = text_->text().toLatin1().toStdString();
+    model_->SetRows(rows_, filter);
+    const int total = rows_ ? static_cast<int>(rows_->size()) : 0;
+    summary_->setText(
+        total == 0
+            ? QStringLiteral("The databases hold the same records.")
+            : QStringLiteral("%1 of %2 differences shown").arg(model_->rowCount()).arg(total));
+}
+
+std::vector<int> CompareWindow::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows.push_back(model_->RowIndex(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+bool CompareWindow::SelectRow(int row) {
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        if (model_->RowIndex(r) != row) continue;
+        table_->selectRow(r);
+        return true;
+    }
+    return false;
+}
+
+void CompareWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) emit activated();
+}
+
+}  // namespace velmora

@@ -1,0 +1,68 @@
+#pragma once
+// "Check Database...": a window beside the editor listing the health check's findings by
+// kind, showing a selected finding's record in the tree and the channel list, and mending
+// the selected ones ("Fix") or all ("Fix All"), each as one undo step. While it is open
+// the channel list tints the rows of duplicates and collisions.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QWidget>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+#include "channels/qt/CVelmoraView.h"
+#include "database/Database.h"
+#include "health/Findings.h"
+#include "satellites/qt/CLeftView.h"
+
+namespace velmora {
+
+class CheckWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Runs a change of the tables as one undo step named `label` and shows the result.
+    using RecordChange = std::function<void(const char* label, const std::function<bool()>&)>;
+
+    CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, RecordChange record,
+                QWidget* parent = nullptr);
+
+    const std::vector<Finding>& findings() const { return findings_; }
+    QTreeWidget* findingList() const { return list_; }
+    // The finding a row of the list stands for, or null for a kind's row.
+    const Finding* FindingAt(const QTreeWidgetItem* item) const;
+
+public slots:
+    // Checks the database again; the list is rebuilt only when the findings changed.
+    void Refresh();
+    void FixSelected();
+    void FixAll();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Rebuild();
+    void ShowRecord(const Finding& f);
+    void UpdateButtons();
+    std::vector<Finding> SelectedMendable() const;
+    // The note a channel row carries while the window is open (empty for none).
+    QString RowNote(bool radio, int position) const;
+    void SetRowNotes(bool on);
+
+    Database& db_;
+    CLeftView& tree_;
+    CVelmoraView& view_;
+    RecordChange record_;
+    std::vector<Finding> findings_;
+    bool built_ = false;
+    std::unordered_map<int, QString> notes_;  // radio * kMaxChannels + position
+    QLabel* summary_;
+    QTreeWidget* list_;
+    QPushButton* fix_;
+    QPushButton* fix_all_;
+};
+
+}  // namespace velmora

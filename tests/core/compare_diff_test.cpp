@@ -1,0 +1,142 @@
+// The diff of two databases: only-here and only-there records, the changed fields by
+// their dump names, the order, the settings and the group names; and its JSON.
+
+#include <gtest/gtest.h>
+
+#include "cli/DiffJson.h"
+#include "compare/DatabaseDiff.h"
+#include "tests/core/TestDatabases.h"
+
+namespace velmora {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+std::unique_ptr<Database> Copy(const Database& db) {
+    auto copy = std::make_unique<Database>();
+    copy->tables() = db.tables();
+    return copy;
+}
+
+// The small database with a video PID of its own for every channel, as real channels
+// on one transponder have.
+std::unique_ptr<Database> MakeA() {
+    auto db = testing::MakeSmallDatabase();
+    for (bool radio : {false, true}) {
+        for (int i = 0; i < db->channel_count(radio); ++i)
+            db->channels(radio)[i].set_video_pid(uint16_t((radio ? 300 : 200) + i));
+    }
+    return db;
+}
+
+TEST(DiffDatabases, ADatabaseEqualsItself) {
+    const auto a = MakeA();
+    EXPECT_TRUE(DiffDatabases(*a, *Copy(*a)).empty());
+}
+
+TEST(DiffDatabases, TpIdsNeverCountAsADifference) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    // B numbers its transponders from 100 up; channels follow their transponders.
+    for (int t = 0; t < b->tp_count(); ++t) b->transponders[t].set_tp_id(uint16_t(100 + t));
+    for (bool radio : {false, true}) {
+        for (int i = 0; i < b->channel_count(radio); ++i) {
+            Channel& ch = b->channels(radio)[i];
+            ch.set_tp_id(uint16_t(ch.tp_id() + 100));
+        }
+    }
+    EXPECT_TRUE(DiffDatabases(*a, *b).empty());
+}
+
+TEST(DiffDatabases, ChangedFieldsAreNamedAsTheDumpNamesThem) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    b->satellites[1].set_lnb_low(5150);
+    b->satellites[1].set_diseqc(2);
+    b->transponders[1].set_fec(4);
+    b->tv[2].set_ttx_pid(33);
+    b->tv[2].set_locked(1);
+    b->tv[3].set_plain_audio_pid(0, 500);  // the first audio PID: pairs by name then
+    b->tv[3].set_audio_count(1);
+    const DatabaseDiff d = DiffDatabases(*a, *b);
+    ASSERT_EQ(d.satellites.changed.size(), 1u);
+    EXPECT_EQ(d.satellites.changed[0].fields, (Fields{"lnb_low", "sat_flags"}));
+    ASSERT_EQ(d.transponders.changed.size(), 1u);
+    EXPECT_EQ(d.transponders.changed[0].a, 1);
+    EXPECT_EQ(d.transponders.changed[0].fields, (Fields{"tp_flags"}));
+    ASSERT_EQ(d.tv.changed.size(), 2u);
+    EXPECT_EQ(d.tv.changed[0].fields, (Fields{"ttx_pid", "ch_flags"}));
+    EXPECT_EQ(d.tv.changed[1].fields, (Fields{"ch_flags", "audio"}));
+    EXPECT_TRUE(d.radio.empty());
+    EXPECT_FALSE(d.empty());
+}
+
+TEST(DiffDatabases, AChannelPairedByNameOnAnotherTransponderNamesTheTransponder) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    b->tv[0].set_tp_id(2);  // "Nova One" moves to the other satellite's transponder
+    const DatabaseDiff d = DiffDatabases(*a, *b);
+    ASSERT_EQ(d.tv.changed.size(), 1u);
+    EXPECT_EQ(d.tv.changed[0].fields, (Fields{"transponder"}));
+}
+
+TEST(DiffDatabases, OnlyOnOneSideInIncreasingOrder) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    b->tv[1].set_name("Other One");
+    b->tv[1].set_video_pid(900);
+    testing::AppendChannel(*b, false, testing::MakeChannel("Extra", 9, 0));
+    b->tv[4].set_video_pid(950);
+    b->set_sat_count(1);  // Nordlys is gone, and with it the pairing of its transponder
+    const DatabaseDiff d = DiffDatabases(*a, *b);
+    EXPECT_EQ(d.satellites.only_a, (std::vector<int>{1}));
+    EXPECT_EQ(d.transponders.only_a, (std::vector<int>{2}));
+    EXPECT_EQ(d.transponders.only_b, (std::vector<int>{2}));  // on no satellite now
+    EXPECT_EQ(d.tv.only_a, (std::vector<int>{1}));
+    EXPECT_EQ(d.tv.only_b, (std::vector<int>{1, 4}));
+    // "Polar Kids" still pairs by name, its transponder gone with the satellite.
+    ASSERT_EQ(d.tv.changed.size(), 1u);
+    EXPECT_EQ(d.tv.changed[0].fields, (Fields{"transponder"}));
+}
+
+TEST(DiffDatabases, SameOrderIsFalseWhenPairedRecordsSwapPlaces) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    std::swap(b->tv[0], b->tv[3]);
+    const DatabaseDiff d = DiffDatabases(*a, *b);
+    EXPECT_FALSE(d.tv.same_order);
+    EXPECT_TRUE(d.tv.changed.empty());
+    EXPECT_TRUE(d.radio.same_order);
+    EXPECT_FALSE(d.empty());
+}
+
+TEST(DiffDatabases, SettingsAndGroupNamesApart) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    b->settings.set_time_offset(-3);
+    b->settings.set_password("1234");
+    b->settings.set_fav_name(5, "Sport");
+    const DatabaseDiff d = DiffDatabases(*a, *b);
+    EXPECT_EQ(d.settings_changed, (Fields{"password", "time_offset"}));
+    EXPECT_EQ(d.favourite_names_changed, (std::vector<int>{5}));
+}
+
+TEST(DiffJson, SectionsHoldTheIssuesShape) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    b->tv[2].set_name("Lumen 24");
+    b->radio[0].set_name("Wave Two");
+    b->radio[0].set_video_pid(1);
+    b->settings.set_fav_name(0, "Mine");
+    const cli::Json j = cli::DiffToJson(DiffDatabases(*a, *b));
+    EXPECT_EQ(j.dump(),
+              R"({"satellites":{"only_a":[],"only_b":[],"changed":[],"same_order":true},)"
+              R"("transponders":{"only_a":[],"only_b":[],"changed":[],"same_order":true},)"
+              R"("tv":{"only_a":[],"only_b":[],"changed":[{"a":2,"b":2,"fields":["name"]}],)"
+              R"("same_order":true},)"
+              R"("radio":{"only_a":[0],"only_b":[0],"changed":[],"same_order":true},)"
+              R"("settings":{"changed":[]},"favourite_names":{"changed":[0]}})");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,139 @@
+// The comparison in the editor: "Compare With..." over the example and a changed copy,
+// the window's rows and filters, selecting a row, "Copy to this database" as one undo
+// step, and "Apply Order From..." with its status-bar message.
+
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+
+#include "commands/CommandIds.h"
+#include "compare/CompareCommands.h"
+#include "compare/qt/CompareController.h"
+#include "tests/core/TestDatabases.h"
+#include "tests/gui/IntegrationFixture.h"
+
+namespace velmora::testing {
+namespace {
+
+class CompareWindowTest : public IntegrationTest {
+protected:
+    void SetUp() override {
+        IntegrationTest::SetUp();
+        example = Path("example.sdx");
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/examples/sample.sdx"),
+                                QString::fromStdString(example)));
+        // The changed copy: one TV channel renamed, one channel only there.
+        auto other = std::make_unique<Database>();
+        ASSERT_EQ(LoadDatabaseFile(*other, example), OpenResult::Ok);
+        other->tv[2].set_name("Renamed There");
+        Channel extra = other->tv[0];
+        extra.set_name("Only There");
+        extra.set_video_pid(4001);
+        extra.set_pcr_pid(4001);
+        extra.set_service_number(777);
+        AppendChannel(*other, false, extra);
+        other_path = Path("other.sdx");
+        ASSERT_EQ(SaveDatabaseFile(*other, other_path), SaveResult::Written);
+
+        Start({QString::fromStdString(example)});
+        frame->resize(1200, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    }
+
+    CompareController& Compare() { return *frame->findChild<CompareController*>(); }
+
+    // Index of the first row of `section` and `status` whose texts hold `text`, or -1.
+    int FindRow(CompareSection section, CompareStatus status, const std::string& text) {
+        const auto& rows = Compare().rows();
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const CompareRow& r = rows[i];
+            if (r.section == section && r.status == status &&
+                (r.here_text + r.there_text).find(text) != std::string::npos)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    std::string example;
+    std::string other_path;
+};
+
+TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
+    const std::vector<uint8_t> before = Snapshot(db());
+    const int tv_before = db().tv_count();
+    chooser.answers.push_back(other_path);
+    frame->RunCommand(kCmdCompareWith);
+    CompareWindow* window = Compare().window();
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(prompter.shown.empty());
+
+    const int renamed = FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There");
+    ASSERT_GE(renamed, 0);
+    EXPECT_EQ(Compare().rows()[renamed].fields, "name");
+    // Selecting the changed row shows the channel here, selected in the TV list.
+    ASSERT_TRUE(window->SelectRow(renamed));
+    EXPECT_EQ(view->list().shown_table(), ChannelTable::Tv);
+    ASSERT_EQ(view->SelectedRows().size(), 1u);
+    EXPECT_EQ(view->list().row_map()[view->SelectedRows()[0]], 2);
+
+    // Filtered to what only the other database holds, the new channel is the one row.
+    window->statusFilter()->setCurrentIndex(1 + static_cast<int>(CompareStatus::OnlyThere));
+    window->textFilter()->setText(QStringLiteral("only"));
+    ASSERT_EQ(window->model()->rowCount(), 1);
+    window->table()->selectRow(0);
+    QTest::mouseClick(window->copyButton(), Qt::LeftButton);
+
+    ASSERT_EQ(db().tv_count(), tv_before + 1);
+    EXPECT_EQ(db().tv[tv_before].name(), "Only There");
+    EXPECT_TRUE(db().modified);
+    EXPECT_EQ(app->doc().history().UndoLabel(), "Copy to this database");
+    EXPECT_EQ(FindRow(CompareSection::Tv, CompareStatus::OnlyThere, "Only There"), -1);
+    EXPECT_EQ(window->model()->rowCount(), 0);
+
+    frame->RunCommand(kCmdEditUndo);
+    EXPECT_EQ(Snapshot(db()), before);
+    EXPECT_FALSE(db().modified);
+    ExpectTreeShowsTheTables();
+
+    const QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        window->statusFilter()->setCurrentIndex(0);
+        window->textFilter()->clear();
+        window->activateWindow();
+        QApplication::processEvents();
+        EXPECT_TRUE(
+            window->grab().save(QDir(shots).filePath(QStringLiteral("compare-window.png"))));
+    }
+}
+
+TEST_F(CompareWindowTest, ACompareFileThatIsNoDatabaseIsRefusedWithOpensMessage) {
+    const std::string text = Path("names.txt");
+    WriteBytes(text, {'a', '\n'});
+    chooser.answers.push_back(text);
+    frame->RunCommand(kCmdCompareWith);
+    EXPECT_FALSE(Compare().window());
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"This file is not a correct file,please select another!"});
+}
+
+TEST_F(CompareWindowTest, ApplyOrderFromANameListIsOneUndoStep) {
+    const std::vector<uint8_t> before = Snapshot(db());
+    const std::string last = db().tv[db().tv_count() - 1].name();
+    const std::string list = Path("order.txt");
+    WriteBytes(list, std::vector<uint8_t>(last.begin(), last.end()));
+    chooser.answers.push_back(list);
+    frame->RunCommand(kCmdApplyOrderFrom);
+
+    EXPECT_EQ(db().tv[0].name(), last);
+    const QString message = frame->statusBar()->currentMessage();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Ordered "))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral(" radio channels"))) << message.toStdString();
+    EXPECT_EQ(app->doc().history().UndoLabel(), "Apply Order");
+    frame->RunCommand(kCmdEditUndo);
+    EXPECT_EQ(Snapshot(db()), before);
+}
+
+}  // namespace
+}  // namespace velmora::testing
