@@ -198,6 +198,14 @@ MENU_BENCH(ShowChannelInfo, kCmdShowChannelInfo);
 MENU_BENCH(RadioChannel, kCmdRadioChannel);
 MENU_BENCH(TvChannel, kCmdTvChannel);
 
+// The floor: the repaint of both panes alone, with the whole TV list shown.
+void BM_RepaintOnly(benchmark::State& state) {
+    Measure(
+        state, [](Editor& e) { e.Select(e.frame.leftView()->RootNode(kRootChannelList)); },
+        [](Editor&) {});
+}
+BENCHMARK(BM_RepaintOnly)->UseManualTime()->Iterations(kRuns)->Unit(benchmark::kMillisecond);
+
 void BM_DragRowsOntoARow(benchmark::State& state) {
     Measure(
         state, [](Editor& e) { e.Select(e.frame.leftView()->RootNode(kRootChannelList)); },

@@ -6,47 +6,14 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QStringList>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "channels/qt/ChannelCellDelegate.h"
 #include "commands/CommandIds.h"
 
 namespace velmora {
-namespace {
-
-// Cells are short centred texts: drawn straight, without the style's text layout per
-// cell, which is most of what a repaint of a full window of rows would cost.
-class ChannelCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const QPalette::ColorGroup group =
-            !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
-            : (option.state & QStyle::State_Active) ? QPalette::Active
-                                                    : QPalette::Inactive;
-        const bool selected = option.state & QStyle::State_Selected;
-        if (selected)
-            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-        else if (const QVariant tint = index.data(Qt::BackgroundRole); tint.isValid())
-            painter->fillRect(option.rect, tint.value<QColor>());
-        QString text = index.data(Qt::DisplayRole).toString();
-        const QRect rect = option.rect.adjusted(2, 0, -2, 0);
-        const QFontMetrics& metrics = option.fontMetrics;
-        if (metrics.horizontalAdvance(text) > rect.width())
-            text = metrics.elidedText(text, Qt::ElideRight, rect.width());
-        painter->setPen(
-            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(rect, Qt::AlignCenter, text);
-    }
-};
-
-}  // namespace
-
 CVelmoraView::CVelmoraView(Database& db, QWidget* parent)
     : QTableView(parent),
       db_(db),
