@@ -1,7 +1,7 @@
 // Every editing command on a database at the table limits (63 satellites, 2000
 // transponders, 4000 channels), run through the main window as a user triggers it: the
 // menu action or the tree's context-menu item, the dialog answered at once, the undo step
-// and the repaint of both panes included. Each iteration is undone afterwards (untimed),
+// and the paint that follows included. Each iteration is undone afterwards (untimed),
 // so every run starts from the same tables. Undo and Redo of the largest steps too.
 // Counters: median_ms and worst_ms of the runs.
 
@@ -114,10 +114,9 @@ struct Editor {
         frame.leftView()->SatelliteNode(1)->setExpanded(true);
     }
     void SelectRows(std::vector<int> rows) { frame.listView()->SelectRows(rows); }
-    void Repaint() {
-        frame.leftView()->viewport()->repaint();
-        frame.listView()->viewport()->repaint();
-    }
+    // What the event loop does before it waits again: delivers the posted events, among
+    // them the paint of every region the command marked for update.
+    static void Paint() { QApplication::sendPostedEvents(); }
 };
 
 Editor& TheEditor() {
@@ -139,10 +138,11 @@ void Measure(benchmark::State& state, const std::function<void(Editor&)>& prepar
     std::vector<double> ms;
     for (auto _ : state) {
         prepare(e);
+        Editor::Paint();
         QElapsedTimer timer;
         timer.start();
         act(e);
-        e.Repaint();
+        Editor::Paint();
         const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         state.SetIterationTime(elapsed / 1e3);
         ms.push_back(elapsed);
@@ -198,13 +198,13 @@ MENU_BENCH(ShowChannelInfo, kCmdShowChannelInfo);
 MENU_BENCH(RadioChannel, kCmdRadioChannel);
 MENU_BENCH(TvChannel, kCmdTvChannel);
 
-// The floor: the repaint of both panes alone, with the whole TV list shown.
-void BM_RepaintOnly(benchmark::State& state) {
+// The floor: a paint of the whole window, with the whole TV list shown.
+void BM_PaintWholeWindow(benchmark::State& state) {
     Measure(
         state, [](Editor& e) { e.Select(e.frame.leftView()->RootNode(kRootChannelList)); },
-        [](Editor&) {});
+        [](Editor& e) { e.frame.repaint(); });
 }
-BENCHMARK(BM_RepaintOnly)->UseManualTime()->Iterations(kRuns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintWholeWindow)->UseManualTime()->Iterations(kRuns)->Unit(benchmark::kMillisecond);
 
 void BM_DragRowsOntoARow(benchmark::State& state) {
     Measure(
@@ -258,11 +258,12 @@ void UndoRedo(benchmark::State& state, bool undo, const std::function<void(Edito
         state.PauseTiming();
         step(e);
         if (!undo) e.frame.RunCommand(kCmdEditUndo);
+        Editor::Paint();
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
         e.frame.action(undo ? kCmdEditUndo : kCmdEditRedo)->trigger();
-        e.Repaint();
+        Editor::Paint();
         const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         state.SetIterationTime(elapsed / 1e3);
         ms.push_back(elapsed);

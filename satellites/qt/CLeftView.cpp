@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include "commands/CommandTable.h"
 #include "import/ListingImportCommand.h"
@@ -91,11 +92,45 @@ void CLeftView::ResetTree() {
 }
 
 void CLeftView::RebuildSatellites() {
+    // The nodes there are kept and take the labels of the records now at their places;
+    // only missing nodes are made and surplus ones dropped. Making two thousand nodes anew
+    // cost more than any command that asks for this.
     QTreeWidgetItem* antenna = RootNode(kRootAntenna);
-    qDeleteAll(antenna->takeChildren());
     const int count = db_.sat_count();
-    for (int n = 0; n < count; ++n) AddSatelliteNode(n);
-    for (int n = 0; n < count; ++n) AddTransponderNodes(n);
+    while (antenna->childCount() > count) delete antenna->takeChild(antenna->childCount() - 1);
+    for (int n = 0; n < antenna->childCount(); ++n) antenna->child(n)->setExpanded(false);
+    for (int n = antenna->childCount(); n < count; ++n) AddSatelliteNode(n);
+    for (int n = 0; n < count; ++n) {
+        QTreeWidgetItem* sat = antenna->child(n);
+        map_.Build(db_, n);
+        const int nodes = map_.count(n);
+        while (sat->childCount() > nodes) delete sat->takeChild(sat->childCount() - 1);
+        QList<QTreeWidgetItem*> added;
+        for (int k = sat->childCount(); k < nodes; ++k)
+            added << MakeTransponderItem(n, k, map_.at(n, k));
+        sat->addChildren(added);
+    }
+    // Labels change quietly, then the view hears of them once: each node's own change
+    // would measure the visible nodes again.
+    {
+        const QSignalBlocker quiet(model());
+        for (int n = 0; n < count; ++n) {
+            SetTextIfChanged(antenna->child(n), SatelliteLabel(db_.satellites[n], n));
+            QTreeWidgetItem* sat = antenna->child(n);
+            for (int k = 0; k < sat->childCount(); ++k)
+                SetTextIfChanged(sat->child(k),
+                                 TransponderLabel(db_.transponders[map_.at(n, k)], k));
+        }
+    }
+    if (count > 0)
+        emit model()->dataChanged(indexFromItem(antenna->child(0)),
+                                  indexFromItem(antenna->child(count - 1)));
+    viewport()->update();
+}
+
+void CLeftView::SetTextIfChanged(QTreeWidgetItem* node, const std::string& label) {
+    const QString text = Latin1(label);
+    if (node->text(0) != text) node->setText(0, text);
 }
 
 void CLeftView::AddSatelliteNode(int n) {
@@ -172,7 +207,16 @@ void CLeftView::RemoveTransponderNode(int s, int k) {
     QTreeWidgetItem* sat = SatelliteNode(s);
     if (!sat || k < 0 || k >= map_.count(s)) return;
     map_.RemoveTransponder(s, k);
-    for (int i = k; i < map_.count(s); ++i) UpdateTransponderNode(s, i);
+    const int last = map_.count(s) - 1;
+    if (k <= last) {
+        // The later nodes take their new numbers with one change for the run: each node's
+        // own change would measure the visible nodes again.
+        {
+            const QSignalBlocker quiet(model());
+            for (int i = k; i <= last; ++i) UpdateTransponderNode(s, i);
+        }
+        emit model()->dataChanged(indexFromItem(sat->child(k)), indexFromItem(sat->child(last)));
+    }
     delete sat->takeChild(sat->childCount() - 1);
 }
 

@@ -117,6 +117,7 @@ private:
     void InsertRoots();
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     QTreeWidgetItem* MakeTransponderItem(int s, int k, int table_index) const;
+    static void SetTextIfChanged(QTreeWidgetItem* node, const std::string& label);
     void RunPopup(const QPoint& global_pos);
     void Run(int id) {
         if (id && sink_) sink_(id);
