@@ -18,7 +18,7 @@
 #include "app/RecentFileList.h"
 #include "channels/qt/CVelmoraView.h"
 #include "channels/qt/ChannelFindPane.h"
-#include "channels/qt/PrintCommands.h"
+#include "printing/qt/PrintController.h"
 #include "commands/CommandTable.h"
 #include "database/CVelmoraDoc.h"
 #include "health/qt/CheckWindow.h"

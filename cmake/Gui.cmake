@@ -12,6 +12,7 @@ file(GLOB VELMORA_GUI_SOURCES CONFIGURE_DEPENDS
   import/qt/*.cpp import/qt/*.h
   compare/qt/*.cpp compare/qt/*.h
   health/qt/*.cpp health/qt/*.h
+  printing/qt/*.cpp printing/qt/*.h
   exchange/qt/*.cpp exchange/qt/*.h)
 list(FILTER VELMORA_GUI_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
 add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})

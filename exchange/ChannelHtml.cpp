@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "channels/ChannelList.h"
-#include "channels/ChannelPrintLayout.h"
+#include "printing/ChannelPrintLayout.h"
 #include "database/Latin1.h"
 
 namespace velmora {

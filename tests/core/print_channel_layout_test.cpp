@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "channels/ChannelList.h"
-#include "channels/ChannelPrintLayout.h"
+#include "printing/ChannelPrintLayout.h"
 #include "database/Upkeep.h"
 
 namespace velmora {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "satellites/TreePrintLayout.h"
+#include "printing/TreePrintLayout.h"
 
 namespace velmora {
 namespace {

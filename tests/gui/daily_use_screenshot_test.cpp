@@ -6,7 +6,7 @@
 #include <QPrintPreviewDialog>
 
 #include "commands/CommandIds.h"
-#include "channels/qt/PrintCommands.h"
+#include "printing/qt/PrintController.h"
 #include "tests/gui/IntegrationFixture.h"
 
 namespace velmora::testing {

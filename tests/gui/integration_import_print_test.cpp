@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "channels/qt/PrintCommands.h"
+#include "printing/qt/PrintController.h"
 #include "commands/CommandIds.h"
 #include "import/ListingImportCommand.h"
 #include "tests/gui/IntegrationFixture.h"

@@ -25,9 +25,9 @@
 #include <vector>
 
 #include "channels/ChannelList.h"
-#include "channels/qt/PrintCommands.h"
+#include "printing/qt/PrintController.h"
 #include "database/Upkeep.h"
-#include "satellites/TreePrintLayout.h"
+#include "printing/TreePrintLayout.h"
 
 namespace velmora {
 namespace {

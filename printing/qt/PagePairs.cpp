@@ -1,4 +1,4 @@
-#include "channels/qt/PagePairs.h"
+#include "printing/qt/PagePairs.h"
 
 #include <QGraphicsItem>
 #include <QGraphicsScene>

@@ -1,4 +1,4 @@
-#include "satellites/TreePrintLayout.h"
+#include "printing/TreePrintLayout.h"
 
 #include <algorithm>
 #include <utility>

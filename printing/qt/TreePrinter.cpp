@@ -1,4 +1,4 @@
-#include "satellites/qt/TreePrinter.h"
+#include "printing/qt/TreePrinter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

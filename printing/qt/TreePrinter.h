@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "satellites/TreePrintLayout.h"
+#include "printing/TreePrintLayout.h"
 
 class QPainter;
 class QPrinter;

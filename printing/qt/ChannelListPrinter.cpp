@@ -1,4 +1,4 @@
-#include "channels/qt/ChannelListPrinter.h"
+#include "printing/qt/ChannelListPrinter.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

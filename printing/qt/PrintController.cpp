@@ -1,4 +1,4 @@
-#include "channels/qt/PrintCommands.h"
+#include "printing/qt/PrintController.h"
 
 #include <QAction>
 #include <QPageSetupDialog>
@@ -6,10 +6,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 
-#include "channels/qt/ChannelListPrinter.h"
-#include "channels/qt/PagePairs.h"
+#include "printing/qt/ChannelListPrinter.h"
+#include "printing/qt/PagePairs.h"
 #include "database/Interaction.h"
-#include "satellites/qt/TreePrinter.h"
+#include "printing/qt/TreePrinter.h"
 
 namespace velmora {
 

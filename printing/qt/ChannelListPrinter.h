@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "channels/ChannelList.h"
-#include "channels/ChannelPrintLayout.h"
+#include "printing/ChannelPrintLayout.h"
 #include "database/Database.h"
 
 class QPainter;

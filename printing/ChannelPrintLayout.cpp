@@ -1,4 +1,4 @@
-#include "channels/ChannelPrintLayout.h"
+#include "printing/ChannelPrintLayout.h"
 
 #include <algorithm>
 #include <cstdlib>
