@@ -56,20 +56,20 @@ public:
     explicit AnsweringDialogs(Prompter& prompter) : prompter_(prompter) {}
     bool RunChannel(ChannelForm& f) override {
         f.name = "Bench";
-        return f.Accept(prompter_).end == DialogEnd::Ok;
+        return PressOk(f, f.record, prompter_).end == DialogEnd::Ok;
     }
     bool RunAudio(AudioForm&) override { return false; }
     bool RunMove(MoveForm& f) override {
         f.to_text = "1";
-        return !f.Accept();
+        return !ValidateAndApply(f, f.to);
     }
     bool RunSatellite(SatelliteForm& f) override {
         f.name = "Bench";
-        return !f.Confirm();
+        return !ValidateAndApply(f, f.record);
     }
     bool RunTransponder(TransponderForm& f) override {
         f.frequency = "12345";
-        return !f.Confirm();
+        return !ValidateAndApply(f, f.record);
     }
     void RunModifyTransponders(ModifiedTpList&) override {}
     bool RunMove(int, int& to) override {

@@ -4,14 +4,17 @@
 
 namespace velmora {
 
-std::optional<FieldRefusal> AudioForm::Accept() {
-    int pid = entry.pid;
-    if (auto failure = CheckIntegerField(kIdAudioPid, pid_text, pid, kMinPid, kMaxPid))
-        return failure;
-    entry.pid = pid;
+std::optional<FieldRefusal> AudioForm::Validate() const {
+    int pid = 0;
+    return CheckIntegerField(kIdAudioPid, pid_text, pid, kMinPid, kMaxPid);
+}
+
+void AudioForm::ApplyTo(AudioEntry& target) const {
+    int pid = target.pid;
+    CheckIntegerField(kIdAudioPid, pid_text, pid, kMinPid, kMaxPid);
+    target.pid = pid;
     const bool listed = language >= 0 && language < int(AudioLanguageNames.size());
-    entry.language = listed ? language : 0;
-    return std::nullopt;
+    target.language = listed ? language : 0;
 }
 
 }  // namespace velmora

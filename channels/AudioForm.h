@@ -31,9 +31,11 @@ struct AudioForm {
           is_default(default_flag),
           entry(e) {}
 
-    // Checks the PID (an integer from 1 to 8191) and fills `entry`. A drop-down with no
-    // selection stores "Undefined", so the entry always ends with one of the 62 languages.
-    std::optional<FieldRefusal> Accept();
+    // The PID must be an integer from 1 to 8191.
+    std::optional<FieldRefusal> Validate() const;
+    // Stores the PID and the language. A drop-down with no selection stores "Undefined",
+    // so the entry always ends with one of the 62 languages.
+    void ApplyTo(AudioEntry& target) const;
 };
 
 }  // namespace velmora

@@ -118,43 +118,37 @@ std::optional<FieldRefusal> ChannelForm::CheckFields() const {
     return std::nullopt;
 }
 
-AcceptResult ChannelForm::Accept(Prompter& prompter) {
-    if (auto failure = CheckFields()) {
-        prompter.Tell(failure->message);
-        return {DialogEnd::StayOpen, failure->control};
-    }
+std::optional<FieldRefusal> ChannelForm::Validate() const {
+    if (auto failure = CheckFields()) return failure;
     // Checked before anything is stored, so a refused list leaves the dialog as it was.
-    if (auto problem = AudioListProblem(audio)) {
-        prompter.Tell(*problem);
-        return {DialogEnd::StayOpen, kIdAudioPidList};
-    }
-
+    if (auto problem = AudioListProblem(audio)) return FieldRefusal{kIdAudioPidList, *problem};
     // Like any other refused field: the dialog stays open and nothing typed is lost.
-    if (transponder_row < 0 || transponder_row >= int(transponder_ids.size())) {
-        prompter.Show("Do not find the transponder", "Error", Icon::Error, Buttons::Ok);
-        return {DialogEnd::StayOpen, kIdTransponderList};
-    }
+    if (transponder_row < 0 || transponder_row >= int(transponder_ids.size()))
+        return FieldRefusal{kIdTransponderList, "Do not find the transponder", Icon::Error,
+                            "Error"};
+    return std::nullopt;
+}
 
-    record.set_name(FilterNameBytes(name));
+void ChannelForm::ApplyTo(Channel& target) const {
+    target.set_name(FilterNameBytes(name));
     const int video = *ParseInteger(video_pid);
-    record.set_video_pid(static_cast<uint16_t>(video));
-    record.set_ttx_pid(static_cast<uint16_t>(*ParseInteger(ttx_pid)));
-    record.set_pcr_pid(static_cast<uint16_t>(*ParseInteger(pcr_pid)));
-    for (int g = 0; g < 8; ++g) record.set_fav(g, fav[g]);
-    record.set_audio_mode(static_cast<uint32_t>(audio_mode) & 3u);
-    record.set_locked(lock ? 1u : 0u);
-    record.set_fta(scramble ? 0u : 1u);
+    target.set_video_pid(static_cast<uint16_t>(video));
+    target.set_ttx_pid(static_cast<uint16_t>(*ParseInteger(ttx_pid)));
+    target.set_pcr_pid(static_cast<uint16_t>(*ParseInteger(pcr_pid)));
+    for (int g = 0; g < 8; ++g) target.set_fav(g, fav[g]);
+    target.set_audio_mode(static_cast<uint32_t>(audio_mode) & 3u);
+    target.set_locked(lock ? 1u : 0u);
+    target.set_fta(scramble ? 0u : 1u);
 
-    const uint16_t old_tp_id = record.tp_id();
-    record.set_tp_id(static_cast<uint16_t>(transponder_ids[transponder_row]));
+    const uint16_t old_tp_id = target.tp_id();
+    target.set_tp_id(static_cast<uint16_t>(transponder_ids[transponder_row]));
     // A channel moved onto a transponder where its number is taken would share its
     // channel key, and with it its favourite entries: it takes a new number there.
-    if (record.service_number() == 0 ||
-        (record.tp_id() != old_tp_id && KeyInUse(*db, record.key())))
-        record.set_service_number(static_cast<uint16_t>(NextServiceNumber(*db, record.tp_id())));
-    WriteAudioEntries(audio, record);
-    record.set_radio_flag(video == kNoVideoPid ? 1u : 0u);
-    return {DialogEnd::Ok, 0};
+    if (target.service_number() == 0 ||
+        (target.tp_id() != old_tp_id && KeyInUse(*db, target.key())))
+        target.set_service_number(static_cast<uint16_t>(NextServiceNumber(*db, target.tp_id())));
+    WriteAudioEntries(audio, target);
+    target.set_radio_flag(video == kNoVideoPid ? 1u : 0u);
 }
 
 }  // namespace velmora

@@ -76,10 +76,12 @@ public:
     // OK's field checks in their order: name length, then PCR, teletext and video PID.
     std::optional<FieldRefusal> CheckFields() const;
 
-    // OK: runs the field checks, the audio check and the transponder check (each failure
-    // shown once; the dialog stays open with `focus` on the field, "Do not find the
-    // transponder" on the transponder list), then stores the fields in `record`.
-    AcceptResult Accept(Prompter& prompter);
+    // OK's checks: the field checks, the audio list, then a transponder must be chosen
+    // ("Do not find the transponder" on the transponder list).
+    std::optional<FieldRefusal> Validate() const;
+    // Stores the fields in `target`; a channel moved where its number is taken gets a new
+    // one.
+    void ApplyTo(Channel& target) const;
 
 private:
     void FillTransponderRows(int satellite);

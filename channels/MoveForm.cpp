@@ -2,8 +2,13 @@
 
 namespace velmora {
 
-std::optional<FieldRefusal> MoveForm::Accept() {
-    return CheckIntegerField(kIdMoveTo, to_text, to);
+std::optional<FieldRefusal> MoveForm::Validate() const {
+    int value = 0;
+    return CheckIntegerField(kIdMoveTo, to_text, value);
+}
+
+void MoveForm::ApplyTo(int& target) const {
+    CheckIntegerField(kIdMoveTo, to_text, target);
 }
 
 }  // namespace velmora

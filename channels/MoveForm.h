@@ -23,8 +23,9 @@ struct MoveForm {
         : from(from_value), to(to_value), to_text(std::to_string(to_value)) {}
 
     std::string from_text() const { return std::to_string(from); }
-    // Reads To from `to_text`; on failure `to` keeps its value and the dialog stays open.
-    std::optional<FieldRefusal> Accept();
+    // To must hold an integer; when refused, `to` keeps its value and the dialog stays open.
+    std::optional<FieldRefusal> Validate() const;
+    void ApplyTo(int& target) const;
 };
 
 }  // namespace velmora

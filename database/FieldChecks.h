@@ -1,12 +1,18 @@
 #pragma once
 // The checks a dialog runs on its edit fields when OK is pressed, with their fixed
-// messages. A refused field is reported as a value; the dialog shows the message once,
-// gives the field the focus and stays open.
+// messages, and what OK does with a form. A refused field is reported as a value; the
+// dialog shows the message once, gives the field the focus and stays open.
+//
+// Every form speaks the same words: Load (or a constructor) fills the fields from the
+// records, Validate returns the first refusal without showing it, ApplyTo stores the
+// fields in a record once Validate has passed.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "database/Interaction.h"
 
 namespace velmora {
 
@@ -17,8 +23,38 @@ inline constexpr std::string_view kNotANumberMessage = "Please enter a number.";
 struct FieldRefusal {
     int control = 0;
     std::string message;
+    Icon icon = Icon::None;
+    std::string_view caption = kAppTitle;
     bool operator==(const FieldRefusal&) const = default;
 };
+
+enum class DialogEnd { StayOpen, Ok };
+
+// What OK decided; `focus` is the control id to focus when the dialog stays open.
+struct AcceptResult {
+    DialogEnd end = DialogEnd::Ok;
+    int focus = 0;
+};
+
+// OK without the user: Validate's refusal, or nothing once ApplyTo has stored the fields
+// in `target`.
+template <typename Form, typename Target>
+std::optional<FieldRefusal> ValidateAndApply(const Form& form, Target& target) {
+    if (auto refusal = form.Validate()) return refusal;
+    form.ApplyTo(target);
+    return std::nullopt;
+}
+
+// OK pressed: a refusal is told once (with its icon and caption) and the dialog stays
+// open on the refused control; otherwise the fields go into `target` and the dialog ends.
+template <typename Form, typename Target>
+AcceptResult PressOk(const Form& form, Target& target, Prompter& prompter) {
+    if (auto refusal = ValidateAndApply(form, target)) {
+        prompter.Tell(refusal->message, refusal->icon, refusal->caption);
+        return {DialogEnd::StayOpen, refusal->control};
+    }
+    return {DialogEnd::Ok, 0};
+}
 
 // "Please enter an integer between lo and hi."
 std::string IntegerRangeMessage(long long lo, long long hi);

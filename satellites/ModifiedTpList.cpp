@@ -43,7 +43,7 @@ std::vector<int> ModifiedTpList::ValidRows(std::vector<int> rows) const {
 }
 
 bool ModifiedTpList::Add() {
-    TransponderForm form = TransponderForm::Open(NewTransponderTemplate(satellite_));
+    TransponderForm form = TransponderForm::Load(NewTransponderTemplate(satellite_));
     if (!dialogs_.RunTransponder(form)) return false;
     if (!CanAddTransponder(db_, prompter_, form.record)) return false;
     const int index = db_.tp_count() - 1;
@@ -58,7 +58,7 @@ void ModifiedTpList::Edit(std::vector<int> selected_rows) {
     if (rows.empty()) return;
     for (int row : rows) {
         const int index = row_map_[row];
-        TransponderForm form = TransponderForm::Open(db_.transponders[index]);
+        TransponderForm form = TransponderForm::Load(db_.transponders[index]);
         if (!dialogs_.RunTransponder(form)) continue;
         if (!CanStoreEditedTransponder(db_, prompter_, form.record)) continue;
         db_.transponders[index] = form.record;

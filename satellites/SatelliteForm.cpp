@@ -46,7 +46,7 @@ std::vector<std::string> SatelliteTransponderRows(const Database& db, int positi
     return rows;
 }
 
-SatelliteForm SatelliteForm::Open(const Database& db, int position, const Satellite& sat) {
+SatelliteForm SatelliteForm::Load(const Database& db, int position, const Satellite& sat) {
     SatelliteForm form;
     form.record = sat;
     form.name = sat.name();
@@ -64,40 +64,36 @@ SatelliteForm SatelliteForm::Open(const Database& db, int position, const Satell
     return form;
 }
 
-std::optional<FieldRefusal> SatelliteForm::Check(double* degrees) const {
+std::optional<FieldRefusal> SatelliteForm::Validate() const {
     if (name.size() > static_cast<size_t>(kMaxSatelliteNameLength))
         return FieldRefusal{kSatNameEdit, TooLongMessage(kMaxSatelliteNameLength)};
     const auto value = ParseNumberField(angle);
     if (!value) return FieldRefusal{kSatAngleEdit, std::string(kNotANumberMessage)};
     if (*value < 0 || *value > 180) return FieldRefusal{kSatAngleEdit, NumberRangeMessage(0, 180)};
-    *degrees = *value;
     return std::nullopt;
 }
 
-std::optional<FieldRefusal> SatelliteForm::Confirm() {
-    double degrees = 0;
-    if (auto refusal = Check(&degrees)) return refusal;
-
-    record.set_name(name);
-    record.set_ref_tp(transponder >= 0 && transponder < kMaxRefTpRows
+void SatelliteForm::ApplyTo(Satellite& target) const {
+    const double degrees = ParseNumberField(angle).value_or(0);
+    target.set_name(name);
+    target.set_ref_tp(transponder >= 0 && transponder < kMaxRefTpRows
                           ? static_cast<uint32_t>(transponder)
                           : kNoRefTp);
     // With no LNB row selected the stored oscillators matched no row: keep them rather
     // than invent a type the user never chose.
     if (lnb_type >= 0 && lnb_type < static_cast<int>(kLnbTypes.size())) {
         const LnbType& lnb = kLnbTypes[lnb_type];
-        record.set_lnb_low(lnb.lnb_low);
-        record.set_lnb_high(lnb.lnb_high);
-        record.set_universal(lnb.universal ? 1 : 0);
+        target.set_lnb_low(lnb.lnb_low);
+        target.set_lnb_high(lnb.lnb_high);
+        target.set_universal(lnb.universal ? 1 : 0);
     }
-    record.set_tone_22k(tone_22k >= 0 ? tone_22k : 0);
-    record.set_power_12v(power_12v >= 0 ? power_12v : 0);
+    target.set_tone_22k(tone_22k >= 0 ? tone_22k : 0);
+    target.set_power_12v(power_12v >= 0 ? power_12v : 0);
     // A stored DiSEqC value of 8..15 has no row; keep it when nothing was chosen.
-    if (diseqc >= 0) record.set_diseqc(diseqc);
-    if (motor >= 0) record.set_motor(motor);
-    if (direction >= 0) record.set_west(direction);
-    record.set_angle(static_cast<uint16_t>(std::lround(degrees * 100)));
-    return std::nullopt;
+    if (diseqc >= 0) target.set_diseqc(diseqc);
+    if (motor >= 0) target.set_motor(motor);
+    if (direction >= 0) target.set_west(direction);
+    target.set_angle(static_cast<uint16_t>(std::lround(degrees * 100)));
 }
 
 }  // namespace velmora

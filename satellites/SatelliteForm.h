@@ -86,14 +86,12 @@ public:
     int direction = -1;
 
     // Fills the fields from `sat`, listing the transponders of satellite `position`.
-    static SatelliteForm Open(const Database& db, int position, const Satellite& sat);
+    static SatelliteForm Load(const Database& db, int position, const Satellite& sat);
 
-    // OK: checks the name and the angle; on success writes every field into `record`
-    // and returns nullopt, otherwise returns the first refused field and changes nothing.
-    std::optional<FieldRefusal> Confirm();
-
-private:
-    std::optional<FieldRefusal> Check(double* degrees) const;
+    // The name must fit its field and the angle be a number from 0 to 180.
+    std::optional<FieldRefusal> Validate() const;
+    // Writes every field; a list with nothing chosen keeps what was stored.
+    void ApplyTo(Satellite& target) const;
 };
 
 }  // namespace velmora

@@ -35,7 +35,7 @@ TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dial
         prompter.Tell(kSatellitesFullMessage);
         return {};
     }
-    SatelliteForm form = SatelliteForm::Open(db, count, NewSatelliteTemplate());
+    SatelliteForm form = SatelliteForm::Load(db, count, NewSatelliteTemplate());
     if (!dialogs.RunSatellite(form)) return {};
     db.satellites[count] = form.record;
     db.set_sat_count(count + 1);
@@ -48,7 +48,7 @@ TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dial
 
 TreeEffect EditSatellite(Database& db, SatelliteDialogs& dialogs, int n) {
     if (!IsSatellite(db, n)) return {};
-    SatelliteForm form = SatelliteForm::Open(db, n, db.satellites[n]);
+    SatelliteForm form = SatelliteForm::Load(db, n, db.satellites[n]);
     if (!dialogs.RunSatellite(form)) return {};
     db.satellites[n] = form.record;
     db.modified = true;

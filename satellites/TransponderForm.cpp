@@ -15,7 +15,7 @@ Transponder NewTransponderTemplate(int satellite) {
     return tp;
 }
 
-TransponderForm TransponderForm::Open(const Transponder& tp) {
+TransponderForm TransponderForm::Load(const Transponder& tp) {
     TransponderForm form;
     form.record = tp;
     form.frequency = std::to_string(tp.frequency());
@@ -25,7 +25,7 @@ TransponderForm TransponderForm::Open(const Transponder& tp) {
     return form;
 }
 
-std::optional<FieldRefusal> TransponderForm::Confirm() {
+std::optional<FieldRefusal> TransponderForm::Validate() const {
     // Both fields must hold integers before either range is judged.
     for (const auto& [control, text] :
          {std::pair{kTpFrequencyEdit, &frequency}, std::pair{kTpSymbolRateEdit, &symbol_rate}}) {
@@ -40,15 +40,17 @@ std::optional<FieldRefusal> TransponderForm::Confirm() {
     if (auto refusal =
             CheckIntegerField(kTpSymbolRateEdit, symbol_rate, rate, kMinSymbolRate, kMaxSymbolRate))
         return refusal;
+    return std::nullopt;
+}
 
-    record.set_frequency(static_cast<uint16_t>(freq));
-    record.set_symbol_rate(static_cast<uint16_t>(rate));
+void TransponderForm::ApplyTo(Transponder& target) const {
+    target.set_frequency(static_cast<uint16_t>(ParseIntegerField(frequency).value_or(0)));
+    target.set_symbol_rate(static_cast<uint16_t>(ParseIntegerField(symbol_rate).value_or(0)));
     // The flags byte is rebuilt whole, so its unnamed bits are cleared. A stored FEC of
     // 6 or 7 has no row: with nothing chosen it is kept.
-    const int fec_value = fec >= 0 ? fec : record.fec();
-    const int pol_value = polarisation >= 0 ? polarisation : record.polarisation();
-    record.set_tp_flags(static_cast<uint8_t>(fec_value * 4 + pol_value));
-    return std::nullopt;
+    const int fec_value = fec >= 0 ? fec : target.fec();
+    const int pol_value = polarisation >= 0 ? polarisation : target.polarisation();
+    target.set_tp_flags(static_cast<uint8_t>(fec_value * 4 + pol_value));
 }
 
 }  // namespace velmora

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "database/Records.h"
 #include "database/FieldChecks.h"
+#include "database/Records.h"
 
 namespace velmora {
 
@@ -36,12 +36,13 @@ public:
     int polarisation = -1;  // list row, -1 for none
     int fec = -1;
 
-    static TransponderForm Open(const Transponder& tp);
+    static TransponderForm Load(const Transponder& tp);
 
-    // OK: checks both numbers; on success writes frequency, symbol rate and the whole
-    // tp_flags byte into `record` and returns nullopt, otherwise returns the refused field
-    // and changes nothing. `satellite`, `tp_id` and the spare bytes are never touched.
-    std::optional<FieldRefusal> Confirm();
+    // Both fields must hold integers, then each must be within its range.
+    std::optional<FieldRefusal> Validate() const;
+    // Writes frequency, symbol rate and the whole tp_flags byte. `satellite`, `tp_id` and
+    // the spare bytes are never touched.
+    void ApplyTo(Transponder& target) const;
 };
 
 }  // namespace velmora

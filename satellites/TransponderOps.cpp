@@ -69,7 +69,7 @@ void RemoveTransponderWithChannels(Database& db, int index) {
 
 TreeEffect AddTransponder(Database& db, Prompter& prompter, SatelliteDialogs& dialogs, int s) {
     if (s < 0 || s >= db.sat_count()) return {};
-    TransponderForm form = TransponderForm::Open(NewTransponderTemplate(s));
+    TransponderForm form = TransponderForm::Load(NewTransponderTemplate(s));
     if (!dialogs.RunTransponder(form)) return {};
     if (!CanAddTransponder(db, prompter, form.record)) return {};
     TreeEffect effect;
@@ -84,7 +84,7 @@ TreeEffect EditTransponder(Database& db, Prompter& prompter, SatelliteDialogs& d
                            int k) {
     const int i = TransponderIndexAt(db, s, k);
     if (i < 0) return {};
-    TransponderForm form = TransponderForm::Open(db.transponders[i]);
+    TransponderForm form = TransponderForm::Load(db.transponders[i]);
     if (!dialogs.RunTransponder(form)) return {};
     if (!CanStoreEditedTransponder(db, prompter, form.record)) return {};
     db.transponders[i] = form.record;

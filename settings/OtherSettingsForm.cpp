@@ -91,8 +91,8 @@ RfChannelRange OtherSettingsForm::CurrentRfRange() const {
     return RfChannelRangeFor(Selected(rf_system) ? rf_system : block.rf_system());
 }
 
-SettingsBlock OtherSettingsForm::Confirmed() const {
-    SettingsBlock b = block;
+void OtherSettingsForm::ApplyTo(SettingsBlock& b) const {
+    b = block;
     if (Selected(menu_language)) b.set_menu_language(static_cast<uint8_t>(menu_language));
     if (Selected(audio_language)) b.set_audio_language(static_cast<uint8_t>(audio_language));
     if (Selected(rf_system)) b.set_rf_system(static_cast<uint8_t>(rf_system));
@@ -109,7 +109,6 @@ SettingsBlock OtherSettingsForm::Confirmed() const {
     if (Selected(transparency)) b.set_transparency(static_cast<uint8_t>(transparency));
     if (Selected(time_offset)) b.set_time_offset(static_cast<int8_t>(TimeOffsetHours(time_offset)));
     if (Selected(need_help)) b.set_need_help(static_cast<uint32_t>(need_help));
-    return b;
 }
 
 }  // namespace velmora

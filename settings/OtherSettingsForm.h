@@ -6,9 +6,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "database/FieldChecks.h"
 #include "database/NameLists.h"
 #include "database/Records.h"
 
@@ -89,8 +91,10 @@ struct OtherSettingsForm {
     // stored one while nothing is selected).
     RfChannelRange CurrentRfRange() const;
 
+    // Every field can be stored: nothing is refused.
+    std::optional<FieldRefusal> Validate() const { return std::nullopt; }
     // The working copy with the selections and the RF channel stored as OK stores them.
-    SettingsBlock Confirmed() const;
+    void ApplyTo(SettingsBlock& target) const;
 };
 
 }  // namespace velmora

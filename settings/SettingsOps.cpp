@@ -28,7 +28,7 @@ bool EditOtherSettings(Database& db, Prompter& prompter, SettingsDialogs& dialog
     if (!db.database_open) return false;
     OtherSettingsForm form = OtherSettingsForm::Load(db.settings);
     if (!dialogs.RunOtherSettings(form, prompter)) return false;
-    db.settings = form.Confirmed();
+    form.ApplyTo(db.settings);
     db.modified = true;
     return true;
 }

@@ -56,7 +56,8 @@ void CAudioDlg::accept() {
     form_.pid_text = pid_->text().toStdString();
     form_.language = language_->currentIndex();
     form_.is_default = default_->isChecked();
-    if (auto failure = form_.Accept()) return ShowRefusal(this, prompter_, *failure);
+    if (auto failure = ValidateAndApply(form_, form_.entry))
+        return ShowRefusal(this, prompter_, *failure);
     QDialog::accept();
 }
 

@@ -289,18 +289,9 @@ void CChannelDlg::DeleteAudio() {
 
 void CChannelDlg::accept() {
     ReadFields();
-    const AcceptResult result = form_.Accept(prompter_);
-    switch (result.end) {
-        case DialogEnd::StayOpen:
-            FocusControl(this, result.focus);
-            return;
-        case DialogEnd::Cancel:
-            QDialog::reject();
-            return;
-        case DialogEnd::Ok:
-            QDialog::accept();
-            return;
-    }
+    const AcceptResult result = PressOk(form_, form_.record, prompter_);
+    if (result.end == DialogEnd::StayOpen) return FocusControl(this, result.focus);
+    QDialog::accept();
 }
 
 }  // namespace velmora

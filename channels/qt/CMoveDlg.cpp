@@ -38,7 +38,8 @@ CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
 
 void CMoveDlg::accept() {
     form_.to_text = to_->text().toStdString();
-    if (auto failure = form_.Accept()) return ShowRefusal(this, prompter_, *failure);
+    if (auto failure = ValidateAndApply(form_, form_.to))
+        return ShowRefusal(this, prompter_, *failure);
     QDialog::accept();
 }
 

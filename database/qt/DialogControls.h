@@ -77,7 +77,7 @@ inline QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
 
 // Shows a refused field's message once and puts the focus on the field.
 inline void ShowRefusal(QDialog* dialog, Prompter& prompter, const FieldRefusal& refusal) {
-    prompter.Tell(refusal.message);
+    prompter.Tell(refusal.message, refusal.icon, refusal.caption);
     FocusControl(dialog, refusal.control);
 }
 

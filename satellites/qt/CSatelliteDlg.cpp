@@ -97,7 +97,7 @@ void CSatelliteDlg::accept() {
     form_.power_12v = power_12v_->currentIndex();
     form_.motor = motor_->currentIndex();
     form_.diseqc = diseqc_->currentIndex();
-    if (auto refusal = form_.Confirm()) {
+    if (auto refusal = ValidateAndApply(form_, form_.record)) {
         ShowRefusal(this, prompter_, *refusal);
         return;
     }

@@ -57,7 +57,7 @@ void CTransponderDlg::accept() {
     form_.symbol_rate = BytesOfText(symbol_rate_->text());
     form_.polarisation = polarisation_->currentIndex();
     form_.fec = fec_->currentIndex();
-    if (auto refusal = form_.Confirm()) {
+    if (auto refusal = ValidateAndApply(form_, form_.record)) {
         ShowRefusal(this, prompter_, *refusal);
         return;
     }

@@ -223,7 +223,7 @@ TEST_F(AudioEditing, EditStoresTheEntryAndOnlyASetFlagMovesTheDefault) {
         EXPECT_EQ(form.pid_text, "20");
         form.pid_text = "25";
         form.is_default = false;
-        return !form.Accept();
+        return !ValidateAndApply(form, form.entry);
     });
     ASSERT_EQ(EditAudioEntry(list, 1, dialogs, prompter), 1);
     EXPECT_EQ(list.entries[1].pid, 25);
@@ -257,29 +257,29 @@ TEST(AudioFormChecks, PidMustBeAnIntegerFromOneTo8191) {
     AudioForm form(AudioEntry{5, 3}, false);
     for (const char* text : {"", "abc", "12x", "1.5"}) {
         form.pid_text = text;
-        auto failure = form.Accept();
+        auto failure = ValidateAndApply(form, form.entry);
         ASSERT_TRUE(failure) << text;
         EXPECT_EQ(failure->message, "Please enter an integer.");
         EXPECT_EQ(failure->control, kIdAudioPid);
     }
     for (const char* text : {"0", "8192", "-1"}) {
         form.pid_text = text;
-        auto failure = form.Accept();
+        auto failure = ValidateAndApply(form, form.entry);
         ASSERT_TRUE(failure) << text;
         EXPECT_EQ(failure->message, "Please enter an integer between 1 and 8191.");
     }
     form.pid_text = " 8191 ";
-    EXPECT_FALSE(form.Accept());
+    EXPECT_FALSE(ValidateAndApply(form, form.entry));
     EXPECT_EQ(form.entry.pid, 8191);
 }
 
 TEST(AudioFormChecks, NoLanguageSelectedStoresUndefined) {
     AudioForm form(AudioEntry{5, 200}, false);
     form.language = -1;
-    ASSERT_FALSE(form.Accept());
+    ASSERT_FALSE(ValidateAndApply(form, form.entry));
     EXPECT_EQ(form.entry.language, 0);
     form.language = 61;
-    ASSERT_FALSE(form.Accept());
+    ASSERT_FALSE(ValidateAndApply(form, form.entry));
     EXPECT_EQ(form.entry.language, 61);
 }
 

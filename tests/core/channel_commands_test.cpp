@@ -376,13 +376,13 @@ TEST(MoveFormChecks, ToMustBeAnInteger) {
     MoveForm form(3, 1);
     EXPECT_EQ(form.from_text(), "3");
     form.to_text = "two";
-    auto failure = form.Accept();
+    auto failure = ValidateAndApply(form, form.to);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->message, "Please enter an integer.");
     EXPECT_EQ(failure->control, kIdMoveTo);
     EXPECT_EQ(form.to, 1);
     form.to_text = "-4";  // the caller judges the range
-    EXPECT_FALSE(form.Accept());
+    EXPECT_FALSE(ValidateAndApply(form, form.to));
     EXPECT_EQ(form.to, -4);
 }
 

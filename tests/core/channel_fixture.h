@@ -123,14 +123,14 @@ inline std::function<bool(ChannelForm&)> ConfirmChannel(Prompter& prompter,
                                                         std::function<void(ChannelForm&)> edit) {
     return [&prompter, edit](ChannelForm& form) {
         if (edit) edit(form);
-        return form.Accept(prompter).end == DialogEnd::Ok;
+        return PressOk(form, form.record, prompter).end == DialogEnd::Ok;
     };
 }
 
 inline std::function<bool(MoveForm&)> MoveTo(std::string to) {
     return [to](MoveForm& form) {
         form.to_text = to;
-        return !form.Accept();
+        return !ValidateAndApply(form, form.to);
     };
 }
 
@@ -139,7 +139,7 @@ inline std::function<bool(AudioForm&)> ConfirmAudio(int pid, int language, bool 
         form.pid_text = std::to_string(pid);
         form.language = language;
         form.is_default = is_default;
-        return !form.Accept();
+        return !ValidateAndApply(form, form.entry);
     };
 }
 

@@ -70,7 +70,7 @@ TEST_F(ChannelFormTest, UnknownTransponderKeepsTheDialogOpenOnTheTransponderList
     EXPECT_TRUE(form.transponder_rows.empty());
     form.name = "Typed";
     const Channel before = form.record;
-    const AcceptResult result = form.Accept(prompter);
+    const AcceptResult result = PressOk(form, form.record, prompter);
     EXPECT_EQ(result.end, DialogEnd::StayOpen);
     EXPECT_EQ(result.focus, kIdTransponderList);
     EXPECT_EQ(form.name, "Typed");
@@ -83,7 +83,7 @@ TEST_F(ChannelFormTest, UnknownTransponderKeepsTheDialogOpenOnTheTransponderList
     // Choosing a satellite and transponder lets OK through.
     ChannelForm chosen = Open(MakeChannel("Lost", 1234));
     chosen.SelectSatellite(1);
-    EXPECT_EQ(chosen.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(PressOk(chosen, chosen.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(chosen.record.tp_id(), 7);
 }
 
@@ -112,13 +112,13 @@ TEST_F(ChannelFormTest, OkChecksTheFieldsInOrder) {
     };
     for (const Step& step : steps) {
         prompter.shown.clear();
-        const AcceptResult result = form.Accept(prompter);
+        const AcceptResult result = PressOk(form, form.record, prompter);
         EXPECT_EQ(result.end, DialogEnd::StayOpen);
         EXPECT_EQ(result.focus, step.focus);
         EXPECT_EQ(prompter.texts(), std::vector<std::string>{step.message});
         step.fix(form);
     }
-    EXPECT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.video_pid(), 512);
 }
 
@@ -128,11 +128,11 @@ TEST_F(ChannelFormTest, NewTvTemplateIsRefusedUntilPidsAreEntered) {
     tmpl.set_ttx_pid(8191);
     tmpl.set_tp_id(4);
     ChannelForm form = Open(tmpl);
-    EXPECT_EQ(form.Accept(prompter).focus, kIdPcrPid);
+    EXPECT_EQ(PressOk(form, form.record, prompter).focus, kIdPcrPid);
     form.pcr_pid = "33";
-    EXPECT_EQ(form.Accept(prompter).focus, kIdVideoPid);
+    EXPECT_EQ(PressOk(form, form.record, prompter).focus, kIdVideoPid);
     form.video_pid = "34";
-    EXPECT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    EXPECT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.radio_flag(), 0u);
 }
 
@@ -140,12 +140,12 @@ TEST_F(ChannelFormTest, RadioChannelKeepsVideo8191AndIsMarkedRadio) {
     Channel ch = MakeChannel("Radio", 4);
     ch.set_video_pid(8191);
     ChannelForm form = Open(ch, true);
-    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.radio_flag(), 1u);
 
     ChannelForm to_tv = Open(form.record, true);
     to_tv.video_pid = "200";
-    ASSERT_EQ(to_tv.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(to_tv, to_tv.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(to_tv.record.radio_flag(), 0u);
 }
 
@@ -155,7 +155,7 @@ TEST_F(ChannelFormTest, NameKeepsOnlyNameBytes) {
         "A\x07\xE9\xB0\x85"
         "B",
         6);
-    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.name(), std::string("A\xE9\xB0"
                                               "B",
                                               4));
@@ -169,7 +169,7 @@ TEST_F(ChannelFormTest, OkStoresMarksModeLockAndScrambleAndKeepsOtherBits) {
     form.audio_mode = 2;
     form.lock = true;
     form.scramble = true;
-    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     const Channel& out = form.record;
     EXPECT_EQ(out.fav_marks(), 0xA1u);
     EXPECT_EQ(out.audio_mode(), 2u);
@@ -179,7 +179,7 @@ TEST_F(ChannelFormTest, OkStoresMarksModeLockAndScrambleAndKeepsOtherBits) {
 
     form.fav = {};
     form.audio_mode = -1;
-    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.fav_marks(), 0u);
     EXPECT_EQ(form.record.audio_mode(), 3u);
 }
@@ -189,15 +189,15 @@ TEST_F(ChannelFormTest, ServiceNumberZeroBecomesOneMoreThanTheTransponderHighest
     Append(*db, true, MakeChannel("b", 4, 7));
     Append(*db, false, MakeChannel("other", 9, 50));
     ChannelForm form = Open(MakeChannel("new", 4, 0));
-    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.service_number(), 8);
 
     ChannelForm first = Open(MakeChannel("first", 7, 0));
-    ASSERT_EQ(first.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(first, first.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(first.record.service_number(), 1);
 
     ChannelForm kept = Open(MakeChannel("kept", 4, 2));
-    ASSERT_EQ(kept.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(kept, kept.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(kept.record.service_number(), 2);
 }
 
@@ -208,7 +208,7 @@ TEST_F(ChannelFormTest, ChannelMovedWhereItsNumberIsTakenGetsANewOne) {
         ChannelForm form = Open(MakeChannel("moved", 4, service));
         form.SelectSatellite(0);
         form.transponder_row = 1;  // tp_id 9
-        ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+        ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
         EXPECT_EQ(form.record.tp_id(), 9);
         EXPECT_EQ(form.record.service_number(), expected) << service;
     }
@@ -226,14 +226,14 @@ TEST_F(ChannelFormTest, UnstorableAudioListKeepsTheDialogOpen) {
     for (int k = 0; k < 12; ++k) form.audio.entries[k] = {100 + k, 0};
     for (int k : {2, 4, 6, 8}) form.audio.entries[k].pid = 3000 + k;
     const Channel before = form.record;
-    const AcceptResult result = form.Accept(prompter);
+    const AcceptResult result = PressOk(form, form.record, prompter);
     EXPECT_EQ(result.end, DialogEnd::StayOpen);
     EXPECT_EQ(result.focus, kIdAudioPidList);
     EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(form.record.bytes, before.bytes);
 
     form.audio.entries[8].pid = 108;
-    ASSERT_EQ(form.Accept(prompter).end, DialogEnd::Ok);
+    ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(ReadAudioEntries(form.record).entries[6].pid, 3006);
 }
 

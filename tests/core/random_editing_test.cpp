@@ -141,21 +141,21 @@ struct RandomUser {
                 f.pid_text = p.Number(1, 8191);
                 f.language = p.Between(-1, 61);
                 f.is_default = p.Chance(30);
-                return p.Chance(80) && !f.Accept();
+                return p.Chance(80) && !ValidateAndApply(f, f.entry);
             });
             satellite_dialogs.transponder.push_back([this](TransponderForm& f) {
                 if (p.Chance(70)) f.frequency = p.Number(1, 20000);
                 if (p.Chance(50)) f.symbol_rate = p.Number(2000, 45000);
                 if (p.Chance(30)) f.polarisation = p.Between(-1, 1);
                 if (p.Chance(30)) f.fec = p.Between(-1, 5);
-                return p.Chance(85) && !f.Confirm();
+                return p.Chance(85) && !ValidateAndApply(f, f.record);
             });
         }
         for (int i = 0; i < 4; ++i) {
             channel_dialogs.channel.push_back([this](ChannelForm& f) { return PlayChannel(f); });
             channel_dialogs.move.push_back([this](MoveForm& f) {
                 f.to_text = p.Number(0, 40);
-                return p.Chance(85) && !f.Accept();
+                return p.Chance(85) && !ValidateAndApply(f, f.to);
             });
             satellite_dialogs.satellite.push_back([this](SatelliteForm& f) {
                 if (p.Chance(50)) f.name = p.Name(16);
@@ -168,7 +168,7 @@ struct RandomUser {
                     f.transponder = p.Between(-1, static_cast<int>(f.transponder_rows.size()));
                 if (p.Chance(20)) f.direction = p.Between(-1, 1);
                 if (p.Chance(20)) f.diseqc = p.Between(-1, 7);
-                return p.Chance(85) && !f.Confirm();
+                return p.Chance(85) && !ValidateAndApply(f, f.record);
             });
             satellite_dialogs.move.push_back([this](int, int& to) {
                 to = p.Between(-1, 66);
@@ -225,7 +225,7 @@ struct RandomUser {
                     break;
             }
             if (!p.Chance(85)) return false;
-            const AcceptResult r = f.Accept(prompter);
+            const AcceptResult r = PressOk(f, f.record, prompter);
             if (r.end != DialogEnd::StayOpen) return r.end == DialogEnd::Ok;
         }
         return false;

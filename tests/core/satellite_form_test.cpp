@@ -10,7 +10,7 @@ using testing::MakeDatabase;
 
 SatelliteForm FormFor(const Satellite& sat) {
     static const auto db = MakeDatabase(1);
-    return SatelliteForm::Open(*db, 0, sat);
+    return SatelliteForm::Load(*db, 0, sat);
 }
 
 TEST(SatelliteForm, LnbTypeRowFollowsUniversalBitAndOscillators) {
@@ -42,7 +42,7 @@ TEST(SatelliteForm, TransponderRowsListThisSatelliteOnlyAndSelectRefTp) {
     auto db = MakeDatabase(2, {{1, 11000}, {0, 12000, 27500, 1}, {1, 11500}, {0, 12500, 22000}});
     Satellite sat = db->satellites[0];
     sat.set_ref_tp(1);
-    const SatelliteForm form = SatelliteForm::Open(*db, 0, sat);
+    const SatelliteForm form = SatelliteForm::Load(*db, 0, sat);
     EXPECT_EQ(form.transponder_rows, (std::vector<std::string>{"| 0 | 12000 | VER | 27500 |",
                                                                "| 1 | 12500 | HOR | 22000 |"}));
     EXPECT_EQ(form.transponder, 1);
@@ -52,9 +52,9 @@ TEST(SatelliteForm, NoTransponderChosenStoresRefTp255) {
     auto db = MakeDatabase(1, {{0, 12000}});
     Satellite sat = db->satellites[0];
     sat.set_ref_tp(7);  // no such row
-    SatelliteForm form = SatelliteForm::Open(*db, 0, sat);
+    SatelliteForm form = SatelliteForm::Load(*db, 0, sat);
     EXPECT_EQ(form.transponder, -1);
-    ASSERT_FALSE(form.Confirm());
+    ASSERT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.ref_tp(), 255u);
 }
 
@@ -62,10 +62,10 @@ TEST(SatelliteForm, OnlyRowsThatRefTpCanRecordAreListed) {
     std::vector<testing::TpRow> tps;
     for (int i = 0; i < 300; ++i) tps.push_back({0, 10000 + i});
     auto db = MakeDatabase(1, tps);
-    SatelliteForm form = SatelliteForm::Open(*db, 0, db->satellites[0]);
+    SatelliteForm form = SatelliteForm::Load(*db, 0, db->satellites[0]);
     ASSERT_EQ(form.transponder_rows.size(), 255u);
     form.transponder = 254;
-    ASSERT_FALSE(form.Confirm());
+    ASSERT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.ref_tp(), 254u);
 }
 
@@ -89,7 +89,7 @@ TEST(SatelliteForm, AngleBoundaries) {
     for (const Case& c : cases) {
         SatelliteForm form = FormFor(NewSatelliteTemplate());
         form.angle = c.text;
-        const auto refusal = form.Confirm();
+        const auto refusal = ValidateAndApply(form, form.record);
         if (c.stored >= 0) {
             EXPECT_FALSE(refusal) << c.text;
             EXPECT_EQ(form.record.angle(), c.stored) << c.text;
@@ -106,7 +106,7 @@ TEST(SatelliteForm, EveryAngleOpenedAndConfirmedUnchangedIsStoredUnchanged) {
         Satellite sat = NewSatelliteTemplate();
         sat.set_angle(static_cast<uint16_t>(angle));
         SatelliteForm form = FormFor(sat);
-        ASSERT_FALSE(form.Confirm()) << angle;
+        ASSERT_FALSE(ValidateAndApply(form, form.record)) << angle;
         ASSERT_EQ(form.record.angle(), angle) << form.angle;
     }
 }
@@ -115,12 +115,12 @@ TEST(SatelliteForm, NameOfSixteenCharactersIsRefusedFirst) {
     SatelliteForm form = FormFor(NewSatelliteTemplate());
     form.name = "ABCDEFGHIJKLMNOP";
     form.angle = "oops";
-    EXPECT_EQ(form.Confirm(),
+    EXPECT_EQ(ValidateAndApply(form, form.record),
               (FieldRefusal{kSatNameEdit, "Please enter no more than 15 characters."}));
     EXPECT_EQ(form.record.name(), "New SAT");
     form.name = "ABCDEFGHIJKLMNO";
     form.angle = "1";
-    EXPECT_FALSE(form.Confirm());
+    EXPECT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.name(), "ABCDEFGHIJKLMNO");
 }
 
@@ -133,7 +133,7 @@ TEST(SatelliteForm, NoLnbOrDiseqcSelectionKeepsTheStoredValues) {
     SatelliteForm form = FormFor(sat);
     ASSERT_EQ(form.lnb_type, -1);
     ASSERT_EQ(form.diseqc, -1);
-    ASSERT_FALSE(form.Confirm());
+    ASSERT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.lnb_low(), 9000);
     EXPECT_EQ(form.record.lnb_high(), 9100);
     EXPECT_EQ(form.record.universal(), 0u);
@@ -150,7 +150,7 @@ TEST(SatelliteForm, UnnamedBitsAndSpareBytesSurvive) {
     form.name = "Astra";
     form.motor = 1;
     form.direction = 1;
-    ASSERT_FALSE(form.Confirm());
+    ASSERT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.sat_flags() & 0xFF9C0000u, 0xFF9C0000u);
     EXPECT_EQ(form.record.bytes[22], 0xAB);
     EXPECT_EQ(form.record.bytes[23], 0xCD);

@@ -67,15 +67,15 @@ private:
 
 // Dialog steps: press OK (true when the form accepted it) or Cancel.
 inline bool PressOk(SatelliteForm& f) {
-    return !f.Confirm();
+    return !ValidateAndApply(f, f.record);
 }
 inline bool PressOk(TransponderForm& f) {
-    return !f.Confirm();
+    return !ValidateAndApply(f, f.record);
 }
 inline auto OkWith(std::function<void(TransponderForm&)> edit) {
     return [edit](TransponderForm& f) {
         edit(f);
-        return !f.Confirm();
+        return !ValidateAndApply(f, f.record);
     };
 }
 inline auto MoveTo(int to) {

@@ -28,11 +28,11 @@ TEST(TransponderForm, FrequencyAndSymbolRateBoundaries) {
         {"0", "1999", kTpFrequencyEdit, "Please enter an integer between 1 and 20000."},
     };
     for (const Case& c : cases) {
-        TransponderForm form = TransponderForm::Open(NewTransponderTemplate(0));
+        TransponderForm form = TransponderForm::Load(NewTransponderTemplate(0));
         const Transponder before = form.record;
         form.frequency = c.frequency;
         form.symbol_rate = c.symbol_rate;
-        const auto refusal = form.Confirm();
+        const auto refusal = ValidateAndApply(form, form.record);
         if (c.control == 0) {
             EXPECT_FALSE(refusal) << c.frequency << " " << c.symbol_rate;
             EXPECT_EQ(form.record.frequency(), std::stoi(c.frequency));
@@ -51,10 +51,10 @@ TEST(TransponderForm, FlagsByteIsRebuiltWholeAndIdentityKept) {
     tp.set_tp_id(321);
     tp.bytes[6] = 0x11;
     tp.bytes[9] = 0x99;
-    TransponderForm form = TransponderForm::Open(tp);
+    TransponderForm form = TransponderForm::Load(tp);
     form.polarisation = 1;
     form.fec = 5;
-    ASSERT_FALSE(form.Confirm());
+    ASSERT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.tp_flags(), 5 * 4 + 1);
     EXPECT_EQ(form.record.tp_id(), 321);
     EXPECT_EQ(form.record.satellite(), 4);
@@ -65,10 +65,10 @@ TEST(TransponderForm, FlagsByteIsRebuiltWholeAndIdentityKept) {
 TEST(TransponderForm, NoFecSelectionKeepsTheStoredFec) {
     Transponder tp = NewTransponderTemplate(0);
     tp.set_fec(7);
-    TransponderForm form = TransponderForm::Open(tp);
+    TransponderForm form = TransponderForm::Load(tp);
     ASSERT_EQ(form.fec, -1);
     form.polarisation = 0;
-    ASSERT_FALSE(form.Confirm());
+    ASSERT_FALSE(ValidateAndApply(form, form.record));
     EXPECT_EQ(form.record.fec(), 7);
     EXPECT_EQ(form.record.polarisation(), 0);
 }

@@ -129,7 +129,7 @@ TEST_F(UndoCommands, SatelliteAndTransponderCommandsUndoByteForByte) {
                         [&] { MoveSatellite(*db, prompter, satellite_dialogs, tree_state, 0); });
     satellite_dialogs.satellite.push_back([](SatelliteForm& f) {
         f.name = "Brand New";
-        return !f.Confirm();
+        return !ValidateAndApply(f, f.record);
     });
     ExpectExactUndoRedo("Add Antenna", [&] {
         AddSatellite(*db, prompter, satellite_dialogs);

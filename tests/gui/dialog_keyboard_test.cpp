@@ -69,7 +69,7 @@ TEST_F(DialogKeyboard, TabGoesDownTheLeftColumnThenTheRightOne) {
                                 1032, 1034, 1035, 1053, 1054, 1055, 1046, 1047, 1048,
                                 1049, 1050, 1051, 1024, 1025, 1,    2}));
 
-    SatelliteForm satellite_form = SatelliteForm::Open(*db, 0, db->satellites[0]);
+    SatelliteForm satellite_form = SatelliteForm::Load(*db, 0, db->satellites[0]);
     CSatelliteDlg satellite(satellite_form, prompter);
     EXPECT_EQ(TabStops(satellite, kSatNameEdit),
               (std::vector<int>{kSatNameEdit, kSatAngleEdit, kSatDirectionList, kSatMotorList,

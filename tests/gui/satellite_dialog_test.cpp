@@ -44,7 +44,7 @@ std::unique_ptr<Database> AstraDatabase() {
 TEST(SatelliteDialog, OpensOnTheRecord) {
     auto db = AstraDatabase();
     ScriptedPrompter prompter;
-    SatelliteForm form = SatelliteForm::Open(*db, 0, db->satellites[0]);
+    SatelliteForm form = SatelliteForm::Load(*db, 0, db->satellites[0]);
     CSatelliteDlg dialog(form, prompter);
     EXPECT_EQ(dialog.property("templateId").toInt(), 140);
     EXPECT_EQ(dialog.windowTitle(), "Satellite Parameters");
@@ -61,7 +61,7 @@ TEST(SatelliteDialog, OpensOnTheRecord) {
 TEST(SatelliteDialog, ChangedFieldsAreStoredOnOk) {
     auto db = AstraDatabase();
     ScriptedPrompter prompter;
-    SatelliteForm form = SatelliteForm::Open(*db, 0, db->satellites[0]);
+    SatelliteForm form = SatelliteForm::Load(*db, 0, db->satellites[0]);
     CSatelliteDlg dialog(form, prompter);
     // U+20AC has no ISO-8859-1 byte and is dropped, never stored as '?'.
     Control<QLineEdit>(dialog, 1029)->setText(QString::fromUtf8("T\u00fcrk\u20acsat"));
@@ -89,7 +89,7 @@ TEST(SatelliteDialog, ChangedFieldsAreStoredOnOk) {
 TEST(SatelliteDialog, RefusedAngleKeepsTheDialogOpenWithTheFieldFocused) {
     auto db = AstraDatabase();
     ScriptedPrompter prompter;
-    SatelliteForm form = SatelliteForm::Open(*db, 0, db->satellites[0]);
+    SatelliteForm form = SatelliteForm::Load(*db, 0, db->satellites[0]);
     CSatelliteDlg dialog(form, prompter);
     dialog.show();
     auto* angle = Control<QLineEdit>(dialog, 1030);
@@ -111,7 +111,7 @@ TEST(SatelliteDialog, RefusedAngleKeepsTheDialogOpenWithTheFieldFocused) {
 
 TEST(TransponderDialog, RefusesAFrequencyOutOfRangeThenAcceptsTheBound) {
     ScriptedPrompter prompter;
-    TransponderForm form = TransponderForm::Open(NewTransponderTemplate(0));
+    TransponderForm form = TransponderForm::Load(NewTransponderTemplate(0));
     CTransponderDlg dialog(form, prompter);
     EXPECT_EQ(dialog.property("templateId").toInt(), 141);
     EXPECT_EQ(Control<QComboBox>(dialog, 1006)->currentText(), "VER");
@@ -192,7 +192,7 @@ TEST(SatelliteDialog, Screenshot) {
     if (!dir) GTEST_SKIP() << "VELMORA_SCREENSHOT_DIR not set";
     auto db = AstraDatabase();
     ScriptedPrompter prompter;
-    SatelliteForm form = SatelliteForm::Open(*db, 0, db->satellites[0]);
+    SatelliteForm form = SatelliteForm::Load(*db, 0, db->satellites[0]);
     CSatelliteDlg dialog(form, prompter);
     dialog.show();
     QTest::qWait(50);
