@@ -213,12 +213,14 @@ void CMainFrame::UpdateUndoActions() {
     QAction* undo = actions_.at(kCmdEditUndo);
     QAction* redo = actions_.at(kCmdEditRedo);
     // The entries name the step they would take back or do again.
+    const QString undo_text = QString::fromLatin1(FindCommand(kCmdEditUndo)->menu_text);
+    const QString redo_text = QString::fromLatin1(FindCommand(kCmdEditRedo)->menu_text);
     undo->setText(undo->isEnabled()
-                      ? QStringLiteral("&Undo ") + QString::fromLatin1(history.UndoLabel())
-                      : QStringLiteral("&Undo"));
+                      ? undo_text + QLatin1Char(' ') + QString::fromLatin1(history.UndoLabel())
+                      : undo_text);
     redo->setText(redo->isEnabled()
-                      ? QStringLiteral("&Redo ") + QString::fromLatin1(history.RedoLabel())
-                      : QStringLiteral("&Redo"));
+                      ? redo_text + QLatin1Char(' ') + QString::fromLatin1(history.RedoLabel())
+                      : redo_text);
     undo->setToolTip(undo->text().remove(QLatin1Char('&')));
     redo->setToolTip(redo->text().remove(QLatin1Char('&')));
 }
@@ -244,7 +246,7 @@ void CMainFrame::UpdateRecentFileMenu() {
             action->setVisible(true);
             action->setEnabled(can_open);
         } else {
-            action->setText(QStringLiteral("Recent File"));
+            action->setText(QString::fromLatin1(FindCommand(kCmdRecentFile1)->menu_text));
             action->setVisible(i == 0);
             action->setEnabled(false);
         }
