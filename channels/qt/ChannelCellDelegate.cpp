@@ -1,26 +1,6 @@
 #include "channels/qt/ChannelCellDelegate.h"
 
-#include <QPainter>
-
 namespace velmora {
-namespace {
-
-// Far more than the distinct texts of two full tables; past it the texts are laid out anew.
-constexpr qsizetype kMaxLaidOut = 100000;
-
-}  // namespace
-
-const ChannelCellDelegate::LaidOut& ChannelCellDelegate::Layout(const QString& text,
-                                                                const QFontMetrics& metrics) const {
-    if (auto found = laid_out_.constFind(text); found != laid_out_.constEnd()) return *found;
-    if (laid_out_.size() >= kMaxLaidOut) laid_out_.clear();
-    LaidOut entry;
-    entry.text.setTextFormat(Qt::PlainText);
-    entry.text.setText(text);
-    entry.text.prepare(QTransform(), font_);
-    entry.width = metrics.horizontalAdvance(text);
-    return *laid_out_.insert(text, std::move(entry));
-}
 
 void ChannelCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
@@ -33,22 +13,16 @@ void ChannelCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     else if (const QVariant tint = index.data(Qt::BackgroundRole); tint.isValid())
         painter->fillRect(option.rect, tint.value<QColor>());
 
-    if (option.font != font_) {
-        laid_out_.clear();
-        font_ = option.font;
-    }
-    const QFontMetrics& metrics = option.fontMetrics;
     const QRect rect = option.rect.adjusted(2, 0, -2, 0);
     const QString text = index.data(Qt::DisplayRole).toString();
-    const LaidOut* cell = &Layout(text, metrics);
+    const LaidOutTexts::Text* cell = &texts_.Get(text, option.font);
     if (cell->width > rect.width())
-        cell = &Layout(metrics.elidedText(text, Qt::ElideRight, rect.width()), metrics);
+        cell = &texts_.Get(option.fontMetrics.elidedText(text, Qt::ElideRight, rect.width()),
+                           option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    if (painter->font() != font_) painter->setFont(font_);
     // An elided text fits the cell, so it needs no clipping.
-    painter->drawStaticText(rect.x() + (rect.width() - cell->width) / 2,
-                            rect.y() + (rect.height() - metrics.height()) / 2, cell->text);
+    texts_.Draw(painter, rect.x() + (rect.width() - cell->width) / 2, rect, *cell);
 }
 
 }  // namespace velmora

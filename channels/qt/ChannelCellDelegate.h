@@ -1,13 +1,10 @@
 #pragma once
 // How the channel list draws a cell: a short centred text, elided when the column is too
-// narrow, on the selection or the row's tint. The texts are laid out once and kept, so a
-// repaint of a full window of rows only draws glyphs; shaping each cell's text anew was
-// most of what a repaint cost.
+// narrow, on the selection or the row's tint, with the texts laid out once and kept.
 
-#include <QFont>
-#include <QHash>
-#include <QStaticText>
 #include <QStyledItemDelegate>
+
+#include "database/qt/LaidOutTexts.h"
 
 namespace velmora {
 
@@ -19,15 +16,7 @@ public:
                const QModelIndex& index) const override;
 
 private:
-    struct LaidOut {
-        QStaticText text;
-        int width = 0;
-    };
-    // `text` laid out in the list's font.
-    const LaidOut& Layout(const QString& text, const QFontMetrics& metrics) const;
-
-    mutable QHash<QString, LaidOut> laid_out_;
-    mutable QFont font_;
+    mutable LaidOutTexts texts_;
 };
 
 }  // namespace velmora

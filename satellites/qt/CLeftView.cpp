@@ -10,6 +10,7 @@
 #include "import/ListingImportCommand.h"
 #include "satellites/qt/TreeBranches.h"
 #include "satellites/qt/TreeIcons.h"
+#include "satellites/qt/TreeNodeDelegate.h"
 
 namespace velmora {
 namespace {
@@ -35,6 +36,7 @@ CLeftView::CLeftView(Database& db, ChannelList& list, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setExpandsOnDoubleClick(true);
     setIconSize(QSize(16, 16));
+    setItemDelegate(new TreeNodeDelegate(this));
     setFrameShape(QFrame::StyledPanel);
 
     for (int i = 0; i < kTreeRootCount; ++i)
