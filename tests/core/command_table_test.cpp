@@ -141,6 +141,34 @@ TEST_F(RunningCommands, CancelAndReadOnlyCommandsRecordNothing) {
     EXPECT_FALSE(bench.Run(kCmdEditUndo).restore) << "nothing to undo";
 }
 
+// The comparison's copy and the health check's fixes run outside the table's rows but are
+// recorded by the document all the same, and shown as after Undo.
+TEST_F(RunningCommands, AChangeFromABesideWindowIsOneStepOnlyWhenItChanged) {
+    auto before = std::make_unique<DatabaseTables>(bench.db().tables());
+    CommandContext c{bench.doc,
+                     bench.list,
+                     bench.dialogs,
+                     bench.tree_state,
+                     bench.frame,
+                     {TreeNodeKind::ChannelList},
+                     {1}};
+    EXPECT_FALSE(RunRecordedChange(c, "Fix", [] { return false; }).restore);
+    EXPECT_EQ(bench.doc.history().step_count(), 0u);
+    EXPECT_FALSE(bench.db().modified);
+
+    const ViewEffect shown = RunRecordedChange(c, "Fix All", [&] {
+        bench.db().tv[0].set_name("Mended");
+        return true;
+    });
+    EXPECT_TRUE(shown.restore);
+    EXPECT_FALSE(shown.restore_tree) << "no satellite or transponder changed";
+    EXPECT_EQ(shown.select_rows, std::vector<int>{1});
+    EXPECT_TRUE(bench.db().modified);
+    EXPECT_EQ(bench.doc.history().UndoLabel(), "Fix All");
+    bench.Run(kCmdEditUndo);
+    EXPECT_TRUE(Same(*before));
+}
+
 TEST_F(RunningCommands, TreeCommandsActOnTheSelectedNodeOnlyWithADatabase) {
     bench.node = {TreeNodeKind::Satellite, 1, -1};
     bench.prompter.answers.push_back(Answer::Yes);
