@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/CMainFrame.h"
+#include "bench/BenchApplication.h"
 #include "channels/ChannelForm.h"
 #include "channels/MoveForm.h"
 #include "satellites/SatelliteForm.h"
@@ -27,15 +28,6 @@ namespace velmora {
 namespace {
 
 constexpr int kRuns = 15;
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmora_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives for the whole run
-}
 
 class YesPrompter : public Prompter {
 public:
@@ -120,7 +112,7 @@ struct Editor {
 };
 
 Editor& TheEditor() {
-    EnsureApplication();
+    EnsureBenchApplication();
     static Editor* editor = new Editor;  // one full database for every benchmark
     return *editor;
 }

@@ -6,23 +6,15 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include "bench/BenchApplication.h"
 #include "channels/qt/ChannelFindPane.h"
 #include "tests/support/SampleDatabase.h"
 
 namespace velmora {
 namespace {
 
-void EnsureFindApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmora_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives for the whole run
-}
-
 void BM_FindKeystrokeInTheWindow(benchmark::State& state) {
-    EnsureFindApplication();
+    EnsureBenchApplication();
     auto db = std::make_unique<Database>();
     testing::FillSampleDatabase(*db, {63, 2000, 4000, 0});
     db->database_open = true;

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/CMainFrame.h"
+#include "bench/BenchApplication.h"
 #include "channels/qt/CVelmoraView.h"
 #include "database/CVelmoraDoc.h"
 #include "database/DatabaseFile.h"
@@ -25,15 +26,7 @@ namespace {
 double g_app_construction_ms = 0;
 
 void EnsureApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmora_bench";
-    static char* argv[] = {name, nullptr};
-    QElapsedTimer timer;
-    timer.start();
-    new QApplication(argc, argv);  // lives for the whole run
-    g_app_construction_ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    if (const double ms = EnsureBenchApplication()) g_app_construction_ms = ms;
 }
 
 // A database at the table limits: 63 satellites, 2000 transponders, 4000 TV channels.
