@@ -5,20 +5,10 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "printing/qt/PrintText.h"
+
 namespace velmora {
 namespace {
-
-// Texts are placed by their top-left corner, as the layout measures them.
-void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
-    painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
-}
-
-QFont TitleFont() {
-    QFont font(QStringLiteral("Monotype Corsiva"));
-    font.setStyleHint(QFont::Cursive);  // the font system's choice when the face is missing
-    font.setPointSizeF(channel_print::kTitleTenths / 10.0);
-    return font;
-}
 
 QFont BodyFont(int tenths) {
     QFont font(QStringLiteral("Courier New"));
@@ -40,7 +30,7 @@ int ChannelListPrinter::Begin(QPrinter& printer) {
     metrics.dpi_y = printer.logicalDpiY();
     metrics.fallback_font_height = QFontMetrics(QFont(), &printer).height();
     layout_ = ChannelPrintLayout::Begin(db_, list_, metrics);
-    title_font_ = TitleFont();
+    title_font_ = CursiveTitleFont(channel_print::kTitleTenths / 10.0);
     body_font_ = BodyFont(layout_->body_tenths);
     return layout_->page_count;
 }

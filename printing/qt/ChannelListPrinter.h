@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "channels/ChannelList.h"
-#include "printing/ChannelPrintLayout.h"
 #include "database/Database.h"
+#include "printing/ChannelPrintLayout.h"
 
 class QPainter;
 class QPrinter;

@@ -6,9 +6,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 
+#include "database/Interaction.h"
 #include "printing/qt/ChannelListPrinter.h"
 #include "printing/qt/PagePairs.h"
-#include "database/Interaction.h"
 #include "printing/qt/TreePrinter.h"
 
 namespace velmora {

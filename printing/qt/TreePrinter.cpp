@@ -7,20 +7,10 @@
 #include <QTreeWidget>
 #include <utility>
 
+#include "printing/qt/PrintText.h"
+
 namespace velmora {
 namespace {
-
-void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
-    painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
-}
-
-// Sizes are in drawing units: the painter's scale makes them four times larger on paper.
-QFont HeaderFont() {
-    QFont font(QStringLiteral("Monotype Corsiva"));
-    font.setStyleHint(QFont::Cursive);  // the font system's choice when the face is missing
-    font.setPointSizeF(tree_print::kHeaderPoints);
-    return font;
-}
 
 QFont BodyFont() {
     QFont font(QStringLiteral("Tahoma"));
@@ -79,7 +69,7 @@ TreePrinter TreePrinter::FromTree(const QTreeWidget& tree) {
 
 int TreePrinter::Begin(QPrinter& printer) {
     layout_.emplace(lines_, screen_, printer.width(), printer.height());
-    header_font_ = HeaderFont();
+    header_font_ = CursiveTitleFont(tree_print::kHeaderPoints);
     body_font_ = BodyFont();
     return layout_->page_count();
 }
