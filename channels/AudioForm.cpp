@@ -10,9 +10,7 @@ std::optional<FieldRefusal> AudioForm::Validate() const {
 }
 
 void AudioForm::ApplyTo(AudioEntry& target) const {
-    int pid = target.pid;
-    CheckIntegerField(kIdAudioPid, pid_text, pid, kMinPid, kMaxPid);
-    target.pid = pid;
+    target.pid = static_cast<int>(ParseIntegerField(pid_text).value_or(target.pid));
     const bool listed = language >= 0 && language < int(AudioLanguageNames.size());
     target.language = listed ? language : 0;
 }

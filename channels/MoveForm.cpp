@@ -8,7 +8,7 @@ std::optional<FieldRefusal> MoveForm::Validate() const {
 }
 
 void MoveForm::ApplyTo(int& target) const {
-    CheckIntegerField(kIdMoveTo, to_text, target);
+    target = static_cast<int>(ParseIntegerField(to_text).value_or(target));
 }
 
 }  // namespace velmora

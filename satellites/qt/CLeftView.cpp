@@ -112,10 +112,7 @@ void CLeftView::RebuildSatellites() {
             added << MakeTransponderItem(n, k, map_.at(n, k));
         sat->addChildren(added);
     }
-    // Labels change quietly, then the view hears of them once: each node's own change
-    // would measure the visible nodes again.
-    {
-        const QSignalBlocker quiet(model());
+    RelabelQuietly(antenna, 0, count - 1, [&] {
         for (int n = 0; n < count; ++n) {
             SetTextIfChanged(antenna->child(n), SatelliteLabel(db_.satellites[n], n));
             QTreeWidgetItem* sat = antenna->child(n);
@@ -123,10 +120,20 @@ void CLeftView::RebuildSatellites() {
                 SetTextIfChanged(sat->child(k),
                                  TransponderLabel(db_.transponders[map_.at(n, k)], k));
         }
+    });
+}
+
+void CLeftView::RelabelQuietly(QTreeWidgetItem* parent, int first, int last,
+                               const std::function<void()>& relabel) {
+    // The labels change quietly, then the view hears of them once: each node's own change
+    // would measure the visible nodes again.
+    {
+        const QSignalBlocker quiet(model());
+        relabel();
     }
-    if (count > 0)
-        emit model()->dataChanged(indexFromItem(antenna->child(0)),
-                                  indexFromItem(antenna->child(count - 1)));
+    if (first <= last)
+        emit model()->dataChanged(indexFromItem(parent->child(first)),
+                                  indexFromItem(parent->child(last)));
     viewport()->update();
 }
 
@@ -209,16 +216,11 @@ void CLeftView::RemoveTransponderNode(int s, int k) {
     QTreeWidgetItem* sat = SatelliteNode(s);
     if (!sat || k < 0 || k >= map_.count(s)) return;
     map_.RemoveTransponder(s, k);
+    // The later nodes take their new numbers.
     const int last = map_.count(s) - 1;
-    if (k <= last) {
-        // The later nodes take their new numbers with one change for the run: each node's
-        // own change would measure the visible nodes again.
-        {
-            const QSignalBlocker quiet(model());
-            for (int i = k; i <= last; ++i) UpdateTransponderNode(s, i);
-        }
-        emit model()->dataChanged(indexFromItem(sat->child(k)), indexFromItem(sat->child(last)));
-    }
+    RelabelQuietly(sat, k, last, [&] {
+        for (int i = k; i <= last; ++i) UpdateTransponderNode(s, i);
+    });
     delete sat->takeChild(sat->childCount() - 1);
 }
 

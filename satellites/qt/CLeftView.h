@@ -118,6 +118,10 @@ private:
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     QTreeWidgetItem* MakeTransponderItem(int s, int k, int table_index) const;
     static void SetTextIfChanged(QTreeWidgetItem* node, const std::string& label);
+    // Runs `relabel` (label changes only), then tells the view once that children
+    // first..last of `parent` changed.
+    void RelabelQuietly(QTreeWidgetItem* parent, int first, int last,
+                        const std::function<void()>& relabel);
     void RunPopup(const QPoint& global_pos);
     void Run(int id) {
         if (id && sink_) sink_(id);
