@@ -50,11 +50,17 @@ inline void AppendTransponder(Database& db, const Transponder& t) {
     db.set_tp_count(db.tp_count() + 1);
 }
 
+// A new, empty database, as File > New makes it.
+inline std::unique_ptr<Database> NewDatabase() {
+    auto db = std::make_unique<Database>();
+    ResetToNewDatabase(*db);
+    return db;
+}
+
 // A new database with two satellites, three transponders (already in frequency order),
 // four TV channels and one radio channel, some of them in favourite groups.
 inline std::unique_ptr<Database> MakeSmallDatabase() {
-    auto db = std::make_unique<Database>();
-    ResetToNewDatabase(*db);
+    auto db = NewDatabase();
     db->satellites[0].set_name("Aurora 19.2E");
     db->satellites[0].set_lnb_low(9750);
     db->satellites[0].set_lnb_high(10600);

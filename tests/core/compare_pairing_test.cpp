@@ -13,12 +13,7 @@ using testing::AppendChannel;
 using testing::AppendTransponder;
 using testing::MakeChannel;
 using testing::MakeTransponder;
-
-std::unique_ptr<Database> Empty() {
-    auto db = std::make_unique<Database>();
-    ResetToNewDatabase(*db);
-    return db;
-}
+using testing::NewDatabase;
 
 void AddSat(Database& db, const std::string& name, int angle, bool west = false) {
     Satellite& s = db.satellites[db.sat_count()];
@@ -74,7 +69,7 @@ TEST(PairSatellites, EachRuleAndItsFallback) {
          {0, kUnpaired}},
     };
     for (const SatelliteCase& c : cases) {
-        auto a = Empty(), b = Empty();
+        auto a = NewDatabase(), b = NewDatabase();
         for (const auto& [name, angle, west] : c.a) AddSat(*a, name, angle, west);
         for (const auto& [name, angle, west] : c.b) AddSat(*b, name, angle, west);
         const TablePairing p = PairSatellites(*a, *b);
@@ -90,7 +85,7 @@ TEST(PairSatellites, EachRuleAndItsFallback) {
 // Two satellites on each side, paired crosswise (A's 0 is B's 1), so a transponder
 // pairs only on its own satellite's partner.
 struct TwoSides {
-    std::unique_ptr<Database> a = Empty(), b = Empty();
+    std::unique_ptr<Database> a = NewDatabase(), b = NewDatabase();
     TwoSides() {
         AddSat(*a, "Astra", 1920);
         AddSat(*a, "Hotbird", 1300);
@@ -128,7 +123,7 @@ TEST(PairTransponders, SymbolRateBreaksTiesElseTableOrder) {
 }
 
 TEST(PairTransponders, NothingPairsOnUnpairedSatellites) {
-    auto a = Empty(), b = Empty();
+    auto a = NewDatabase(), b = NewDatabase();
     AddSat(*a, "Astra", 1920);
     AddSat(*b, "Galaxy", 970, true);
     AppendTransponder(*a, Tp(11000, 0, 0));

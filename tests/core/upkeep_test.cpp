@@ -15,15 +15,10 @@ using testing::AppendChannel;
 using testing::AppendTransponder;
 using testing::MakeChannel;
 using testing::MakeTransponder;
+using testing::NewDatabase;
 
 constexpr bool kTv = false;
 constexpr bool kRadio = true;
-
-std::unique_ptr<Database> EmptyDatabase() {
-    auto db = std::make_unique<Database>();
-    ResetToNewDatabase(*db);
-    return db;
-}
 
 // Group g holding `tv` TV keys 1.. and `radio` radio keys 1001..
 void FillGroup(Database& db, int g, int tv, int radio) {
@@ -32,7 +27,7 @@ void FillGroup(Database& db, int g, int tv, int radio) {
 }
 
 TEST(FavouriteGroups, BadGroupNumberIsMinusOneForEveryOperation) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     for (int g : {-1, 8}) {
         EXPECT_EQ(FindFavouriteKey(*db, g, 1, kTv), kBadGroup);
         EXPECT_EQ(AddFavouriteKey(*db, g, 1, kTv), kBadGroup);
@@ -42,7 +37,7 @@ TEST(FavouriteGroups, BadGroupNumberIsMinusOneForEveryOperation) {
 }
 
 TEST(AddFavouriteKey, FullGroupRefusesAndChangesNothing) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     FillGroup(*db, 2, 120, 80);
     const auto before = db->favourites.bytes;
     EXPECT_EQ(AddFavouriteKey(*db, 2, 77, kTv), kCannotDo);
@@ -51,7 +46,7 @@ TEST(AddFavouriteKey, FullGroupRefusesAndChangesNothing) {
 }
 
 TEST(AddFavouriteKey, GroupWith199KeysTakesOneMore) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     FillGroup(*db, 0, 150, 49);
     EXPECT_EQ(AddFavouriteKey(*db, 0, 9999, kRadio), 1);
     EXPECT_EQ(db->favourites.slot(0, 199 - 49), 9999u);
@@ -60,7 +55,7 @@ TEST(AddFavouriteKey, GroupWith199KeysTakesOneMore) {
 }
 
 TEST(AddFavouriteKey, AppendsAKeyAlreadyPresent) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     AddFavouriteKey(*db, 1, 42, kTv);
     EXPECT_EQ(AddFavouriteKey(*db, 1, 42, kTv), 1);
     EXPECT_EQ(db->favourites.tv_key_count(1), 2);
@@ -68,7 +63,7 @@ TEST(AddFavouriteKey, AppendsAKeyAlreadyPresent) {
 }
 
 TEST(RemoveFavouriteKey, ClosesTheRadioListAndMarksTheFreedSlot) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     FillGroup(*db, 4, 197, 0);
     for (uint32_t key : {0xAu, 0xBu, 0xCu}) AddFavouriteKey(*db, 4, key, kRadio);
     const auto tv_before =
@@ -83,13 +78,13 @@ TEST(RemoveFavouriteKey, ClosesTheRadioListAndMarksTheFreedSlot) {
 }
 
 TEST(RemoveFavouriteKey, AbsentKeyIsRefusedAndLeavesChangedAlone) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     EXPECT_EQ(RemoveFavouriteKey(*db, 3, 5, kTv), kCannotDo);
     EXPECT_EQ(db->favourites.changed(3), 0);
 }
 
 TEST(PurgeFavouriteGroup, DropsKeysWithoutAMarkedChannelKeepingOrder) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     AppendChannel(*db, kTv, MakeChannel("A", 1, 0, 1u << 2));
     AppendChannel(*db, kTv, MakeChannel("B", 2, 0));  // key present but mark cleared
     AppendChannel(*db, kTv, MakeChannel("C", 3, 0, 1u << 2));
@@ -106,7 +101,7 @@ TEST(PurgeFavouriteGroup, DropsKeysWithoutAMarkedChannelKeepingOrder) {
 TEST(PurgeFavouriteGroup, FullGroupIsPurgedToo) {
     // A full group whose channels were deleted would otherwise keep their keys for good
     // and refuse every new member.
-    auto db = EmptyDatabase();  // no channels at all: every key is stale
+    auto db = NewDatabase();  // no channels at all: every key is stale
     FillGroup(*db, 5, 100, 100);
     EXPECT_EQ(PurgeFavouriteGroup(*db, 5, kTv), 100);
     EXPECT_EQ(db->favourites.tv_key_count(5), 0);
@@ -116,7 +111,7 @@ TEST(PurgeFavouriteGroup, FullGroupIsPurgedToo) {
 }
 
 TEST(RebuildFavouriteGroups, ChannelIsListedInEveryGroupItIsMarkedFor) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     AppendChannel(*db, kTv, MakeChannel("A", 1, 7, 1u << 0 | 1u << 5));
     AppendChannel(*db, kRadio, MakeChannel("R", 2, 7, 1u << 7));
     RebuildFavouriteGroups(*db);
@@ -128,7 +123,7 @@ TEST(RebuildFavouriteGroups, ChannelIsListedInEveryGroupItIsMarkedFor) {
 }
 
 TEST(RebuildFavouriteGroups, TvKeysComeFirstAndStopAt200) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     for (int i = 0; i < 250; ++i) AppendChannel(*db, kTv, MakeChannel("T", i, 0, 1));
     for (int i = 0; i < 10; ++i) AppendChannel(*db, kRadio, MakeChannel("R", i, 1, 1 | 2));
     RebuildFavouriteGroups(*db);
@@ -139,14 +134,14 @@ TEST(RebuildFavouriteGroups, TvKeysComeFirstAndStopAt200) {
 }
 
 TEST(CleanChannelNames, DropsControlAndUnlistedHighBytes) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     AppendChannel(*db, kRadio, MakeChannel("\x41\x07\xE9\xB0\x85\x42", 1, 0));
     CleanChannelNames(*db);
     EXPECT_EQ(db->radio[0].name(), "\x41\xE9\xB0\x42");
 }
 
 TEST(CleanChannelNames, FullSixteenByteNameEndsInsideTheField) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     Channel ch = MakeChannel("", 0x1234, 0x0056);
     std::fill_n(ch.name_field(), Channel::kNameSize, uint8_t('Z'));
     AppendChannel(*db, kTv, ch);
@@ -157,7 +152,7 @@ TEST(CleanChannelNames, FullSixteenByteNameEndsInsideTheField) {
 }
 
 TEST(SortSatelliteTransponders, SortsOnlyThePositionsOfThatSatellite) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     const int freq[] = {10000, 10100, 12000, 10200, 10300, 11000, 10400, 10500, 10600, 11500};
     for (int i = 0; i < 10; ++i) {
         const bool ours = i == 2 || i == 5 || i == 9;
@@ -172,7 +167,7 @@ TEST(SortSatelliteTransponders, SortsOnlyThePositionsOfThatSatellite) {
 }
 
 TEST(SortSatelliteTransponders, EqualFrequenciesKeepTheirOrder) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     for (int i = 0; i < kMaxTransponders; ++i)
         AppendTransponder(*db, MakeTransponder(12000 - (i / 2) % 700, 0, i));
     SortSatelliteTransponders(*db, 0);
@@ -187,8 +182,8 @@ TEST(SortSatelliteTransponders, EqualFrequenciesKeepTheirOrder) {
 }
 
 TEST(SortAllSatelliteTransponders, GivesTheOrderOfSortingEachSatelliteInTurn) {
-    auto one_by_one = EmptyDatabase();
-    auto all_at_once = EmptyDatabase();
+    auto one_by_one = NewDatabase();
+    auto all_at_once = NewDatabase();
     uint32_t seed = 7;
     for (int i = 0; i < 600; ++i) {
         seed = seed * 1103515245u + 12345u;
@@ -210,7 +205,7 @@ TEST(SortAllSatelliteTransponders, GivesTheOrderOfSortingEachSatelliteInTurn) {
 }
 
 TEST(DeleteTransponderChannels, DropsBothTablesKeepingOrder) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     for (int tp : {7, 3, 7, 4}) AppendChannel(*db, kTv, MakeChannel("T", 1, tp));
     for (int tp : {7, 5}) AppendChannel(*db, kRadio, MakeChannel("R", 1, tp));
     EXPECT_EQ(DeleteTransponderChannels(*db, 7), 3);
@@ -219,11 +214,11 @@ TEST(DeleteTransponderChannels, DropsBothTablesKeepingOrder) {
     EXPECT_EQ(db->tv[1].tp_id(), 4);
     EXPECT_EQ(db->radio_count(), 1);
     EXPECT_EQ(db->radio[0].tp_id(), 5);
-    EXPECT_EQ(DeleteTransponderChannels(*EmptyDatabase(), 7), 0);
+    EXPECT_EQ(DeleteTransponderChannels(*NewDatabase(), 7), 0);
 }
 
 TEST(DeleteTransponderAt, ClosesTheGapAndLeavesTheLastSlot) {
-    auto db = EmptyDatabase();
+    auto db = NewDatabase();
     for (int i = 0; i < 3; ++i) AppendTransponder(*db, MakeTransponder(11000 + i, 0, i));
     EXPECT_EQ(DeleteTransponderAt(*db, 0), 1);
     EXPECT_EQ(db->tp_count(), 2);

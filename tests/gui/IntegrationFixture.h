@@ -2,6 +2,7 @@
 // The editor on screen with the sample open, for tests that go through the tree's menus
 // and keys into the real dialogs and check the tree and the channel list together.
 
+#include <QDir>
 #include <algorithm>
 
 #include "satellites/TreeLabels.h"
@@ -101,6 +102,24 @@ protected:
         const std::vector<int> ids = ShownTpIds();
         return std::find(ids.begin(), ids.end(), tp_id) != ids.end();
     }
+};
+
+// Pictures for the README and the package: skipped unless VELMORA_SCREENSHOT_DIR names the
+// folder they go to; the editor is shown with the sample open.
+class ScreenshotTest : public IntegrationTest {
+protected:
+    void SetUp() override {
+        out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+        if (out.isEmpty()) GTEST_SKIP() << "VELMORA_SCREENSHOT_DIR is not set";
+        IntegrationTest::SetUp();
+        StartShown();
+    }
+    void Save(QWidget& w, const QString& name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(w.grab().save(QDir(out).filePath(name)));
+    }
+    void Save(QWidget& w, const char* name) { Save(w, QString::fromLatin1(name)); }
+    QString out;
 };
 
 }  // namespace velmora::testing

@@ -12,21 +12,14 @@
 namespace velmora::testing {
 namespace {
 
-class DailyUseScreenshots : public IntegrationTest {
+class DailyUseScreenshots : public ScreenshotTest {
 protected:
     void SetUp() override {
-        out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
-        if (out.isEmpty()) GTEST_SKIP() << "VELMORA_SCREENSHOT_DIR is not set";
-        IntegrationTest::SetUp();
-        StartShown();
+        ScreenshotTest::SetUp();
+        if (IsSkipped()) return;
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     }
-    void Save(QWidget& w, const char* name) {
-        QApplication::processEvents();
-        EXPECT_TRUE(w.grab().save(QDir(out).filePath(QString::fromLatin1(name))));
-    }
-    QString out;
 };
 
 TEST_F(DailyUseScreenshots, TreeActivePaneAndPreview) {

@@ -18,19 +18,8 @@
 namespace velmora::testing {
 namespace {
 
-class Screenshots : public IntegrationTest {
+class Screenshots : public ScreenshotTest {
 protected:
-    void SetUp() override {
-        out = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
-        if (out.isEmpty()) GTEST_SKIP() << "VELMORA_SCREENSHOT_DIR is not set";
-        IntegrationTest::SetUp();
-        StartShown();
-    }
-    void Save(QWidget& w, const QString& name) {
-        QApplication::processEvents();
-        EXPECT_TRUE(w.grab().save(QDir(out).filePath(name)));
-    }
-    void Save(QWidget& w, const char* name) { Save(w, QString::fromLatin1(name)); }
     // Pictures the menu of `node` and closes it.
     void MenuShot(QTreeWidgetItem* node, const char* name) {
         tree->setCurrentItem(node);
@@ -49,7 +38,6 @@ protected:
             ClickCancel(d);
         };
     }
-    QString out;
 };
 
 TEST_F(Screenshots, WindowMenusAndDialogs) {
