@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "cli/DiffJson.h"
 #include "compare/DatabaseDiff.h"
 #include "tests/core/TestDatabases.h"
@@ -32,6 +34,36 @@ std::unique_ptr<Database> MakeA() {
 TEST(DiffDatabases, ADatabaseEqualsItself) {
     const auto a = MakeA();
     EXPECT_TRUE(DiffDatabases(*a, *Copy(*a)).empty());
+}
+
+TEST(DiffDatabases, OrphanTranspondersPairWithTheirLikes) {
+    const struct {
+        const char* shape;
+        std::function<void(Database&)> make;
+    } cases[] = {
+        {"an orphan transponder",
+         [](Database& db) {
+             testing::AppendTransponder(db, testing::MakeTransponder(11900, 7, 3));
+         }},
+        {"an orphan with channels",
+         [](Database& db) {
+             testing::AppendTransponder(db, testing::MakeTransponder(11900, 7, 3));
+             testing::AppendChannel(db, false, testing::MakeChannel("Orphan One", 1, 3));
+             testing::AppendChannel(db, false, testing::MakeChannel("Orphan Two", 2, 3));
+         }},
+        {"orphans of two missing satellites",
+         [](Database& db) {
+             testing::AppendTransponder(db, testing::MakeTransponder(11900, 7, 3));
+             testing::AppendTransponder(db, testing::MakeTransponder(11900, 9, 4));
+             testing::AppendChannel(db, true, testing::MakeChannel("Orphan FM", 1, 4));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shape);
+        auto a = MakeA();
+        c.make(*a);
+        EXPECT_TRUE(DiffDatabases(*a, *Copy(*a)).empty());
+    }
 }
 
 TEST(DiffDatabases, TpIdsNeverCountAsADifference) {
