@@ -64,7 +64,10 @@ struct KeyIndex {
 
 // What is kept of a row once read: the channel it names, as the row leaves it.
 struct Edit {
-    ChannelCsvRow place;  // the row's table, key and lines; its fields are let go
+    bool radio;
+    uint32_t key;
+    int line;                                                   // the row's first line
+    std::array<int, FavouriteGroups::kGroups> favourite_lines;  // of fav1...fav8
     int position;
     Channel record;
 };
@@ -177,20 +180,18 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
                 // The earlier row of the same key, for the user to find.
                 int earlier = 0;
                 for (const Edit& e : edits) {
-                    if (e.place.radio == row.radio && e.place.key() == row.key())
-                        earlier = e.place.line();
+                    if (e.radio == row.radio && e.key == row.key()) earlier = e.line;
                 }
                 return Refusal(row, kCsvServiceNumber,
                                "The channel with " + KeyText(row) + " is already on line " +
                                    std::to_string(earlier) + ".");
             }
-            Edit edit{{}, p, db.channels(row.radio)[p]};
+            // Only what the later steps need is kept of the row; its fields are let go.
+            Edit edit{row.radio, row.key(), row.line(), {}, p, db.channels(row.radio)[p]};
             if (auto refusal = EditRecord(row, edit.record)) return refusal;
-            edit.place.radio = row.radio;
-            edit.place.tp_id = row.tp_id;
-            edit.place.service_number = row.service_number;
-            edit.place.lines = row.lines;
-            edits.push_back(std::move(edit));
+            std::copy_n(row.lines.begin() + kCsvFav1, FavouriteGroups::kGroups,
+                        edit.favourite_lines.begin());
+            edits.push_back(edit);
             return std::nullopt;
         });
     result.opened = read.opened;
@@ -207,19 +208,20 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
     // Cleared marks leave their groups before new marks enter, so that a group freed by
     // the file has room for what the file adds.
     for (const Edit& e : edits) {
-        const Channel& stored = db.channels(e.place.radio)[e.position];
+        const Channel& stored = db.channels(e.radio)[e.position];
         for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
-            if (stored.fav(g) && !e.record.fav(g))
-                RemoveFavouriteKey(db, g, stored.key(), e.place.radio);
+            if (stored.fav(g) && !e.record.fav(g)) RemoveFavouriteKey(db, g, stored.key(), e.radio);
         }
     }
     for (const Edit& e : edits) {
-        const Channel& stored = db.channels(e.place.radio)[e.position];
+        const Channel& stored = db.channels(e.radio)[e.position];
         for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
             if (stored.fav(g) || !e.record.fav(g)) continue;
-            if (AddFavouriteKey(db, g, stored.key(), e.place.radio) != 1) {
+            if (AddFavouriteKey(db, g, stored.key(), e.radio) != 1) {
                 db.favourites = *favourites_before;
-                result.refusal = Refusal(e.place, kCsvFav1 + g, kFavouriteFullMessage);
+                result.refusal = "line " + std::to_string(e.favourite_lines[g]) + ", column " +
+                                 std::string(kCsvColumns[kCsvFav1 + g]) + ": " +
+                                 std::string(kFavouriteFullMessage);
                 return result;
             }
         }
@@ -227,8 +229,8 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
 
     std::array<std::vector<int>, 2> listed;
     for (const Edit& e : edits) {
-        db.channels(e.place.radio)[e.position] = e.record;
-        listed[e.place.radio].push_back(e.position);
+        db.channels(e.radio)[e.position] = e.record;
+        listed[e.radio].push_back(e.position);
     }
     for (bool radio : {false, true}) Reorder(db, radio, listed[radio]);
 
