@@ -13,6 +13,7 @@
 #include "compare/ApplyOrder.h"
 #include "compare/OrderReference.h"
 #include "database/DatabaseFile.h"
+#include "database/FileEdit.h"
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "exchange/ChannelHtml.h"
@@ -27,8 +28,16 @@ namespace {
 constexpr const char* kCannotOpen = "Can't not open the file!";
 constexpr const char* kNotValid = "This file is not a correct file,please select another!";
 constexpr const char* kCannotSave = "Can not save file!";
+constexpr const char* kCannotWrite =
+    "Can not write the output: the disk may be full or the output closed.";
 constexpr const char* kNothingWritten =
     "Nothing was written: the database does not compress to fewer bytes than it holds.";
+
+// A message on standard error: text from inputs in it cannot reach the terminal as
+// control characters.
+void Tell(std::ostream& err, std::string_view message) {
+    err << EscapeControls(message, true) << '\n';
+}
 
 // Opens `path` as the editor's Open does; on failure tells why on `err`.
 std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
@@ -38,46 +47,60 @@ std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
         case OpenResult::Ok:
             return db;
         case OpenResult::CannotOpen:
-            err << kCannotOpen << '\n';
+            Tell(err, kCannotOpen);
             return nullptr;
         case OpenResult::NotValid:
-            err << kNotValid << '\n';
+            Tell(err, kNotValid);
             return nullptr;
     }
     return nullptr;
 }
 
-int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
-               Backup backup = Backup::None) {
-    switch (SaveDatabaseFile(db, path, backup)) {
+int SaveResultOrTell(SaveResult saved, std::ostream& err) {
+    switch (saved) {
         case SaveResult::Written:
             return 0;
         case SaveResult::CannotCreate:
         case SaveResult::ChangedOnDisk:
-            err << kCannotSave << '\n';
+            Tell(err, kCannotSave);
             return 1;
         case SaveResult::NothingToWrite:
-            err << kNothingWritten << '\n';
+            Tell(err, kNothingWritten);
             return 1;
     }
     return 1;
 }
 
-// Text from the file shown on a terminal: bytes read as ISO-8859-1, control characters
-// (C0, DEL, C1) as \xNN so that a file cannot send escape sequences.
-std::string Printable(const std::string& bytes) {
-    std::string shown;
-    for (const char c : bytes) {
-        const auto b = static_cast<uint8_t>(c);
-        if (b < 0x20 || (b >= 0x7F && b < 0xA0)) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
-            shown += escaped;
-        } else {
-            shown += Latin1ToUtf8(std::string_view(&c, 1));
-        }
+int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
+               Backup backup = Backup::None) {
+    return SaveResultOrTell(SaveDatabaseFile(db, path, backup), err);
+}
+
+// The end of a command that printed results: output that did not reach its place is a
+// failure, not a success.
+int Finish(std::ostream& out, std::ostream& err, int code) {
+    out.flush();
+    if (out) return code;
+    Tell(err, kCannotWrite);
+    return 1;
+}
+
+// Exit code and messages of an edit in place; the change told its own refusals.
+int EditOrTell(const std::string& path, const DatabaseChange& change, std::ostream& err) {
+    const FileEditResult result = EditDatabaseFile(path, change);
+    switch (result.opened) {
+        case OpenResult::Ok:
+            break;
+        case OpenResult::CannotOpen:
+            Tell(err, kCannotOpen);
+            return 1;
+        case OpenResult::NotValid:
+            Tell(err, kNotValid);
+            return 1;
     }
-    return shown;
+    if (result.change == EditChange::Refused) return 1;
+    if (!result.saved) return 0;
+    return SaveResultOrTell(*result.saved, err);
 }
 
 }  // namespace
@@ -87,36 +110,36 @@ int Info(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
     const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
     if (!db) return 1;
     const SdxHeader& h = db->header;
-    out << "signature:      " << Printable(h.signature()) << '\n'
+    out << "signature:      " << EscapeControls(Latin1ToUtf8(h.signature())) << '\n'
         << "satellites:     " << h.sat_count() << '\n'
         << "transponders:   " << h.tp_count() << '\n'
         << "tv channels:    " << h.tv_count() << '\n'
         << "radio channels: " << h.radio_count() << '\n'
         << "packed length:  " << h.packed_length() << '\n';
-    return 0;
+    return Finish(out, err, 0);
 }
 
 int Dump(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
     const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
     if (!db) return 1;
     out << DatabaseToJson(*db).dump(2) << '\n';
-    return 0;
+    return Finish(out, err, 0);
 }
 
 int Load(const std::string& json_path, const std::string& sdx_path, std::ostream& err) {
     const std::optional<std::string> text = ReadInputFile(json_path);
     if (!text) {
-        err << kCannotOpen << '\n';
+        Tell(err, kCannotOpen);
         return 1;
     }
     Json doc;
     if (const auto problem = ParseJsonText(*text, json_path, doc)) {
-        err << *problem << '\n';
+        Tell(err, *problem);
         return 1;
     }
     auto db = std::make_unique<Database>();
     if (const auto problem = JsonToDatabase(doc, *db)) {
-        err << *problem << '\n';
+        Tell(err, *problem);
         return 1;
     }
     return SaveOrTell(*db, sdx_path, err);
@@ -129,26 +152,31 @@ int New(const std::string& sdx_path, std::ostream& err) {
 }
 
 int Import(const std::string& sdx_path, const std::string& page_path, std::ostream& err) {
-    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
-    if (!db) return 1;
     // The editor's two passes each report an unreadable page; here it is said once, and
     // the database is not rewritten for nothing.
     const ListingPage page = LoadListingPage(page_path);
-    if (!page.opened) {
-        err << kMsgCannotOpenPage << '\n';
-        return 1;
-    }
-    StreamPrompter prompter(err);
-    ImportResult result;
-    ImportListingPass(*db, page, Band::C, prompter, result);
-    ImportListingPass(*db, page, Band::Ku, prompter, result);
-    if (result.new_satellites.empty()) {
-        if (const auto problem = ListingNameProblem(page_path))
-            err << Latin1ToUtf8(*problem) << '\n';
-    }
     // Saved in place, so the file as it was stays as NAME.bak, as after the editor's
     // first save.
-    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+    return EditOrTell(
+        sdx_path,
+        [&](Database& db) {
+            if (!page.opened) {
+                Tell(err, kMsgCannotOpenPage);
+                return EditChange::Refused;
+            }
+            StreamPrompter prompter(err);
+            ImportResult result;
+            ImportListingPass(db, page, Band::C, prompter, result);
+            ImportListingPass(db, page, Band::Ku, prompter, result);
+            if (result.new_satellites.empty()) {
+                if (const auto problem = ListingNameProblem(page_path))
+                    Tell(err, Latin1ToUtf8(*problem));
+            }
+            return result.new_satellites.empty() && result.transponders_added == 0
+                       ? EditChange::None
+                       : EditChange::Made;
+        },
+        err);
 }
 
 int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out,
@@ -159,46 +187,69 @@ int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out
     if (!b) return 1;
     const DatabaseDiff diff = DiffDatabases(*a, *b);
     out << DiffToJson(diff).dump(2) << '\n';
-    return diff.empty() ? 0 : 3;
+    return Finish(out, err, diff.empty() ? 0 : 3);
 }
 
 int Order(const std::string& sdx_path, const std::string& reference_path, std::ostream& err) {
-    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
-    if (!db) return 1;
-    const OrderReference reference = LoadOrderReference(reference_path);
-    if (!reference.db) {
-        err << reference.problem << '\n';
-        return 1;
-    }
-    const OrderCounts counts = ApplyOrder(*db, *reference.db);
-    err << OrderMessage(counts) << '\n';
-    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+    return EditOrTell(
+        sdx_path,
+        [&](Database& db) {
+            const OrderReference reference = LoadOrderReference(reference_path);
+            if (!reference.db) {
+                Tell(err, reference.problem);
+                return EditChange::Refused;
+            }
+            const OrderCounts counts = ApplyOrder(db, *reference.db);
+            Tell(err, OrderMessage(counts));
+            // As Save: a file that would not change is left alone, its backup too.
+            return counts.moved ? EditChange::Made : EditChange::None;
+        },
+        err);
 }
 
 int Check(const std::string& sdx_path, const std::string& fix_path, std::ostream& out,
           std::ostream& err) {
     constexpr int kFindingsRemain = 3;
+    std::vector<std::string> notes;
+    // The file holds the groups as Open builds them from the marks, so that fixing the
+    // result again writes the same bytes.
+    const auto mend = [&notes](Database& db) {
+        const int mended = FixAllFindings(db, &notes);
+        if (mended > 0) {
+            db.favourites.bytes.fill(0);
+            RebuildFavouriteGroups(db);
+        }
+        return mended;
+    };
+    std::vector<Finding> findings;
     std::error_code ec;
     const bool in_place = !fix_path.empty() && std::filesystem::equivalent(sdx_path, fix_path, ec);
-    // Only a file that is saved back must be writable.
-    const auto db =
-        OpenOrTell(sdx_path, in_place ? FileAccess::ReadWrite : FileAccess::ReadOnly, err);
-    if (!db) return 1;
-    if (!fix_path.empty()) {
-        const int mended = FixAllFindings(*db);
-        // As Save: a file that would not change is left alone.
-        if (mended > 0 || !in_place) {
-            // The file holds the groups as Open builds them from the marks, so that fixing
-            // the result again writes the same bytes.
-            db->favourites.bytes.fill(0);
-            RebuildFavouriteGroups(*db);
-            if (SaveOrTell(*db, fix_path, err, in_place ? Backup::KeepOld : Backup::None) != 0)
-                return 1;
+    if (in_place) {
+        // Read, mended and written under one lock; a file that would not change is left
+        // alone.
+        const int code = EditOrTell(
+            sdx_path,
+            [&](Database& db) {
+                const int mended = mend(db);
+                findings = CheckDatabase(db);
+                return mended > 0 ? EditChange::Made : EditChange::None;
+            },
+            err);
+        if (code != 0) return code;
+    } else {
+        // Only a file that is saved back must be writable.
+        const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
+        if (!db) return 1;
+        if (!fix_path.empty()) {
+            mend(*db);
+            if (SaveOrTell(*db, fix_path, err) != 0) return 1;
         }
+        findings = CheckDatabase(*db);
     }
-    const std::vector<Finding> findings = CheckDatabase(*db);
+    // Marks a fix had to drop are said, as nobody asked for that.
+    for (const std::string& note : notes) Tell(err, note);
     out << FindingsToJson(findings).dump(2) << '\n';
-    return findings.empty() ? 0 : kFindingsRemain;
+    return Finish(out, err, findings.empty() ? 0 : kFindingsRemain);
 }
 
 int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,
@@ -220,31 +271,34 @@ int Export(const std::string& sdx_path, ExportFormat format, const std::string& 
     }
     if (out_path.empty()) {
         out << text;
-        return out ? 0 : 1;
+        return Finish(out, err, 0);
     }
     if (!ReplaceFileAtomically(out_path, std::vector<uint8_t>(text.begin(), text.end()))) {
-        err << kCannotSave << '\n';
+        Tell(err, kCannotSave);
         return 1;
     }
     return 0;
 }
 
 int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err) {
-    const auto db = OpenOrTell(sdx_path, FileAccess::ReadWrite, err);
-    if (!db) return 1;
-    const std::optional<std::string> text = ReadInputFile(csv_path);
-    if (!text) {
-        err << kCannotOpen << '\n';
-        return 1;
-    }
-    const CsvEditsResult result = ApplyCsvEdits(*db, *text);
-    if (result.refusal) {
-        err << *result.refusal << '\n';
-        return 1;
-    }
-    // As Save: a file that nothing changed is not written again.
-    if (!result.changed) return 0;
-    return SaveOrTell(*db, sdx_path, err, Backup::KeepOld);
+    return EditOrTell(
+        sdx_path,
+        [&](Database& db) {
+            // Read in blocks, row by row: a huge or hostile file is refused at its first
+            // bad line without being held.
+            const CsvEditsResult result = ApplyCsvEdits(db, CsvInput{{}, csv_path});
+            if (!result.opened) {
+                Tell(err, kCannotOpen);
+                return EditChange::Refused;
+            }
+            if (result.refusal) {
+                Tell(err, *result.refusal);
+                return EditChange::Refused;
+            }
+            // As Save: a file that nothing changed is not written again.
+            return result.changed ? EditChange::Made : EditChange::None;
+        },
+        err);
 }
 
 }  // namespace velmora::cli

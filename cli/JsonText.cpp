@@ -1,6 +1,9 @@
 #include "cli/JsonText.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "database/Latin1.h"
 
 namespace velmora::cli {
 namespace {
@@ -8,13 +11,23 @@ namespace {
 // Where the parser is: one entry per open array or object.
 class JsonPath {
 public:
-    void Open(bool array) { frames_.push_back({array, 0, {}}); }
+    void Open(bool array) { frames_.push_back({array, 0, {}, {}}); }
     void Close() {
         if (!frames_.empty()) frames_.pop_back();
         Completed();
     }
-    void Key(const std::string& key) {
-        if (!frames_.empty()) frames_.back().key = key;
+    // Takes the next key of the innermost object; the problem when the object already
+    // has it or has more keys than any object of the schema.
+    std::optional<std::string> Key(const std::string& key) {
+        if (frames_.empty()) return std::nullopt;
+        Frame& f = frames_.back();
+        f.key = key;
+        if (std::find(f.keys.begin(), f.keys.end(), key) != f.keys.end())
+            return std::string("the key appears twice in its object");
+        if (f.keys.size() == kMaxJsonObjectKeys)
+            return "more than " + std::to_string(kMaxJsonObjectKeys) + " keys in one object";
+        f.keys.push_back(key);
+        return std::nullopt;
     }
     // A value of the innermost array or object is complete.
     void Completed() {
@@ -39,6 +52,7 @@ private:
         bool array;
         size_t index;
         std::string key;
+        std::vector<std::string> keys;  // of an object: at most kMaxJsonObjectKeys
     };
     std::vector<Frame> frames_;
 };
@@ -52,8 +66,9 @@ struct Refused {
 
 std::string Message(const std::string& source, const std::string& field,
                     const std::string& problem) {
-    if (field.empty()) return source + " is not valid JSON: " + problem;
-    return "bad field \"" + field + "\": " + problem;
+    // Keys and file names come from the input: no control character reaches a terminal.
+    if (field.empty()) return EscapeControls(source) + " is not valid JSON: " + problem;
+    return "bad field \"" + EscapeControls(field) + "\": " + problem;
 }
 
 }  // namespace
@@ -73,7 +88,8 @@ std::optional<std::string> ParseJsonText(const std::string& text, const std::str
                 path.Open(event == Event::array_start);
                 break;
             case Event::key:
-                path.Key(parsed.get<std::string>());
+                if (auto problem = path.Key(parsed.get<std::string>()))
+                    throw Refused{path.Text(), *problem};
                 break;
             case Event::object_end:
             case Event::array_end:

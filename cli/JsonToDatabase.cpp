@@ -24,7 +24,8 @@ public:
     std::optional<std::string> error;
 
     bool Fail(const std::string& path, const std::string& problem) {
-        if (!error) error = "bad field \"" + path + "\": " + problem;
+        // The path holds keys of the input: no control character reaches a terminal.
+        if (!error) error = "bad field \"" + EscapeControls(path) + "\": " + problem;
         return false;
     }
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "database/Interaction.h"
+#include "database/Latin1.h"
 
 namespace velmora::cli {
 
@@ -13,8 +14,9 @@ public:
 
     // There is nobody to ask, so a question is answered No: no command goes ahead with
     // something the user did not confirm.
+    // Texts of inputs (names from a page) reach no terminal as control characters.
     Answer Show(std::string_view text, std::string_view, Icon, Buttons buttons) override {
-        out_ << text;
+        out_ << EscapeControls(text, true);
         if (text.empty() || text.back() != '\n') out_ << '\n';
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }

@@ -1,7 +1,5 @@
 #include "compare/OrderReference.h"
 
-#include <csv.h>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -15,23 +13,24 @@
 #include "database/DatabaseFile.h"
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
+#include "exchange/CsvText.h"
 
 namespace velmora {
 namespace {
 
 constexpr uint16_t kNoTransponder = 0xFFFF;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+constexpr std::string_view kNotText =
+    "The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.";
+// No name comes near this; the rest of a longer line is not kept.
+constexpr size_t kMaxNameLineBytes = 1024;
 
 bool EndsWithIgnoringCase(const std::string& text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
     return std::equal(suffix.begin(), suffix.end(), text.end() - suffix.size(),
                       [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
-
-std::string_view WithoutByteOrderMark(std::string_view text) {
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        text.remove_prefix(kByteOrderMark.size());
-    return text;
 }
 
 std::optional<unsigned> Number(std::string_view field) {
@@ -57,34 +56,6 @@ std::optional<std::pair<uint16_t, bool>> Position(std::string_view field) {
     return std::pair{static_cast<uint16_t>(std::lround(degrees * 100)), side == 'W'};
 }
 
-// The records read by libcsv: one vector of fields per row.
-struct CsvRows {
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> row;
-};
-
-void OnField(void* field, size_t size, void* data) {
-    static_cast<CsvRows*>(data)->row.emplace_back(static_cast<const char*>(field), size);
-}
-
-void OnRowEnd(int, void* data) {
-    auto* rows = static_cast<CsvRows*>(data);
-    rows->rows.push_back(std::move(rows->row));
-    rows->row.clear();
-}
-
-std::optional<std::vector<std::vector<std::string>>> ParseCsv(std::string_view text) {
-    csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL) != 0) return std::nullopt;
-    CsvRows rows;
-    const bool parsed =
-        csv_parse(&parser, text.data(), text.size(), OnField, OnRowEnd, &rows) == text.size() &&
-        csv_fini(&parser, OnField, OnRowEnd, &rows) == 0;
-    csv_free(&parser);
-    if (!parsed) return std::nullopt;
-    return std::move(rows.rows);
-}
-
 OrderReference Refuse(std::string problem) {
     return OrderReference{nullptr, std::move(problem)};
 }
@@ -103,6 +74,151 @@ bool AppendReferenceChannel(Database& db, bool radio, const Channel& ch) {
     return true;
 }
 
+void AppendUtf8(std::string& out, uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// A list of names read in pieces, one name per line (LF, CRLF or CR): UTF-8 or
+// ISO-8859-1, or UTF-16 after its byte-order mark. It holds one line at a time and stops
+// once the tables are full.
+class NameListReader {
+public:
+    // False once nothing more can be taken (tables full, or the text is not text).
+    bool Feed(std::string_view piece) {
+        if (done_) return false;
+        if (encoding_ == Encoding::Unknown) {
+            const size_t wanted = std::min(piece.size(), kUtf8Mark.size() - head_.size());
+            head_.append(piece.substr(0, wanted));
+            piece.remove_prefix(wanted);
+            if (head_.size() < kUtf8Mark.size()) return true;
+            DecideEncoding();
+        }
+        Take(piece);
+        return !done_;
+    }
+
+    OrderReference Finish() {
+        if (encoding_ == Encoding::Unknown) DecideEncoding();
+        EndLine();
+        if (not_text_) return Refuse(std::string(kNotText));
+        if (db_->tv_count() == 0) return Refuse(std::string(kNoNamesInList));
+        return OrderReference{std::move(db_), {}};
+    }
+
+private:
+    enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
+
+    void DecideEncoding() {
+        std::string_view head = head_;
+        encoding_ = Encoding::Bytes;
+        if (head.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+            head.remove_prefix(kUtf8Mark.size());
+        } else if (head.substr(0, 2) == kUtf16LeMark || head.substr(0, 2) == kUtf16BeMark) {
+            encoding_ = head.substr(0, 2) == kUtf16LeMark ? Encoding::Utf16Le : Encoding::Utf16Be;
+            head.remove_prefix(2);
+        }
+        const std::string rest(head);
+        Take(rest);
+    }
+
+    void Take(std::string_view piece) {
+        for (const char c : piece) {
+            if (done_) return;
+            if (encoding_ == Encoding::Bytes) {
+                // NUL bytes: UTF-16 without its mark, or no text at all.
+                if (c == '\0') {
+                    not_text_ = done_ = true;
+                    return;
+                }
+                TakeCharacter(static_cast<unsigned char>(c), true);
+                continue;
+            }
+            if (odd_byte_ < 0) {
+                odd_byte_ = static_cast<unsigned char>(c);
+                continue;
+            }
+            const auto b = static_cast<unsigned char>(c);
+            const uint32_t unit =
+                encoding_ == Encoding::Utf16Le ? (b << 8 | odd_byte_) : (odd_byte_ << 8 | b);
+            odd_byte_ = -1;
+            if (unit >= 0xD800 && unit < 0xDC00) {
+                high_surrogate_ = unit;
+                continue;
+            }
+            uint32_t code = unit;
+            if (unit >= 0xDC00 && unit < 0xE000) {
+                code = high_surrogate_
+                           ? 0x10000 + ((high_surrogate_ - 0xD800) << 10) + (unit - 0xDC00)
+                           : 0xFFFD;
+            }
+            high_surrogate_ = 0;
+            TakeCharacter(code, false);
+        }
+    }
+
+    // `code` is a byte of UTF-8 or ISO-8859-1 text when `raw`, else a code point.
+    void TakeCharacter(uint32_t code, bool raw) {
+        if (code == '\n' || code == '\r') {
+            EndLine();
+            return;
+        }
+        if (code == 0) {
+            not_text_ = done_ = true;
+            return;
+        }
+        if (line_.size() >= kMaxNameLineBytes) return;
+        if (raw) {
+            line_ += static_cast<char>(code);
+        } else {
+            AppendUtf8(line_, code);
+        }
+    }
+
+    void EndLine() {
+        const std::string latin1 = Latin1FromInput(line_);
+        line_.clear();
+        std::string_view name = latin1;
+        while (!name.empty() && std::isspace(static_cast<unsigned char>(name.back())))
+            name.remove_suffix(1);
+        while (!name.empty() && std::isspace(static_cast<unsigned char>(name.front())))
+            name.remove_prefix(1);
+        if (name.empty() || done_) return;
+        Channel ch;
+        ch.set_name(name);
+        ch.set_tp_id(kNoTransponder);
+        // A name may stand for a TV or a radio channel; past a full table the rest of the
+        // list can order nothing more.
+        if (!AppendReferenceChannel(*db_, false, ch)) {
+            done_ = true;
+            return;
+        }
+        AppendReferenceChannel(*db_, true, ch);
+    }
+
+    Encoding encoding_ = Encoding::Unknown;
+    std::string head_;  // the first bytes, until the byte-order mark is known
+    std::string line_;  // the line being read, as UTF-8 or ISO-8859-1 bytes
+    int odd_byte_ = -1;
+    uint32_t high_surrogate_ = 0;
+    bool done_ = false;
+    bool not_text_ = false;
+    std::unique_ptr<Database> db_ = EmptyReference();
+};
+
 }  // namespace
 
 std::string Latin1FromInput(std::string_view text) {
@@ -110,13 +226,7 @@ std::string Latin1FromInput(std::string_view text) {
     return Utf8ToLatin1(text).value_or(std::string(text));
 }
 
-OrderReference ReferenceFromExportCsv(std::string_view text) {
-    const auto rows = ParseCsv(WithoutByteOrderMark(text));
-    if (!rows || rows->empty()) return Refuse(std::string(kNotChannelExport));
-    std::string header;
-    for (const std::string& field : rows->front()) header += (header.empty() ? "" : ",") + field;
-    if (header != kChannelExportHeader) return Refuse(std::string(kNotChannelExport));
-
+OrderReference ReferenceFromExportCsv(const CsvInput& input) {
     enum Column {
         kTable,
         kIndex,
@@ -136,14 +246,24 @@ OrderReference ReferenceFromExportCsv(std::string_view text) {
     auto db = EmptyReference();
     std::map<std::tuple<std::string, uint16_t, bool>, int> satellites;
     std::map<std::tuple<int, unsigned, unsigned, unsigned>, int> transponders;
-    for (size_t r = 1; r < rows->size(); ++r) {
-        const std::vector<std::string>& row = (*rows)[r];
-        if (row.size() == 1 && row[0].empty()) continue;  // a blank line
-        const std::string line = "line " + std::to_string(r + 1) + ": ";
+    bool header_seen = false;
+    // Each row becomes a channel of the reference as it is read: what is held is bounded
+    // by the tables, whatever the length of the file.
+    const auto take_row = [&](CsvRecord& record) -> std::optional<std::string> {
+        const std::vector<std::string>& row = record.fields;
+        if (!header_seen) {
+            std::string header;
+            for (const std::string& field : row) header += (header.empty() ? "" : ",") + field;
+            if (header != kChannelExportHeader) return std::string(kNotChannelExport);
+            header_seen = true;
+            return std::nullopt;
+        }
+        if (row.size() == 1 && row[0].empty()) return std::nullopt;  // a blank line
+        const std::string line = "line " + std::to_string(record.line()) + ": ";
         if (row.size() < kTtxPid + 1)
-            return Refuse(line + "expected " + std::to_string(kTtxPid + 1) + " columns or more");
+            return line + "expected " + std::to_string(kTtxPid + 1) + " columns or more";
         if (row[kTable] != "tv" && row[kTable] != "radio")
-            return Refuse(line + "the table must be tv or radio");
+            return line + "the table must be tv or radio";
         const bool radio = row[kTable] == "radio";
 
         // The channel's satellite and transponder, made once for every row naming them.
@@ -199,34 +319,23 @@ OrderReference ReferenceFromExportCsv(std::string_view text) {
             ch.set_plain_audio_pid(0, static_cast<uint16_t>(*audio));
         }
         if (!AppendReferenceChannel(*db, radio, ch))
-            return Refuse(line + "more than " + std::to_string(kMaxChannels) + " channels");
+            return line + "more than " + std::to_string(kMaxChannels) + " channels";
+        return std::nullopt;
+    };
+    const CsvReadOutcome read = ReadCsv(input, take_row);
+    if (!read.opened) return Refuse(std::string(kMsgCannotOpen));
+    if (read.refusal) {
+        // A file that is no CSV at all is told as not being the export.
+        return Refuse(header_seen ? *read.refusal : std::string(kNotChannelExport));
     }
+    if (!header_seen) return Refuse(std::string(kNotChannelExport));
     return OrderReference{std::move(db), {}};
 }
 
 OrderReference ReferenceFromNameList(std::string_view text) {
-    auto db = EmptyReference();
-    const std::string latin1 = Latin1FromInput(WithoutByteOrderMark(text));
-    std::string_view rest = latin1;
-    while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back())))
-            line.remove_suffix(1);
-        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front())))
-            line.remove_prefix(1);
-        if (line.empty()) continue;
-        Channel ch;
-        ch.set_name(line);
-        ch.set_tp_id(kNoTransponder);
-        // A name may stand for a TV or a radio channel; past a full table the rest of
-        // the list can order nothing more.
-        if (!AppendReferenceChannel(*db, false, ch)) break;
-        AppendReferenceChannel(*db, true, ch);
-    }
-    if (db->tv_count() == 0) return Refuse(std::string(kNoNamesInList));
-    return OrderReference{std::move(db), {}};
+    NameListReader reader;
+    reader.Feed(text);
+    return reader.Finish();
 }
 
 OrderReference LoadOrderReference(const std::string& path) {
@@ -241,10 +350,11 @@ OrderReference LoadOrderReference(const std::string& path) {
                 return Refuse(std::string(kMsgNotValid));
         }
     }
-    const auto text = ReadInputFile(path);
-    if (!text) return Refuse(std::string(kMsgCannotOpen));
-    return EndsWithIgnoringCase(path, ".csv") ? ReferenceFromExportCsv(*text)
-                                              : ReferenceFromNameList(*text);
+    if (EndsWithIgnoringCase(path, ".csv")) return ReferenceFromExportCsv(CsvInput{{}, path});
+    NameListReader reader;
+    if (!ReadInputFileInBlocks(path, [&](std::string_view block) { return reader.Feed(block); }))
+        return Refuse(std::string(kMsgCannotOpen));
+    return reader.Finish();
 }
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "database/Database.h"
+#include "exchange/CsvText.h"
 
 namespace velmora {
 
@@ -26,15 +27,20 @@ struct OrderReference {
 
 // Reads `path` by its name: "*.sdx" (any case) is opened read-only as the editor opens a
 // database; "*.csv" must be the channel export, its header row first; anything else is
-// a list of names, one per line (UTF-8 or ISO-8859-1, blank lines skipped).
+// a list of names, one per line (LF, CRLF or CR; UTF-8 or ISO-8859-1, or UTF-16 with a
+// byte-order mark; blank lines skipped; text holding NUL bytes is refused). Files are read
+// in blocks, holding no more than the tables can take.
 OrderReference LoadOrderReference(const std::string& path);
 
 // The CSV text of the channel export as a database: satellites by name and position,
 // transponders by frequency, polarisation and symbol rate on them, channels with their
 // name, PIDs and service number. The key columns (tp_id, service_number's pairing with
-// it) are not used to pair: they are the other file's own numbering. nullopt-like: on
-// failure db is null and problem says which line is wrong.
-OrderReference ReferenceFromExportCsv(std::string_view text);
+// it) are not used to pair: they are the other file's own numbering. Read row by row;
+// on failure db is null and problem says which line is wrong.
+OrderReference ReferenceFromExportCsv(const CsvInput& input);
+inline OrderReference ReferenceFromExportCsv(std::string_view text) {
+    return ReferenceFromExportCsv(CsvInput{text, {}});
+}
 // A list of names as a database holding every name in both tables, with no transponders,
 // so that only the names pair.
 OrderReference ReferenceFromNameList(std::string_view text);

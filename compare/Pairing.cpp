@@ -118,6 +118,18 @@ TablePairing PairTransponders(const Database& a, const Database& b,
                 return sat ? Key{key(*sat, t, with_rate)} : std::nullopt;
             });
     }
+    // Transponders whose satellite is missing pair with such transponders by the
+    // satellite number they name, so that a file compared with itself differs in nothing.
+    constexpr uint64_t kOrphan = uint64_t{1} << 63;
+    for (bool with_rate : {true, false}) {
+        const auto orphan_key = [&](const Database& db, int i) -> Key {
+            const Transponder& t = db.transponders[i];
+            if (t.satellite() < db.sat_count()) return std::nullopt;
+            return Key{kOrphan | key(t.satellite(), t, with_rate)};
+        };
+        PairByKey<uint64_t>(
+            p, [&](int i) { return orphan_key(a, i); }, [&](int j) { return orphan_key(b, j); });
+    }
     return p;
 }
 

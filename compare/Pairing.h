@@ -39,7 +39,8 @@ struct DatabasePairing {
 // position; then same name.
 TablePairing PairSatellites(const Database& a, const Database& b);
 // Transponders, on paired satellites: same frequency, polarisation and symbol rate; then
-// same frequency and polarisation.
+// same frequency and polarisation. Transponders naming a missing satellite pair with
+// those of B naming the same missing satellite number, by the same two rules.
 TablePairing PairTransponders(const Database& a, const Database& b, const TablePairing& satellites);
 // Channels of one table (TV with TV, radio with radio): on paired transponders, same
 // video, PCR and first audio PID (among channels sharing those, the same name and

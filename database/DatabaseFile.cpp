@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "database/FileIo.h"
 #include "database/SdxFile.h"
 #include "database/Upkeep.h"
@@ -47,6 +49,32 @@ std::optional<std::string> ReadInputFile(const std::string& path, size_t limit) 
     ::close(fd);
     if (!ok) return std::nullopt;
     return bytes;
+}
+
+bool ReadInputFileInBlocks(const std::string& path,
+                           const std::function<bool(std::string_view)>& on_block, size_t limit) {
+    struct stat st {};
+    const int fd = file_io::OpenRegularFile(path, O_RDONLY, st);
+    if (fd < 0) return false;
+    bool ok = static_cast<uint64_t>(st.st_size) <= limit;
+    std::vector<char> block(64 * 1024);
+    for (size_t total = 0; ok;) {
+        const ssize_t n = ::read(fd, block.data(), block.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        total += static_cast<size_t>(n);
+        // A file that grew past the limit while being read is refused as a longer one is.
+        if (total > limit) {
+            ok = false;
+            break;
+        }
+        if (!on_block(std::string_view(block.data(), static_cast<size_t>(n)))) break;
+    }
+    ::close(fd);
+    return ok;
 }
 
 OpenResult LoadDatabaseFile(Database& db, const std::string& path, FileAccess access,

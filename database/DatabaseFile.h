@@ -3,13 +3,17 @@
 // that is already there.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/Database.h"
 
 namespace velmora {
+
+class SaveLock;
 
 enum class OpenResult {
     Ok,
@@ -55,6 +59,13 @@ inline constexpr size_t kMaxInputFileSize = 64 * 1024 * 1024;
 // opened or read, is not a regular file, or holds more than `limit` bytes.
 std::optional<std::string> ReadInputFile(const std::string& path, size_t limit = kMaxInputFileSize);
 
+// Reads the file as ReadInputFile does, but hands it to `on_block` in blocks of 64 KiB, so
+// that no reader holds the whole of it; `on_block` returns false to stop reading. False
+// when the file cannot be opened or read or is longer than `limit`.
+bool ReadInputFileInBlocks(const std::string& path,
+                           const std::function<bool(std::string_view)>& on_block,
+                           size_t limit = kMaxInputFileSize);
+
 // The stamp of the file at `path` as it is now; nullopt when it cannot be read.
 std::optional<FileStamp> StampFile(const std::string& path);
 
@@ -82,6 +93,9 @@ struct SaveGuard {
     std::optional<FileStamp> expected;
     // The written file's stamp, set when the save returns Written.
     FileStamp written;
+    // The save lock of the target, when the caller holds it already (it read the file
+    // under it, see EditDatabaseFile); the save then takes no lock of its own.
+    const SaveLock* held_lock = nullptr;
 };
 
 // Saves `bytes` as the file `path` so that, whatever happens meanwhile (a crash, a full

@@ -1,7 +1,10 @@
 #include "database/FileIo.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <zlib.h>
+
+#include <filesystem>
 
 namespace velmora::file_io {
 
@@ -43,6 +46,21 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
         size -= static_cast<size_t>(n);
     }
     return true;
+}
+
+std::optional<std::string> FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<size_t>(n) >= target.size()) return std::nullopt;
+        target.resize(static_cast<size_t>(n));
+        namespace fs = std::filesystem;
+        path = fs::path(target).is_absolute() ? target
+                                              : (fs::path(path).parent_path() / target).string();
+    }
+    return std::nullopt;
 }
 
 }  // namespace velmora::file_io

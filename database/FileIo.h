@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "database/DatabaseFile.h"
@@ -42,5 +43,9 @@ bool ReadUpTo(int fd, size_t max, size_t expected, Buffer& out) {
 FileStamp StampOf(const struct stat& st, const void* data, size_t size);
 
 bool WriteAll(int fd, const uint8_t* data, size_t size);
+
+// The file a save writes: `path`, or through symbolic links the file they name, also one
+// that does not exist yet. nullopt for a loop of links.
+std::optional<std::string> FollowLinks(std::string path);
 
 }  // namespace velmora::file_io

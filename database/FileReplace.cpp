@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "database/DatabaseFile.h"
 #include "database/FileIo.h"
@@ -25,6 +26,13 @@ namespace fs = std::filesystem;
 WriteChunkHook write_chunk_hook = nullptr;
 constexpr const char* kTempSuffix = ".velmora-tmp";
 
+// Whether `path` names the file of status `st` (without following a link).
+bool SameFile(const std::string& path, const struct stat& st) {
+    struct stat other {};
+    return ::lstat(path.c_str(), &other) == 0 && other.st_dev == st.st_dev &&
+           other.st_ino == st.st_ino;
+}
+
 bool WriteInChunks(int fd, const uint8_t* data, size_t size) {
     for (size_t done = 0; done < size;) {
         const size_t n = std::min(kWriteChunkSize, size - done);
@@ -33,22 +41,6 @@ bool WriteInChunks(int fd, const uint8_t* data, size_t size) {
         if (write_chunk_hook) write_chunk_hook(done, size);
     }
     return true;
-}
-
-// The file a save writes: `path`, or through symbolic links the file they name, also one
-// that does not exist yet. nullopt for a loop of links.
-std::optional<std::string> FollowLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        std::string target(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n <= 0 || static_cast<size_t>(n) >= target.size()) return std::nullopt;
-        target.resize(static_cast<size_t>(n));
-        path = fs::path(target).is_absolute() ? target
-                                              : (fs::path(path).parent_path() / target).string();
-    }
-    return std::nullopt;
 }
 
 // A new, empty file of this save's own beside `base`. Inside the save lock that is
@@ -133,6 +125,8 @@ bool LinkTemp(const std::string& path, const std::string& base, bool locked, std
 // rename.
 bool KeepBackup(const std::string& path, const std::string& backup, const struct stat& old,
                 const std::string* content, bool locked) {
+    // A backup that is already a second name of the file holds what it holds now.
+    if (!content && SameFile(backup, old)) return true;
     const std::string base = backup + kTempSuffix;
     std::string temp;
     bool placed = !content && LinkTemp(path, base, locked, temp);
@@ -143,10 +137,11 @@ bool KeepBackup(const std::string& path, const std::string& backup, const struct
         placed = copy && WriteCopy(base, old, *copy, locked, temp);
     }
     if (!placed) return false;
-    if (std::rename(temp.c_str(), backup.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
+    const bool renamed = std::rename(temp.c_str(), backup.c_str()) == 0;
+    // A rename onto a name of the same file does nothing and leaves `temp`; it is ours
+    // either way.
+    ::unlink(temp.c_str());
+    if (!renamed) return false;
     SyncDirectory(backup);
     return true;
 }
@@ -239,10 +234,12 @@ void SetWriteChunkHook(WriteChunkHook hook) {
 
 SaveResult ReplaceFile(const std::string& link_or_path, const std::vector<uint8_t>& bytes,
                        Backup backup, SaveGuard* guard) {
-    const std::optional<std::string> resolved = FollowLinks(link_or_path);
+    const std::optional<std::string> resolved = file_io::FollowLinks(link_or_path);
     if (!resolved) return SaveResult::CannotCreate;
     const std::string& path = *resolved;
-    const SaveLock lock(path);
+    // An edit that read the file under the lock still holds it (EditDatabaseFile).
+    std::optional<SaveLock> own_lock;
+    const SaveLock& lock = guard && guard->held_lock ? *guard->held_lock : own_lock.emplace(path);
 
     struct stat st {};
     const bool exists = ::lstat(path.c_str(), &st) == 0;
@@ -253,7 +250,10 @@ SaveResult ReplaceFile(const std::string& link_or_path, const std::vector<uint8_
         return SaveResult::ChangedOnDisk;
 
     FileStamp stamp;
-    bool in_place = exists && st.st_nlink > 1;
+    // A second name that is our own backup (left by a save that died between its two
+    // renames) is no reason to write in place: that would make the backup the new file.
+    const nlink_t names = exists ? st.st_nlink - (SameFile(BackupPath(path), st) ? 1 : 0) : 0;
+    bool in_place = names > 1;
     if (!in_place) {
         switch (WriteBeside(path, exists ? &st : nullptr, bytes, backup, lock.held(), stamp)) {
             case Written::Done:

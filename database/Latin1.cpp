@@ -78,3 +78,60 @@ std::optional<std::string> Utf8ToLatin1Dropping(std::string_view text) {
 }
 
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The length of the UTF-8 sequence at the start of `text` and its code point; 0 when the
+// bytes there are no valid sequence.
+size_t Utf8Sequence(std::string_view text, uint32_t& code) {
+    const auto b = static_cast<uint8_t>(text[0]);
+    size_t length = b < 0x80           ? 1
+                    : (b >> 5) == 0x6  ? 2
+                    : (b >> 4) == 0xE  ? 3
+                    : (b >> 3) == 0x1E ? 4
+                                       : 0;
+    if (length == 0 || length > text.size()) return 0;
+    code = length == 1 ? b : b & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+        const auto c = static_cast<uint8_t>(text[k]);
+        if ((c & 0xC0) != 0x80) return 0;
+        code = code << 6 | (c & 0x3F);
+    }
+    constexpr uint32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) return 0;
+    return length;
+}
+
+void AppendEscaped(std::string& out, uint32_t value) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kHex[value >> 4 & 0xF];
+    out += kHex[value & 0xF];
+}
+
+}  // namespace
+
+std::string EscapeControls(std::string_view text, bool keep_line_feeds) {
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        uint32_t code = 0;
+        const size_t length = Utf8Sequence(text, code);
+        if (length == 0) {
+            AppendEscaped(out, static_cast<uint8_t>(text[0]));
+            text.remove_prefix(1);
+            continue;
+        }
+        const bool control = code < 0x20 || (code >= 0x7F && code < 0xA0);
+        if (control && !(keep_line_feeds && code == '\n')) {
+            AppendEscaped(out, code);
+        } else {
+            out.append(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    return out;
+}
+
+}  // namespace velmora

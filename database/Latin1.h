@@ -17,4 +17,10 @@ std::optional<std::string> Utf8ToLatin1(std::string_view text);
 // nullopt when `text` is not valid UTF-8 (overlong forms and surrogates included).
 std::optional<std::string> Utf8ToLatin1Dropping(std::string_view text);
 
+// UTF-8 text from an input made safe to print on a terminal: control characters (C0, DEL
+// and C1) become \xNN, so that a file cannot send escape sequences; bytes that are no
+// UTF-8 become \xNN too. Line feeds are kept when `keep_line_feeds` (a message of
+// several lines), else escaped as well.
+std::string EscapeControls(std::string_view text, bool keep_line_feeds = false);
+
 }  // namespace velmora

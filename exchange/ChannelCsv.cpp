@@ -1,5 +1,6 @@
 #include "exchange/ChannelCsv.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "database/FieldChecks.h"
@@ -85,30 +86,21 @@ std::string ChannelCsvRow::Where(int column) const {
     return "line " + std::to_string(lines[column]) + ", column " + std::string(kCsvColumns[column]);
 }
 
-ChannelCsvRows ReadChannelCsv(std::string_view text) {
-    ChannelCsvRows out;
-    CsvReadResult csv = ReadCsvRecords(text);
-    if (csv.error) {
-        out.refusal = std::move(csv.error);
-        return out;
-    }
+CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler& on_row) {
     bool header_seen = false;
-    out.rows.reserve(csv.records.size());
-    for (CsvRecord& record : csv.records) {
-        if (AllEmpty(record)) continue;
+    CsvReadOutcome outcome = ReadCsv(input, [&](CsvRecord& record) -> std::optional<std::string> {
+        if (AllEmpty(record)) return std::nullopt;
         const auto line = [&record] { return "line " + std::to_string(record.line()) + ": "; };
         if (!header_seen) {
-            if (record.fields != std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end())) {
-                out.refusal = line() + "The first line must be the header " + HeaderText() + ".";
-                return out;
-            }
+            if (!std::equal(record.fields.begin(), record.fields.end(), kCsvColumns.begin(),
+                            kCsvColumns.end()))
+                return line() + "The first line must be the header " + HeaderText() + ".";
             header_seen = true;
-            continue;
+            return std::nullopt;
         }
         if (record.fields.size() != kCsvColumnCount) {
-            out.refusal = line() + "The line has " + std::to_string(record.fields.size()) +
-                          " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
-            return out;
+            return line() + "The line has " + std::to_string(record.fields.size()) +
+                   " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
         }
         ChannelCsvRow row;
         for (int c = 0; c < kCsvColumnCount; ++c) {
@@ -116,23 +108,28 @@ ChannelCsvRows ReadChannelCsv(std::string_view text) {
             row.lines[c] = record.lines[c];
         }
         const std::string& table = row.fields[kCsvTable];
-        if (table != "tv" && table != "radio") {
-            out.refusal = row.Where(kCsvTable) + ": Please enter tv or radio.";
-            return out;
-        }
+        if (table != "tv" && table != "radio")
+            return row.Where(kCsvTable) + ": Please enter tv or radio.";
         row.radio = table == "radio";
         for (int c : {kCsvTpId, kCsvServiceNumber}) {
             int value = 0;
-            if (auto refusal = CheckIntegerField(c, row.fields[c], value, 0, 0xFFFF)) {
-                out.refusal = row.Where(c) + ": " + refusal->message;
-                return out;
-            }
+            if (auto refusal = CheckIntegerField(c, row.fields[c], value, 0, 0xFFFF))
+                return row.Where(c) + ": " + refusal->message;
             (c == kCsvTpId ? row.tp_id : row.service_number) = static_cast<uint16_t>(value);
         }
-        out.rows.push_back(std::move(row));
-    }
-    if (!header_seen)
-        out.refusal = "line 1: The first line must be the header " + HeaderText() + ".";
+        return on_row(row);
+    });
+    if (outcome.opened && !outcome.refusal && !header_seen)
+        outcome.refusal = "line 1: The first line must be the header " + HeaderText() + ".";
+    return outcome;
+}
+
+ChannelCsvRows ReadChannelCsv(std::string_view text) {
+    ChannelCsvRows out;
+    out.refusal = ReadChannelCsv(CsvInput{text, {}}, [&out](ChannelCsvRow& row) {
+                      out.rows.push_back(std::move(row));
+                      return std::optional<std::string>();
+                  }).refusal;
     return out;
 }
 

@@ -5,12 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "database/Database.h"
+#include "exchange/CsvText.h"
 
 namespace velmora {
 
@@ -61,15 +63,22 @@ struct ChannelCsvRow {
     std::string Where(int column) const;
 };
 
+// Takes each data row as it is read; a message refuses the file there.
+using ChannelCsvRowHandler = std::function<std::optional<std::string>(ChannelCsvRow&)>;
+
+// Reads a channel CSV row by row, holding one row at a time: the header row must be the
+// one ChannelsCsv writes; every other non-empty row must have its 24 fields, `table` "tv"
+// or "radio", and `tp_id` and `service_number` integers from 0 to 65535. Nothing else is
+// checked here. The first bad line refuses the file and ends the reading.
+CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler& on_row);
+
 struct ChannelCsvRows {
     std::vector<ChannelCsvRow> rows;  // in file order
     // Why the file is refused ("line 3, column tp_id: ..."); rows are then incomplete.
     std::optional<std::string> refusal;
 };
 
-// Reads a channel CSV: the header row must be the one ChannelsCsv writes; every other
-// non-empty row must have its 24 fields, `table` "tv" or "radio", and `tp_id` and
-// `service_number` integers from 0 to 65535. Nothing else is checked here.
+// Every row of a small channel CSV text at once, with the same checks.
 ChannelCsvRows ReadChannelCsv(std::string_view text);
 
 }  // namespace velmora

@@ -20,9 +20,18 @@ constexpr std::string_view kNotUtf8Message =
 constexpr std::string_view kNotAFlagMessage = "Please enter 1 or 0.";
 constexpr std::string_view kRadioVideoMessage =
     "The video PID of a radio channel cannot be changed.";
+constexpr std::string_view kEmptyNameMessage =
+    "No character of the name fits a channel name (ISO-8859-1): the name would be empty.";
+constexpr std::string_view kCollisionMessage =
+    "\"Check Database...\" (Tools menu) mends key collisions; apply the file after it.";
 
 std::string Refusal(const ChannelCsvRow& row, int column, std::string_view message) {
     return row.Where(column) + ": " + std::string(message);
+}
+
+std::string KeyText(const ChannelCsvRow& row) {
+    return "tp_id " + std::to_string(row.tp_id) + " and service_number " +
+           std::to_string(row.service_number);
 }
 
 // Channel positions of one table sorted by key (equal keys in table order), to find the
@@ -39,24 +48,28 @@ struct KeyIndex {
         taken.assign(entries.size(), 0);
     }
 
-    // The position the next row of `key` names: -1 when no channel has it, -2 when each
-    // of its channels is taken.
+    // The position of the channel of `key`: kNoChannel when none has it, kSeveral when
+    // more than one does, kTaken when an earlier row named it.
+    static constexpr int kNoChannel = -1, kTaken = -2, kSeveral = -3;
     int Take(uint32_t key) {
         const auto first =
             std::lower_bound(entries.begin(), entries.end(), std::make_pair(key, -1));
-        if (first == entries.end() || first->first != key) return -1;
+        if (first == entries.end() || first->first != key) return kNoChannel;
         const size_t at = static_cast<size_t>(first - entries.begin());
-        const size_t k = static_cast<size_t>(taken[at]);
-        if (at + k >= entries.size() || entries[at + k].first != key) return -2;
-        ++taken[at];
-        return entries[at + k].second;
+        if (at + 1 < entries.size() && entries[at + 1].first == key) return kSeveral;
+        if (taken[at]++ > 0) return kTaken;
+        return entries[at].second;
     }
 };
 
+// What is kept of a row once read: the channel it names, as the row leaves it.
 struct Edit {
-    const ChannelCsvRow* row;
+    bool radio;
+    uint32_t key;
+    int line;                                                   // the row's first line
+    std::array<int, FavouriteGroups::kGroups> favourite_lines;  // of fav1...fav8
     int position;
-    Channel record;  // the channel as the row leaves it
+    Channel record;
 };
 
 // The row's values stored over `record` as the channel dialog's OK stores them; the
@@ -67,7 +80,11 @@ std::optional<std::string> EditRecord(const ChannelCsvRow& row, Channel& record)
     if (*name != record.name()) {
         if (static_cast<int>(name->size()) > kMaxNameLength)
             return Refusal(row, kCsvName, TooLongMessage(kMaxNameLength));
-        record.set_name(FilterNameBytes(*name));
+        const std::string filtered = FilterNameBytes(*name);
+        // A name of emoji alone would silently become no name.
+        if (filtered.empty() && !row.fields[kCsvName].empty())
+            return Refusal(row, kCsvName, kEmptyNameMessage);
+        record.set_name(filtered);
     }
 
     // The dialog's order: every PID must be a number before any range is judged. A value
@@ -141,47 +158,46 @@ bool SameRecords(const Database& db, bool radio, const std::vector<Channel>& rec
 
 }  // namespace
 
-CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
+CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
     CsvEditsResult result;
-    ChannelCsvRows csv = ReadChannelCsv(text);
-    if (csv.refusal) {
-        result.refusal = std::move(csv.refusal);
-        return result;
-    }
-
-    // Everything is checked before the first byte changes.
+    // Everything is checked, row by row as read, before the first byte changes. Each row
+    // must name a channel of its own, so at most one row per channel is kept.
     std::array<KeyIndex, 2> keys = {KeyIndex(db, false), KeyIndex(db, true)};
     std::vector<Edit> edits;
-    edits.reserve(csv.rows.size());
-    for (const ChannelCsvRow& row : csv.rows) {
-        const int p = keys[row.radio].Take(row.key());
-        const auto key_text = [&row] {
-            return "tp_id " + std::to_string(row.tp_id) + " and service_number " +
-                   std::to_string(row.service_number);
-        };
-        if (p == -1) {
-            result.refusal = Refusal(row, kCsvServiceNumber,
-                                     std::string("No ") + (row.radio ? "radio" : "TV") +
-                                         " channel has " + key_text() + ".");
-            return result;
-        }
-        if (p == -2) {
-            // The earlier row of the same key, for the user to find.
-            int earlier = 0;
-            for (const Edit& e : edits) {
-                if (e.row->radio == row.radio && e.row->key() == row.key()) earlier = e.row->line();
+    const CsvReadOutcome read =
+        ReadChannelCsv(input, [&](ChannelCsvRow& row) -> std::optional<std::string> {
+            const int p = keys[row.radio].Take(row.key());
+            const std::string table = row.radio ? "radio" : "TV";
+            if (p == KeyIndex::kNoChannel)
+                return Refusal(row, kCsvServiceNumber,
+                               "No " + table + " channel has " + KeyText(row) + ".");
+            if (p == KeyIndex::kSeveral)
+                return Refusal(row, kCsvServiceNumber,
+                               "More than one " + table + " channel has " + KeyText(row) +
+                                   ", so the row could change either. " +
+                                   std::string(kCollisionMessage));
+            if (p == KeyIndex::kTaken) {
+                // The earlier row of the same key, for the user to find.
+                int earlier = 0;
+                for (const Edit& e : edits) {
+                    if (e.radio == row.radio && e.key == row.key()) earlier = e.line;
+                }
+                return Refusal(row, kCsvServiceNumber,
+                               "The channel with " + KeyText(row) + " is already on line " +
+                                   std::to_string(earlier) + ".");
             }
-            result.refusal = Refusal(row, kCsvServiceNumber,
-                                     "The channel with " + key_text() + " is already on line " +
-                                         std::to_string(earlier) + ".");
-            return result;
-        }
-        Edit edit{&row, p, db.channels(row.radio)[p]};
-        if (auto refusal = EditRecord(row, edit.record)) {
-            result.refusal = std::move(refusal);
-            return result;
-        }
-        edits.push_back(std::move(edit));
+            // Only what the later steps need is kept of the row; its fields are let go.
+            Edit edit{row.radio, row.key(), row.line(), {}, p, db.channels(row.radio)[p]};
+            if (auto refusal = EditRecord(row, edit.record)) return refusal;
+            std::copy_n(row.lines.begin() + kCsvFav1, FavouriteGroups::kGroups,
+                        edit.favourite_lines.begin());
+            edits.push_back(edit);
+            return std::nullopt;
+        });
+    result.opened = read.opened;
+    if (!read.opened || read.refusal) {
+        result.refusal = read.refusal;
+        return result;
     }
 
     // A favourite group can still be full; keep what is needed to undo everything then.
@@ -192,19 +208,20 @@ CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
     // Cleared marks leave their groups before new marks enter, so that a group freed by
     // the file has room for what the file adds.
     for (const Edit& e : edits) {
-        const Channel& stored = db.channels(e.row->radio)[e.position];
+        const Channel& stored = db.channels(e.radio)[e.position];
         for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
-            if (stored.fav(g) && !e.record.fav(g))
-                RemoveFavouriteKey(db, g, stored.key(), e.row->radio);
+            if (stored.fav(g) && !e.record.fav(g)) RemoveFavouriteKey(db, g, stored.key(), e.radio);
         }
     }
     for (const Edit& e : edits) {
-        const Channel& stored = db.channels(e.row->radio)[e.position];
+        const Channel& stored = db.channels(e.radio)[e.position];
         for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
             if (stored.fav(g) || !e.record.fav(g)) continue;
-            if (AddFavouriteKey(db, g, stored.key(), e.row->radio) != 1) {
+            if (AddFavouriteKey(db, g, stored.key(), e.radio) != 1) {
                 db.favourites = *favourites_before;
-                result.refusal = Refusal(*e.row, kCsvFav1 + g, kFavouriteFullMessage);
+                result.refusal = "line " + std::to_string(e.favourite_lines[g]) + ", column " +
+                                 std::string(kCsvColumns[kCsvFav1 + g]) + ": " +
+                                 std::string(kFavouriteFullMessage);
                 return result;
             }
         }
@@ -212,8 +229,8 @@ CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
 
     std::array<std::vector<int>, 2> listed;
     for (const Edit& e : edits) {
-        db.channels(e.row->radio)[e.position] = e.record;
-        listed[e.row->radio].push_back(e.position);
+        db.channels(e.radio)[e.position] = e.record;
+        listed[e.radio].push_back(e.position);
     }
     for (bool radio : {false, true}) Reorder(db, radio, listed[radio]);
 

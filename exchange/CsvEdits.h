@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "database/Database.h"
+#include "exchange/CsvText.h"
 
 namespace velmora {
 
@@ -13,21 +14,26 @@ struct CsvEditsResult {
     // Why the file was refused, naming line and column; the database is then unchanged.
     std::optional<std::string> refusal;
     bool changed = false;  // whether any table changed (the modified flag is the caller's)
+    bool opened = true;    // false: the CSV file could not be read (nothing changed)
 };
 
-// Applies the channel CSV `text` to `db`. Each row is matched to its channel by `table`,
-// `tp_id` and `service_number` (when a table holds a key more than once, the k-th row of
-// that key matches the k-th such channel). The row's name, video, PCR and teletext PID,
+// Applies the channel CSV `input` to `db`. Each row is matched to its channel by `table`,
+// `tp_id` and `service_number`. The row's name, video, PCR and teletext PID,
 // scrambled and locked flags and favourite marks are stored with the channel dialog's
 // checks and name filter, the favourite groups following the marks; each table is then
 // ordered as its rows, the channels without a row following in their old order. The other
 // columns are only read. Values equal to what the channel holds are kept as they are, so
 // an unchanged file changes no byte.
 //
-// Refuses the whole file, changing nothing, when it is no valid channel CSV, a row names
-// no channel or a channel twice, a value would be refused by the channel dialog, a radio
-// row changes the video PID (the dialog does not offer it), or a new mark finds its
-// favourite group full.
-CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text);
+// The file is read row by row and refused at its first bad line, so that it holds at most
+// one row per channel whatever its size. Refuses the whole file, changing nothing, when it
+// is no valid channel CSV, a row names no channel, a channel twice, or a key that more
+// than one channel of its table holds (which "Check Database..." mends), a value would be
+// refused by the channel dialog, a name keeps no character, a radio row changes the video
+// PID (the dialog does not offer it), or a new mark finds its favourite group full.
+CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input);
+inline CsvEditsResult ApplyCsvEdits(Database& db, std::string_view text) {
+    return ApplyCsvEdits(db, CsvInput{text, {}});
+}
 
 }  // namespace velmora

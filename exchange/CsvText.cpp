@@ -4,8 +4,19 @@
 
 #include <algorithm>
 
+#include "database/DatabaseFile.h"
+
 namespace velmora {
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Pieces parsed at once: each ends at a line end or after this many bytes, so that every
+// callback knows its line and a refusal stops within a few kilobytes.
+constexpr size_t kChunkBytes = 4096;
+
+constexpr const char* kQuoteMessage = "A quote is out of place or a quoted field is not closed.";
+constexpr const char* kOpenQuoteMessage = "A quoted field is not closed.";
+constexpr const char* kUnreadableMessage = "The text could not be read.";
 
 bool NeedsQuotes(std::string_view field) {
     if (field.empty()) return false;
@@ -15,32 +26,160 @@ bool NeedsQuotes(std::string_view field) {
     return field.find_first_of(",\"\r\n") != std::string_view::npos;
 }
 
-struct ReadState {
-    CsvReadResult result;
-    CsvRecord current;
-    int line = 1;  // line of the chunk being parsed
-};
-
-void OnField(void* data, size_t size, void* state_ptr) {
-    auto& state = *static_cast<ReadState*>(state_ptr);
-    std::string field = data ? std::string(static_cast<const char*>(data), size) : std::string();
-    // The field ends on the current line; it started as many lines earlier as it holds
-    // line feeds.
-    const int breaks = static_cast<int>(std::count(field.begin(), field.end(), '\n'));
-    state.current.lines.push_back(state.line - breaks);
-    state.current.fields.push_back(std::move(field));
+// Line breaks in `text`: CR, LF and CRLF each count once. `after_cr` carries a CR at the
+// end of one piece over to the next.
+int CountLineBreaks(std::string_view text, bool& after_cr) {
+    int breaks = 0;
+    for (const char c : text) {
+        if (c == '\r') {
+            ++breaks;
+            after_cr = true;
+            continue;
+        }
+        if (c == '\n' && !after_cr) ++breaks;
+        after_cr = false;
+    }
+    return breaks;
 }
 
-void OnRecordEnd(int, void* state_ptr) {
-    auto& state = *static_cast<ReadState*>(state_ptr);
-    state.result.records.push_back(std::move(state.current));
-    const size_t width = state.result.records.back().fields.size();
-    state.current = CsvRecord{};
-    state.current.fields.reserve(width);
-    state.current.lines.reserve(width);
+int CountLineBreaks(std::string_view text) {
+    bool after_cr = false;
+    return CountLineBreaks(text, after_cr);
+}
+
+std::string AtLine(int line, std::string_view message) {
+    return "line " + std::to_string(line) + ": " + std::string(message);
 }
 
 }  // namespace
+
+struct CsvReader::State {
+    csv_parser parser{};
+    bool ready = false;
+    CsvRecordHandler on_record;
+    CsvRecord current;
+    bool too_wide = false;  // the current record has more than kMaxCsvFields fields
+    int line = 1;           // the line the chunk being parsed starts on
+    bool after_cr = false;
+    bool started = false;  // past the place of a byte-order mark
+    std::string head;      // the first bytes, until a byte-order mark is ruled out
+    std::optional<std::string> refusal;
+
+    // Where the field libcsv is still collecting started.
+    int OpenFieldLine() const {
+        const std::string_view open(reinterpret_cast<const char*>(parser.entry_buf),
+                                    parser.entry_buf ? parser.entry_pos : 0);
+        return line - CountLineBreaks(open);
+    }
+
+    std::string WideLine() const {
+        return AtLine(current.line(),
+                      "The line has more than " + std::to_string(kMaxCsvFields) + " fields.");
+    }
+
+    static void OnField(void* data, size_t size, void* self) {
+        auto& s = *static_cast<State*>(self);
+        if (s.refusal || s.too_wide) return;
+        if (s.current.fields.size() == kMaxCsvFields) {
+            s.too_wide = true;
+            return;
+        }
+        std::string field =
+            data ? std::string(static_cast<const char*>(data), size) : std::string();
+        // The field ends on the chunk's line; it started as many lines earlier as it holds
+        // line breaks.
+        s.current.lines.push_back(s.line - CountLineBreaks(field));
+        s.current.fields.push_back(std::move(field));
+    }
+
+    static void OnRecordEnd(int, void* self) {
+        auto& s = *static_cast<State*>(self);
+        if (!s.refusal) {
+            if (s.too_wide) {
+                s.refusal = s.WideLine();
+            } else {
+                s.refusal = s.on_record(s.current);
+            }
+        }
+        s.current = CsvRecord{};
+        s.too_wide = false;
+    }
+
+    void ParseChunk(std::string_view chunk) {
+        if (csv_parse(&parser, chunk.data(), chunk.size(), OnField, OnRecordEnd, this) !=
+                chunk.size() &&
+            !refusal) {
+            refusal =
+                AtLine(line, csv_error(&parser) == CSV_EPARSE ? kQuoteMessage : kUnreadableMessage);
+        }
+        if (refusal) return;
+        line += CountLineBreaks(chunk, after_cr);
+        if (too_wide) {
+            refusal = WideLine();
+        } else if (parser.entry_pos > kMaxCsvFieldBytes) {
+            refusal = AtLine(OpenFieldLine(), "A field is longer than " +
+                                                  std::to_string(kMaxCsvFieldBytes) + " bytes.");
+        }
+    }
+
+    void ParseText(std::string_view text) {
+        size_t pos = 0;
+        while (pos < text.size() && !refusal) {
+            const size_t limit = std::min(text.size(), pos + kChunkBytes);
+            size_t end = pos;
+            while (end < limit && text[end] != '\n' && text[end] != '\r') ++end;
+            end = std::min(end + 1, limit);
+            ParseChunk(text.substr(pos, end - pos));
+            pos = end;
+        }
+    }
+};
+
+CsvReader::CsvReader(CsvRecordHandler on_record) : state_(std::make_unique<State>()) {
+    state_->on_record = std::move(on_record);
+    if (csv_init(&state_->parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+        state_->refusal = AtLine(1, kUnreadableMessage);
+        return;
+    }
+    state_->ready = true;
+    // RFC 4180: blanks belong to the field (libcsv would trim them off unquoted fields).
+    csv_set_space_func(&state_->parser, [](unsigned char) { return 0; });
+}
+
+CsvReader::~CsvReader() {
+    if (state_->ready) csv_free(&state_->parser);
+}
+
+bool CsvReader::Feed(std::string_view piece) {
+    State& s = *state_;
+    if (s.refusal) return false;
+    if (!s.started) {
+        const size_t wanted = std::min(piece.size(), kByteOrderMark.size() - s.head.size());
+        s.head.append(piece.substr(0, wanted));
+        piece.remove_prefix(wanted);
+        if (s.head.size() < kByteOrderMark.size()) return true;
+        s.started = true;
+        s.ParseText(s.head == kByteOrderMark ? std::string_view{} : std::string_view(s.head));
+    }
+    s.ParseText(piece);
+    return !s.refusal;
+}
+
+bool CsvReader::Finish() {
+    State& s = *state_;
+    if (!s.started && !s.refusal) {
+        s.started = true;
+        s.ParseText(s.head);
+    }
+    if (s.refusal) return false;
+    if (csv_fini(&s.parser, State::OnField, State::OnRecordEnd, &s) != 0 && !s.refusal)
+        s.refusal = AtLine(s.OpenFieldLine(), kOpenQuoteMessage);
+    return !s.refusal;
+}
+
+const std::optional<std::string>& CsvReader::refusal() const {
+    return state_->refusal;
+}
 
 void AppendCsvField(std::string& out, std::string_view field) {
     if (!NeedsQuotes(field)) {
@@ -61,40 +200,29 @@ void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields) {
     out.append("\r\n");
 }
 
+CsvReadOutcome ReadCsv(const CsvInput& input, const CsvRecordHandler& on_record) {
+    CsvReadOutcome outcome;
+    CsvReader reader(on_record);
+    if (input.path.empty()) {
+        if (reader.Feed(input.text)) reader.Finish();
+    } else {
+        outcome.opened = ReadInputFileInBlocks(
+            input.path, [&reader](std::string_view block) { return reader.Feed(block); });
+        if (!outcome.opened) return outcome;
+        if (!reader.refusal()) reader.Finish();
+    }
+    outcome.refusal = reader.refusal();
+    return outcome;
+}
+
 CsvReadResult ReadCsvRecords(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    ReadState state;
-    state.result.records.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) +
-                                 1);
-    csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        state.result.error = "line 1: out of memory";
-        return std::move(state.result);
-    }
-    // RFC 4180: blanks belong to the field (libcsv would trim them off unquoted fields).
-    csv_set_space_func(&parser, [](unsigned char) { return 0; });
-    // One line at a time, so that every callback knows the line it runs on.
-    size_t pos = 0;
-    while (pos < text.size() && !state.result.error) {
-        const size_t end = std::min(text.find('\n', pos), text.size() - 1) + 1;
-        const std::string_view chunk = text.substr(pos, end - pos);
-        if (csv_parse(&parser, chunk.data(), chunk.size(), OnField, OnRecordEnd, &state) !=
-            chunk.size()) {
-            state.result.error = "line " + std::to_string(state.line) + ": " +
-                                 (csv_error(&parser) == CSV_EPARSE
-                                      ? "A quote is out of place or a quoted field is not closed."
-                                      : "The text could not be read.");
-        }
-        if (chunk.back() == '\n') ++state.line;
-        pos = end;
-    }
-    if (!state.result.error && csv_fini(&parser, OnField, OnRecordEnd, &state) != 0) {
-        // The last line is where the open quote ran out.
-        const int last = state.line - (!text.empty() && text.back() == '\n' ? 1 : 0);
-        state.result.error = "line " + std::to_string(last) + ": A quoted field is not closed.";
-    }
-    csv_free(&parser);
-    return std::move(state.result);
+    CsvReadResult result;
+    const CsvReadOutcome outcome = ReadCsv({text, {}}, [&result](CsvRecord& record) {
+        result.records.push_back(std::move(record));
+        return std::optional<std::string>();
+    });
+    result.error = outcome.refusal;
+    return result;
 }
 
 }  // namespace velmora

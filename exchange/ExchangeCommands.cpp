@@ -69,12 +69,13 @@ bool ApplyCsvEditsCommand(ExchangeContext& c) {
     const auto chosen =
         c.chooser.Choose(FileChoice{false, "Apply CSV Edits", std::string(kCsvFilter)});
     if (!chosen) return false;
-    const std::optional<std::string> text = ReadInputFile(*chosen);
-    if (!text) {
+    // Read row by row from the file: a huge file is refused at its first bad line and
+    // never held whole.
+    const CsvEditsResult result = ApplyCsvEdits(c.db, CsvInput{{}, *chosen});
+    if (!result.opened) {
         c.prompter.Tell(kMsgCannotOpen, Icon::Error);
         return false;
     }
-    const CsvEditsResult result = ApplyCsvEdits(c.db, *text);
     if (result.refusal) {
         c.prompter.Tell(*result.refusal, Icon::Error);
         return false;

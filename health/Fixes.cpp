@@ -6,12 +6,35 @@
 
 #include "channels/ChannelForm.h"
 #include "channels/ChannelSorts.h"
+#include "database/Latin1.h"
 #include "database/Upkeep.h"
 
 namespace velmora {
 namespace {
 
 using Occurrences = std::array<int, FavouriteGroups::kGroups>;
+
+// Numbers count from 1, as the list's Index and the group names do.
+std::string DroppedMarkNote(bool radio, int pos, const Channel& ch, int group) {
+    return std::string(radio ? "Radio" : "TV") + " channel " + std::to_string(pos + 1) + " \"" +
+           Latin1ToUtf8(ch.name()) + "\" lost its mark for favourite group " +
+           std::to_string(group + 1) + ": its new key found the group full.";
+}
+
+// The lowest tp_id that neither a transponder nor a channel names: an id an orphan
+// channel names would attach that channel to the transponder given it.
+int LowestUnnamedTpId(const Database& db) {
+    std::vector<bool> used(kMaxTransponders, false);
+    for (int i = 0; i < db.tp_count(); ++i)
+        if (db.transponders[i].tp_id() < kMaxTransponders) used[db.transponders[i].tp_id()] = true;
+    for (bool radio : {false, true})
+        for (int i = 0; i < db.channel_count(radio); ++i)
+            if (db.channels(radio)[i].tp_id() < kMaxTransponders)
+                used[db.channels(radio)[i].tp_id()] = true;
+    int id = 0;
+    while (id < kMaxTransponders && used[id]) ++id;
+    return id;
+}
 
 bool IsRadio(FindingTable t) {
     return t == FindingTable::Radio;
@@ -41,20 +64,23 @@ bool Valid(const Database& db, const Finding& f) {
 // Gives channel `pos` a new key; in each group it is marked for, the new key takes the
 // place of occurrence `occurrence[g]` of the old one. Where the key can only be appended
 // and the group is full, the mark goes, so that marks and groups stay in step.
+// The dropped mark is told in `notes`, when given.
 void Rekey(Database& db, bool radio, int pos, uint16_t tp_id, uint16_t service,
-           const Occurrences& occurrence) {
+           const Occurrences& occurrence, std::vector<std::string>* notes) {
     Channel& ch = db.channels(radio)[pos];
     const uint32_t old_key = ch.key();
     ch.set_tp_id(tp_id);
     ch.set_service_number(service);
     if (ch.key() == old_key) return;
     for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
-        if (ch.fav(g) && ReplaceFavouriteKey(db, g, old_key, ch.key(), radio, occurrence[g]) != 1)
+        if (ch.fav(g) && ReplaceFavouriteKey(db, g, old_key, ch.key(), radio, occurrence[g]) != 1) {
             ch.set_fav(g, false);
+            if (notes) notes->push_back(DroppedMarkNote(radio, pos, ch, g));
+        }
     }
 }
 
-bool FixKeyCollision(Database& db, const Finding& f) {
+bool FixKeyCollision(Database& db, const Finding& f, std::vector<std::string>* notes) {
     const bool first_radio = IsRadio(f.table);
     const Channel first = db.channels(first_radio)[f.index];
     bool mended = false;
@@ -68,7 +94,7 @@ bool FixKeyCollision(Database& db, const Finding& f) {
         for (int g = 0; g < FavouriteGroups::kGroups; ++g)
             occurrence[g] = radio == first_radio && first.fav(g) ? 1 : 0;
         const int service = LowestFreeServiceNumber(db, first.tp_id());
-        Rekey(db, radio, pos, first.tp_id(), static_cast<uint16_t>(service), occurrence);
+        Rekey(db, radio, pos, first.tp_id(), static_cast<uint16_t>(service), occurrence, notes);
         mended = true;
     }
     return mended;
@@ -108,7 +134,8 @@ bool SameTransponder(const Transponder& a, const Transponder& b) {
            a.polarisation() == b.polarisation() && a.symbol_rate() == b.symbol_rate();
 }
 
-bool FixDuplicateTransponder(Database& db, const Finding& f, std::vector<bool>& doomed) {
+bool FixDuplicateTransponder(Database& db, const Finding& f, std::vector<bool>& doomed,
+                             std::vector<std::string>* notes) {
     const uint16_t target = db.transponders[f.index].tp_id();
     std::unordered_set<int> taken;
     for (bool radio : {false, true})
@@ -133,7 +160,7 @@ bool FixDuplicateTransponder(Database& db, const Finding& f, std::vector<bool>& 
                 if (service == 0 || taken.count(service))
                     service = LowestFreeServiceNumber(db, target);
                 taken.insert(service);
-                Rekey(db, radio, i, target, static_cast<uint16_t>(service), Occurrences{});
+                Rekey(db, radio, i, target, static_cast<uint16_t>(service), Occurrences{}, notes);
             }
         }
     }
@@ -145,7 +172,7 @@ bool FixDuplicateTpId(Database& db, const Finding& f) {
     bool mended = false;
     for (int t : f.others) {
         if (db.transponders[t].tp_id() != id) continue;
-        const int free_id = db.LowestFreeTpId();
+        const int free_id = LowestUnnamedTpId(db);
         if (free_id >= kMaxTransponders) break;
         db.transponders[t].set_tp_id(static_cast<uint16_t>(free_id));
         mended = true;
@@ -155,7 +182,8 @@ bool FixDuplicateTpId(Database& db, const Finding& f) {
 
 }  // namespace
 
-int FixFindings(Database& db, const std::vector<Finding>& findings) {
+int FixFindings(Database& db, const std::vector<Finding>& findings,
+                std::vector<std::string>* notes) {
     std::vector<const Finding*> chosen;
     for (const Finding& f : findings)
         if (IsMendable(f.kind) && Valid(db, f)) chosen.push_back(&f);
@@ -178,10 +206,10 @@ int FixFindings(Database& db, const std::vector<Finding>& findings) {
                     done = FixDuplicateTpId(db, *f);
                     break;
                 case FindingKind::DuplicateTransponder:
-                    done = FixDuplicateTransponder(db, *f, doomed_tp);
+                    done = FixDuplicateTransponder(db, *f, doomed_tp, notes);
                     break;
                 case FindingKind::KeyCollision:
-                    done = FixKeyCollision(db, *f);
+                    done = FixKeyCollision(db, *f, notes);
                     break;
                 case FindingKind::DuplicateChannel:
                     done = FixDuplicateChannel(db, *f, doomed_ch[IsRadio(f->table) ? 1 : 0]);
@@ -198,7 +226,7 @@ int FixFindings(Database& db, const std::vector<Finding>& findings) {
     return mended;
 }
 
-int FixAllFindings(Database& db) {
+int FixAllFindings(Database& db, std::vector<std::string>* notes) {
     // A fix can uncover another (channels moved onto a transponder may duplicate the ones
     // there), so check again; each pass removes records or makes keys and ids unique.
     constexpr int kMaxPasses = 8;
@@ -207,7 +235,7 @@ int FixAllFindings(Database& db) {
         std::vector<Finding> findings = CheckDatabase(db);
         std::erase_if(findings, [](const Finding& f) { return !IsMendable(f.kind); });
         if (findings.empty()) break;
-        const int n = FixFindings(db, findings);
+        const int n = FixFindings(db, findings, notes);
         if (n == 0) break;
         mended += n;
     }

@@ -4,6 +4,7 @@
 // transponder ids are replaced. Every change keeps the favourite groups in step with the
 // channels' marks. None of them sets the modified flag; their callers do.
 
+#include <string>
 #include <vector>
 
 #include "database/Database.h"
@@ -19,12 +20,15 @@ namespace velmora {
 //   the first;
 // - duplicate_transponder: the later transponders are deleted, their channels moved to
 //   the first (tp_id rewritten, a service_number taken there replaced by the lowest free);
-// - duplicate_tp_id: every transponder after the first gets the lowest free tp_id; the
+// - duplicate_tp_id: every transponder after the first gets the lowest tp_id that no
+//   transponder and no channel names (an orphan's id would adopt the orphan); the
 //   channels stay with the first.
-// Returns how many findings were mended.
-int FixFindings(Database& db, const std::vector<Finding>& findings);
+// A re-keyed channel whose favourite group is full loses its mark there; each such loss
+// is told in `notes` when given. Returns how many findings were mended.
+int FixFindings(Database& db, const std::vector<Finding>& findings,
+                std::vector<std::string>* notes = nullptr);
 
 // Checks and mends until no mendable finding is left; returns how many were mended.
-int FixAllFindings(Database& db);
+int FixAllFindings(Database& db, std::vector<std::string>* notes = nullptr);
 
 }  // namespace velmora

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (ASan + UBSan + libFuzzer) and runs each for
 # SECONDS on its corpus in tests/corpus/<target> (the JSON target also starts from
-# examples/sample.json, with the schema's keys as its dictionary). Findings land in build-fuzz/findings;
+# examples/sample.json, with the schema's keys as its dictionary; the CSV edits and order
+# reference targets work on examples/sample.sdx). Findings land in build-fuzz/findings;
 # the corpus a run grows stays in build-fuzz/corpus for the next run.
 set -euo pipefail
 seconds=${1:-60}
@@ -10,10 +11,10 @@ build="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVELMORA_FUZZ=ON -DVELMORA_GUI=OFF \
   -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzz_sdx_reader fuzz_listing_import \
-  fuzz_json_round_trip
+  fuzz_json_round_trip fuzz_csv_edits fuzz_order_reference
 rm -rf "$build/findings"
 mkdir -p "$build/findings"
-for target in sdx_reader listing_import json_round_trip; do
+for target in sdx_reader listing_import json_round_trip csv_edits order_reference; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   extra=()

@@ -34,6 +34,20 @@ TEST(DiffDatabases, ADatabaseEqualsItself) {
     EXPECT_TRUE(DiffDatabases(*a, *Copy(*a)).empty());
 }
 
+TEST(DiffDatabases, OrphanTranspondersPairWithTheirLikes) {
+    // Each row: the missing satellites that added transponders name, each with a channel.
+    const std::vector<uint8_t> cases[] = {{7}, {7, 7}, {7, 9}};
+    for (const auto& satellites : cases) {
+        auto a = MakeA();
+        for (const uint8_t s : satellites) {
+            const auto id = static_cast<uint16_t>(a->tp_count());
+            testing::AppendTransponder(*a, testing::MakeTransponder(11900 + id, s, id));
+            testing::AppendChannel(*a, s == 9, testing::MakeChannel("Orphan", 1, id));
+        }
+        EXPECT_TRUE(DiffDatabases(*a, *Copy(*a)).empty());
+    }
+}
+
 TEST(DiffDatabases, TpIdsNeverCountAsADifference) {
     const auto a = MakeA();
     auto b = Copy(*a);

@@ -126,7 +126,7 @@ TEST(OrderReference, CsvThatIsNotTheExportIsRefusedWithItsLine) {
     } cases[] = {
         {"no header", "tv,1,Nova\n", std::string(kNotChannelExport)},
         {"unclosed quote", std::string(kChannelExportHeader) + "\ntv,1,\"Nova\n",
-         std::string(kNotChannelExport)},
+         "line 2: A quoted field is not closed."},
         {"bad table", std::string(kChannelExportHeader) + "\n" + CsvRow("film,1,X,,,,,,,,,,,"),
          "line 2: the table must be tv or radio"},
         {"short row", std::string(kChannelExportHeader) + "\ntv,1,Nova\n",

@@ -176,6 +176,10 @@ TEST_F(CsvEdits, RefusedFilesChangeNothing) {
                  "d";
          },
          "line 3, column name: The name is not UTF-8 text; save the file as CSV in UTF-8."},
+        {"name of characters a channel name cannot hold",
+         [](Rows& r) { r[2][kCsvName] = "\xF0\x9F\x93\xBA\xF0\x9F\x8E\xAC"; },
+         "line 3, column name: No character of the name fits a channel name (ISO-8859-1): the "
+         "name would be empty."},
         {"flag not 0 or 1", [](Rows& r) { r[2][kCsvFav1 + 7] = "yes"; },
          "line 3, column fav8: Please enter 1 or 0."},
         {"radio video PID", [this](Rows& r) { r[1 + db->tv_count()][kCsvVideoPid] = "100"; },
@@ -215,15 +219,29 @@ TEST_F(CsvEdits, UnchangedPidsOutsideTheDialogRangeAreKept) {
     EXPECT_EQ(db->tv[5].name(), "Still 0");
 }
 
-TEST_F(CsvEdits, ChannelsSharingAKeyAreMatchedInTableOrder) {
-    db->tv[7] = db->tv[3];
-    db->tv[7].set_name("Twin");
-    before = testing::Snapshot(*db);
-    ASSERT_FALSE(ApplyCsvEdits(*db, ChannelsCsv(*db, ChannelTables::Both)).refusal);
-    EXPECT_TRUE(testing::Snapshot(*db) == before);
-    const std::string csv = EditedCsv(*db, [](Rows& r) { std::swap(r[4], r[8]); });
-    ASSERT_FALSE(ApplyCsvEdits(*db, csv).refusal);
-    EXPECT_EQ(db->tv[3].name(), "Twin");
+TEST_F(CsvEdits, AKeyHeldByMoreThanOneChannelIsRefusedNamingLineAndKey) {
+    // Matching rows to such channels by their order would swap their contents when the
+    // rows are sorted.
+    const struct {
+        bool radio;
+        int twin_of, twin_at;  // positions in the table
+    } cases[] = {{false, 3, 7}, {true, 0, 2}};
+    for (const auto& c : cases) {
+        SetUp();
+        auto& table = db->channels(c.radio);
+        table[c.twin_at] = table[c.twin_of];
+        table[c.twin_at].set_name("Twin");
+        before = testing::Snapshot(*db);
+        const Channel& twin = table[c.twin_at];
+        const int line = 2 + (c.radio ? db->tv_count() : 0) + c.twin_of;
+        ExpectRefused(ChannelsCsv(*db, ChannelTables::Both),
+                      "line " + std::to_string(line) + ", column service_number: More than one " +
+                          (c.radio ? "radio" : "TV") + " channel has tp_id " +
+                          std::to_string(twin.tp_id()) + " and service_number " +
+                          std::to_string(twin.service_number()) +
+                          ", so the row could change either. \"Check Database...\" (Tools menu) "
+                          "mends key collisions; apply the file after it.");
+    }
 }
 
 TEST_F(CsvEdits, AFullFavouriteGroupRefusesTheNewMark) {

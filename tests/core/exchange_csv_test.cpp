@@ -67,7 +67,7 @@ TEST(CsvText, MisplacedQuotesNameTheLine) {
     EXPECT_EQ(ReadCsvRecords("a,b\nc,d\"x\"\n").error,
               "line 2: A quote is out of place or a quoted field is not closed.");
     EXPECT_EQ(ReadCsvRecords("a,b\nc,\"open\nstill open\n").error,
-              "line 3: A quoted field is not closed.");
+              "line 2: A quoted field is not closed.");
 }
 
 TEST(ChannelCsv, WritesTheHeaderAndOneRowPerChannelTvFirst) {

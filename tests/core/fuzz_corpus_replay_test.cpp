@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "fuzz/CsvEditsInput.h"
 #include "fuzz/JsonRoundTripInput.h"
 #include "fuzz/ListingImportInput.h"
+#include "fuzz/OrderReferenceInput.h"
 #include "fuzz/SdxReaderInput.h"
 #include "tests/core/TestDatabases.h"
 
@@ -42,6 +44,14 @@ TEST(FuzzCorpus, EveryJsonInputSurvivesDumpLoadAndSave) {
     const auto sample =
         testing::ReadBytes(std::string(VELMORA_SOURCE_DIR) + "/examples/sample.json");
     EXPECT_TRUE(fuzzing::RunJsonRoundTripInput(sample.data(), sample.size()));
+}
+
+TEST(FuzzCorpus, EveryCsvEditsInputChangesAllOrNothing) {
+    ReplayCorpus("csv_edits", fuzzing::RunCsvEditsInput);
+}
+
+TEST(FuzzCorpus, EveryOrderReferenceInputOnlyMovesChannels) {
+    ReplayCorpus("order_reference", fuzzing::RunOrderReferenceInput);
 }
 
 }  // namespace

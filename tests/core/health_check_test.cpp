@@ -249,6 +249,58 @@ TEST(HealthCheck, MergedMarkFindsRoomInAFullGroup) {
     EXPECT_EQ(GroupKeys(*db, 4), std::vector<uint32_t>{db->tv[0].key()});
 }
 
+TEST(HealthCheck, ANewTpIdIsFreeOfOrphanChannelsToo) {
+    // Ids 0-2 are taken; channels name 3 and 4 that no transponder has.
+    auto db = CleanDatabase();
+    testing::AddTransponder(*db, 1, 1, 12500);
+    AddMarked(*db, false, Named("Lost", 3, 1));
+    AddMarked(*db, true, Named("Gone", 4, 1));
+    FixAllFindings(*db);
+    EXPECT_EQ(db->transponders[3].tp_id(), 5);
+    const auto found = CheckDatabase(*db);
+    EXPECT_EQ(CountFindings(found)[static_cast<int>(Kind::OrphanChannel)], 2)
+        << "an orphan was attached to the transponder given its id";
+}
+
+TEST(HealthCheck, AMarkDroppedForAFullGroupIsTold) {
+    const struct {
+        const char* fix;
+        std::function<void(Database&)> make;
+        std::string note;
+    } cases[] = {
+        // Marked channels a full group could not list, as Open leaves them: the new key
+        // can only be appended.
+        {"key collision",
+         [](Database& db) {
+             db.tv[0].set_fav(2, true);
+             AddFavouriteKey(db, 2, db.tv[0].key(), false);
+             Append(db, false, Named("Delta", 0, 1, 0b100));
+         },
+         "TV channel 4 \"Delta\" lost its mark for favourite group 3: its new key found the "
+         "group full."},
+        {"duplicate transponder",
+         [](Database& db) {
+             testing::AddTransponder(db, 1, 3, 12000);
+             Channel echo = Named("Echo", 3, 2, 0b100);
+             echo.set_video_pid(8191);
+             Append(db, true, echo);
+         },
+         "Radio channel 2 \"Echo\" lost its mark for favourite group 3: its new key found the "
+         "group full."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fix);
+        auto db = CleanDatabase();
+        c.make(*db);
+        // Group 2 filled up with keys of no channel.
+        for (int n = 0; AddFavouriteKey(*db, 2, 0xFFFF0000u + n, false) == 1; ++n) {
+        }
+        std::vector<std::string> notes;
+        FixAllFindings(*db, &notes);
+        EXPECT_EQ(notes, std::vector<std::string>{c.note});
+    }
+}
+
 TEST(HealthCheck, TheExampleDatabaseIsClean) {
     auto db = std::make_unique<Database>();
     ASSERT_EQ(LoadDatabaseFile(*db, std::string(VELMORA_SOURCE_DIR) + "/examples/sample.sdx",
