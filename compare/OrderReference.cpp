@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "compare/NameList.h"
 #include "database/CVelmoraDoc.h"
 #include "database/DatabaseFile.h"
 #include "database/Latin1.h"
@@ -208,6 +209,8 @@ OrderReference ReferenceFromNameList(std::string_view text) {
     auto db = EmptyReference();
     const std::string latin1 = Latin1FromInput(WithoutByteOrderMark(text));
     std::string_view rest = latin1;
+    // Names before any section order both tables; after "[TV]" or "[Radio]" only that one.
+    bool to_table[2] = {true, true};
     while (!rest.empty()) {
         const size_t end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -217,15 +220,20 @@ OrderReference ReferenceFromNameList(std::string_view text) {
         while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front())))
             line.remove_prefix(1);
         if (line.empty()) continue;
+        if (const std::optional<bool> radio = NameListSection(line)) {
+            to_table[0] = !*radio;
+            to_table[1] = *radio;
+            continue;
+        }
         Channel ch;
         ch.set_name(line);
         ch.set_tp_id(kNoTransponder);
-        // A name may stand for a TV or a radio channel; past a full table the rest of
-        // the list can order nothing more.
-        if (!AppendReferenceChannel(*db, false, ch)) break;
-        AppendReferenceChannel(*db, true, ch);
+        // Past a full table the rest of its names can order nothing more.
+        for (bool radio : {false, true}) {
+            if (to_table[radio]) AppendReferenceChannel(*db, radio, ch);
+        }
     }
-    if (db->tv_count() == 0) return Refuse(std::string(kNoNamesInList));
+    if (db->tv_count() == 0 && db->radio_count() == 0) return Refuse(std::string(kNoNamesInList));
     return OrderReference{std::move(db), {}};
 }
 
