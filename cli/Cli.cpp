@@ -62,12 +62,13 @@ int Run(int argc, char** argv) {
 
     std::string format, out_path, csv;
     bool bom = false;
-    auto* export_cmd = app.add_subcommand(
-        "export", "Write the channel list as CSV or an HTML page, or the database as dump JSON");
+    auto* export_cmd = app.add_subcommand("export",
+                                          "Write the channel list as CSV, an HTML page or a list "
+                                          "of names, or the database as dump JSON");
     export_cmd->add_option("FILE.sdx", sdx, "database file")->required();
-    export_cmd->add_option("--format", format, "csv, html or json")
+    export_cmd->add_option("--format", format, "csv, html, json or names")
         ->required()
-        ->check(CLI::IsMember({"csv", "html", "json"}));
+        ->check(CLI::IsMember({"csv", "html", "json", "names"}));
     export_cmd->add_option("-o", out_path, "file to write instead of standard output");
     export_cmd->add_flag("--bom", bom, "begin the CSV with a UTF-8 byte-order mark");
 
@@ -95,7 +96,8 @@ int Run(int argc, char** argv) {
     if (export_cmd->parsed()) {
         const ExportFormat f = format == "csv"    ? ExportFormat::Csv
                                : format == "html" ? ExportFormat::Html
-                                                  : ExportFormat::Json;
+                               : format == "json" ? ExportFormat::Json
+                                                  : ExportFormat::Names;
         return Export(sdx, f, out_path, bom, std::cout, std::cerr);
     }
     if (apply_csv->parsed()) return ApplyCsv(sdx, csv, std::cerr);

@@ -11,6 +11,7 @@
 #include "cli/JsonText.h"
 #include "cli/StreamPrompter.h"
 #include "compare/ApplyOrder.h"
+#include "compare/NameList.h"
 #include "compare/OrderReference.h"
 #include "database/DatabaseFile.h"
 #include "database/FileEdit.h"
@@ -186,7 +187,7 @@ int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out
     const auto b = OpenOrTell(b_path, FileAccess::ReadOnly, err);
     if (!b) return 1;
     const DatabaseDiff diff = DiffDatabases(*a, *b);
-    out << DiffToJson(diff).dump(2) << '\n';
+    out << DiffToJson(diff, *a, *b).dump(2) << '\n';
     return Finish(out, err, diff.empty() ? 0 : 3);
 }
 
@@ -267,6 +268,9 @@ int Export(const std::string& sdx_path, ExportFormat format, const std::string& 
             break;
         case ExportFormat::Json:
             text = DatabaseToJson(*db).dump(2) + '\n';
+            break;
+        case ExportFormat::Names:
+            text = ChannelNameList(*db);
             break;
     }
     if (out_path.empty()) {

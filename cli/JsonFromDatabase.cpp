@@ -21,6 +21,24 @@ Json HeaderToJson(const SdxHeader& h) {
                 {"checksum", h.checksum()}};
 }
 
+}  // namespace
+
+Json SatelliteToJson(const Satellite& s) {
+    return Json{{"name", Latin1ToUtf8(s.name())},
+                {"lnb_low", s.lnb_low()},
+                {"lnb_high", s.lnb_high()},
+                {"angle", s.angle()},
+                {"sat_flags", s.sat_flags()}};
+}
+
+Json TransponderToJson(const Transponder& t) {
+    return Json{{"frequency", t.frequency()},
+                {"symbol_rate", t.symbol_rate()},
+                {"tp_flags", t.tp_flags()},
+                {"satellite", t.satellite()},
+                {"tp_id", t.tp_id()}};
+}
+
 Json ChannelToJson(const Channel& ch) {
     Json audio = Json::array();
     for (int k = 0; k < static_cast<int>(ch.audio_count()); ++k) {
@@ -36,6 +54,8 @@ Json ChannelToJson(const Channel& ch) {
                 {"ch_flags", ch.ch_flags()},
                 {"audio", std::move(audio)}};
 }
+
+namespace {
 
 Json SettingsToJson(const SettingsBlock& s) {
     Json names = Json::array();
@@ -74,23 +94,11 @@ Json GroupsToJson(const FavouriteGroups& f) {
 
 Json DatabaseToJson(const Database& db) {
     Json satellites = Json::array();
-    for (int i = 0; i < db.sat_count(); ++i) {
-        const Satellite& s = db.satellites[i];
-        satellites.push_back(Json{{"name", Latin1ToUtf8(s.name())},
-                                  {"lnb_low", s.lnb_low()},
-                                  {"lnb_high", s.lnb_high()},
-                                  {"angle", s.angle()},
-                                  {"sat_flags", s.sat_flags()}});
-    }
+    for (int i = 0; i < db.sat_count(); ++i)
+        satellites.push_back(SatelliteToJson(db.satellites[i]));
     Json transponders = Json::array();
-    for (int i = 0; i < db.tp_count(); ++i) {
-        const Transponder& t = db.transponders[i];
-        transponders.push_back(Json{{"frequency", t.frequency()},
-                                    {"symbol_rate", t.symbol_rate()},
-                                    {"tp_flags", t.tp_flags()},
-                                    {"satellite", t.satellite()},
-                                    {"tp_id", t.tp_id()}});
-    }
+    for (int i = 0; i < db.tp_count(); ++i)
+        transponders.push_back(TransponderToJson(db.transponders[i]));
     Json tables[2] = {Json::array(), Json::array()};
     for (bool radio : {false, true}) {
         for (int i = 0; i < db.channel_count(radio); ++i)

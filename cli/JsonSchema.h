@@ -18,6 +18,11 @@ using Json = nlohmann::ordered_json;
 // favourite groups' TV and radio lists.
 Json DatabaseToJson(const Database& db);
 
+// One record as it stands in the dump's arrays.
+Json SatelliteToJson(const Satellite& s);
+Json TransponderToJson(const Transponder& t);
+Json ChannelToJson(const Channel& ch);
+
 // Builds `db` from `doc`, starting from a new database, so anything `doc` leaves out is as
 // New makes it. The header's counts, packed_length and checksum are ignored (they are
 // recomputed on save); favourite_groups, when absent, are rebuilt from the channels'

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "compare/NameList.h"
 #include "database/CVelmoraDoc.h"
 #include "database/DatabaseFile.h"
 #include "database/Latin1.h"
@@ -115,7 +116,8 @@ public:
         if (encoding_ == Encoding::Unknown) DecideEncoding();
         EndLine();
         if (not_text_) return Refuse(std::string(kNotText));
-        if (db_->tv_count() == 0) return Refuse(std::string(kNoNamesInList));
+        if (db_->tv_count() == 0 && db_->radio_count() == 0)
+            return Refuse(std::string(kNoNamesInList));
         return OrderReference{std::move(db_), {}};
     }
 
@@ -197,16 +199,21 @@ private:
         while (!name.empty() && std::isspace(static_cast<unsigned char>(name.front())))
             name.remove_prefix(1);
         if (name.empty() || done_) return;
+        // Names before any section order both tables; after "[TV]" or "[Radio]" only that one.
+        if (const std::optional<bool> radio = NameListSection(name)) {
+            to_table_[0] = !*radio;
+            to_table_[1] = *radio;
+            return;
+        }
         Channel ch;
         ch.set_name(name);
         ch.set_tp_id(kNoTransponder);
-        // A name may stand for a TV or a radio channel; past a full table the rest of the
-        // list can order nothing more.
-        if (!AppendReferenceChannel(*db_, false, ch)) {
-            done_ = true;
-            return;
+        bool taken = false;
+        for (bool radio : {false, true}) {
+            if (to_table_[radio] && AppendReferenceChannel(*db_, radio, ch)) taken = true;
         }
-        AppendReferenceChannel(*db_, true, ch);
+        // Past full tables the rest of the list can order nothing more.
+        if (!taken && to_table_[0] && to_table_[1]) done_ = true;
     }
 
     Encoding encoding_ = Encoding::Unknown;
@@ -216,6 +223,7 @@ private:
     uint32_t high_surrogate_ = 0;
     bool done_ = false;
     bool not_text_ = false;
+    bool to_table_[2] = {true, true};
     std::unique_ptr<Database> db_ = EmptyReference();
 };
 

@@ -43,7 +43,7 @@ _velmora_cli() {
 
     case $command/$prev in
     check/--fix) _velmora_cli_files "sdx" "$cur"; return ;;
-    export/--format) COMPREPLY=($(compgen -W "csv html json" -- "$cur")); return ;;
+    export/--format) COMPREPLY=($(compgen -W "csv html json names" -- "$cur")); return ;;
     export/-o) _velmora_cli_files "csv|htm|html|json" "$cur"; return ;;
     esac
 

@@ -67,7 +67,9 @@ TEST(CliDiff, AChangedCopyExitsThreeAndNamesTheChange) {
     EXPECT_EQ(r.exit_code, 3);
     const Json changed = Json::parse(r.out)["tv"]["changed"];
     ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(changed[0], Json::parse(R"({"a": 1, "b": 1, "fields": ["ttx_pid"]})"));
+    EXPECT_EQ(changed[0],
+              Json::parse(
+                  R"({"a": 1, "b": 1, "fields": ["ttx_pid"], "values": {"ttx_pid": [195, 42]}})"));
 }
 
 TEST(CliDiff, AFileThatCannotBeOpenedExitsOneWithOpensMessage) {

@@ -142,14 +142,50 @@ TEST(DiffJson, SectionsHoldTheIssuesShape) {
     b->radio[0].set_name("Wave Two");
     b->radio[0].set_video_pid(1);
     b->settings.set_fav_name(0, "Mine");
-    const cli::Json j = cli::DiffToJson(DiffDatabases(*a, *b));
+    const cli::Json j = cli::DiffToJson(DiffDatabases(*a, *b), *a, *b);
     EXPECT_EQ(j.dump(),
               R"({"satellites":{"only_a":[],"only_b":[],"changed":[],"same_order":true},)"
               R"("transponders":{"only_a":[],"only_b":[],"changed":[],"same_order":true},)"
-              R"("tv":{"only_a":[],"only_b":[],"changed":[{"a":2,"b":2,"fields":["name"]}],)"
+              R"("tv":{"only_a":[],"only_b":[],"changed":[{"a":2,"b":2,"fields":["name"],)"
+              R"("values":{"name":["Lumen News","Lumen 24"]}}],)"
               R"("same_order":true},)"
               R"("radio":{"only_a":[0],"only_b":[0],"changed":[],"same_order":true},)"
               R"("settings":{"changed":[]},"favourite_names":{"changed":[0]}})");
+}
+
+TEST(DiffJson, EveryChangedFieldCarriesItsValueInAAndInB) {
+    struct Row {
+        const char* what;
+        void (*change)(Database&);
+        const char* section;
+        const char* field;
+        const char* values;  // the pair as the JSON prints it
+    };
+    const Row rows[] = {
+        {"a number", [](Database& b) { b.satellites[0].set_lnb_low(5150); }, "satellites",
+         "lnb_low", "[9750,5150]"},
+        {"a name in UTF-8", [](Database& b) { b.tv[1].set_name("Kanal Nord"); }, "tv", "name",
+         R"(["Kanal Süd","Kanal Nord"])"},
+        {"the audio list",
+         [](Database& b) {
+             b.tv[3].set_plain_audio_pid(0, 500);
+             b.tv[3].set_audio_count(1);
+         },
+         "tv", "audio", "[[],[[500,0]]]"},
+        {"a channel's transponder by position", [](Database& b) { b.tv[0].set_tp_id(2); }, "tv",
+         "transponder", "[0,2]"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const auto a = MakeA();
+        auto b = Copy(*a);
+        row.change(*b);
+        const cli::Json j = cli::DiffToJson(DiffDatabases(*a, *b), *a, *b);
+        const cli::Json& changed = j[row.section]["changed"];
+        ASSERT_EQ(changed.size(), 1u);
+        EXPECT_EQ(changed[0]["values"].size(), changed[0]["fields"].size());
+        EXPECT_EQ(changed[0]["values"][row.field].dump(), row.values);
+    }
 }
 
 }  // namespace

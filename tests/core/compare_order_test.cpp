@@ -7,6 +7,7 @@
 #include <random>
 
 #include "compare/ApplyOrder.h"
+#include "compare/NameList.h"
 #include "compare/OrderReference.h"
 #include "support/SampleDatabase.h"
 #include "tests/core/TestDatabases.h"
@@ -84,6 +85,50 @@ TEST(OrderReference, NameListPairsByNameIgnoringCaseInBothTables) {
                                                            "d",
                                                            "Nova One", "Lumen News"}));
     EXPECT_EQ(OrderMessage(counts), "Ordered 2 of 4 TV channels and 1 of 1 radio channels");
+}
+
+TEST(OrderReference, NameListSectionsOrderOnlyTheirTable) {
+    struct Row {
+        const char* list;
+        const char* first_tv;
+        const char* first_radio;
+    };
+    // "Polar Kids" is a TV channel; the small database gets a radio channel of that name.
+    const Row rows[] = {
+        {"Polar Kids\n", "Polar Kids", "Polar Kids"},
+        {"[TV]\nPolar Kids\n[Radio]\nWave FM\n", "Polar Kids", "Wave FM"},
+        {"[radio]\nPolar Kids\n", "Nova One", "Polar Kids"},
+        {"  [Tv] \r\nLumen News\r\n", "Lumen News", "Wave FM"},
+        {"[TV]\n", nullptr, nullptr},  // sections without names are an empty list
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.list);
+        auto db = testing::MakeSmallDatabase();
+        testing::AppendChannel(*db, true, testing::MakeChannel("Polar Kids", 7, 2));
+        const OrderReference ref = ReferenceFromNameList(row.list);
+        if (!row.first_tv) {
+            EXPECT_EQ(ref.problem, kNoNamesInList);
+            continue;
+        }
+        ASSERT_TRUE(ref.db);
+        ApplyOrder(*db, *ref.db);
+        EXPECT_EQ(db->tv[0].name(), row.first_tv);
+        EXPECT_EQ(db->radio[0].name(), row.first_radio);
+    }
+}
+
+TEST(OrderReference, AnExportedNameListRestoresTheOrderOfBothTables) {
+    auto original = std::make_unique<Database>();
+    testing::FillSampleDatabase(*original, {8, 200, 300, 100});
+    auto copy = std::make_unique<Database>();
+    copy->tables() = original->tables();
+    Shuffle(*copy, false, 3);
+    Shuffle(*copy, true, 4);
+    const OrderReference ref = ReferenceFromNameList(ChannelNameList(*original));
+    ASSERT_TRUE(ref.db);
+    ApplyOrder(*copy, *ref.db);
+    EXPECT_EQ(Names(*copy, false), Names(*original, false));
+    EXPECT_EQ(Names(*copy, true), Names(*original, true));
 }
 
 TEST(OrderReference, AnEmptyNameListIsRefused) {
