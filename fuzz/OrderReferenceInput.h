@@ -46,8 +46,12 @@ inline bool RunOrderReferenceInput(const uint8_t* data, size_t size) {
     const OrderCounts counts = ApplyOrder(*db, ref);
     if (counts.tv_ordered > counts.tv_total || counts.radio_ordered > counts.radio_total)
         return false;
+    // Only records that moved: the order can change nothing else.
+    if (!counts.moved) return SameTables(*db, example);
+    static const std::vector<std::string> example_records[] = {SortedRecords(example, false),
+                                                               SortedRecords(example, true)};
     for (bool radio : {false, true})
-        if (SortedRecords(*db, radio) != SortedRecords(example, radio)) return false;
+        if (SortedRecords(*db, radio) != example_records[radio]) return false;
     return true;
 }
 
