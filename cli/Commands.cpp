@@ -9,6 +9,7 @@
 #include "cli/FindingsJson.h"
 #include "cli/JsonSchema.h"
 #include "cli/JsonText.h"
+#include "cli/OpenSave.h"
 #include "cli/StreamPrompter.h"
 #include "compare/ApplyOrder.h"
 #include "compare/OrderReference.h"
@@ -30,7 +31,8 @@ constexpr const char* kCannotSave = "Can not save file!";
 constexpr const char* kNothingWritten =
     "Nothing was written: the database does not compress to fewer bytes than it holds.";
 
-// Opens `path` as the editor's Open does; on failure tells why on `err`.
+}  // namespace
+
 std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
                                      std::ostream& err) {
     auto db = std::make_unique<Database>();
@@ -47,8 +49,7 @@ std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
     return nullptr;
 }
 
-int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
-               Backup backup = Backup::None) {
+int SaveOrTell(Database& db, const std::string& path, std::ostream& err, Backup backup) {
     switch (SaveDatabaseFile(db, path, backup)) {
         case SaveResult::Written:
             return 0;
@@ -62,6 +63,8 @@ int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
     }
     return 1;
 }
+
+namespace {
 
 // Text from the file shown on a terminal: bytes read as ISO-8859-1, control characters
 // (C0, DEL, C1) as \xNN so that a file cannot send escape sequences.
