@@ -10,6 +10,8 @@
 #include "satellites/qt/CModifyTPDlg.h"
 #include "satellites/qt/CSatelliteDlg.h"
 #include "satellites/qt/CTransponderDlg.h"
+#include "satxml/qt/SatXmlLoadDialog.h"
+#include "satxml/qt/SatXmlUpdateDialog.h"
 #include "settings/qt/COtherSettingDlg.h"
 #include "settings/qt/CParentalDlg.h"
 #include "settings/qt/CRenameFavDlg.h"
@@ -77,6 +79,20 @@ bool QtDialogHost::RunOtherSettings(OtherSettingsForm& form, Prompter&) {
 
 bool QtDialogHost::RunShowInfo(ShowInfoForm& form) {
     CShowInfoDlg dialog(form, DialogParent());
+    if (!Accepted(dialog)) return false;
+    form = dialog.form();
+    return true;
+}
+
+bool QtDialogHost::RunSatXmlLoad(SatXmlLoadForm& form) {
+    SatXmlLoadDialog dialog(form, DialogParent());
+    if (!Accepted(dialog)) return false;
+    form = dialog.form();
+    return true;
+}
+
+bool QtDialogHost::RunSatXmlUpdate(SatXmlUpdateForm& form) {
+    SatXmlUpdateDialog dialog(form, DialogParent());
     if (!Accepted(dialog)) return false;
     form = dialog.form();
     return true;

@@ -26,6 +26,8 @@ public:
     bool RunParental(ParentalForm& form, Prompter& prompter) override;
     bool RunOtherSettings(OtherSettingsForm& form, Prompter& prompter) override;
     bool RunShowInfo(ShowInfoForm& form) override;
+    bool RunSatXmlLoad(SatXmlLoadForm& form) override;
+    bool RunSatXmlUpdate(SatXmlUpdateForm& form) override;
 
 protected:
     // Runs `dialog` modally and returns its result: the one place tests drive a dialog.

@@ -75,6 +75,8 @@ public:
     bool RunParental(ParentalForm&, Prompter&) override { return true; }
     bool RunOtherSettings(OtherSettingsForm&, Prompter&) override { return true; }
     bool RunShowInfo(ShowInfoForm&) override { return true; }
+    bool RunSatXmlLoad(SatXmlLoadForm&) override { return false; }
+    bool RunSatXmlUpdate(SatXmlUpdateForm&) override { return false; }
 
 private:
     Prompter& prompter_;

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
+#include "cli/SatXmlCommands.h"
 #include "velmora/Version.h"
 
 namespace velmora::cli {
@@ -64,11 +65,12 @@ int Run(int argc, char** argv) {
     bool bom = false;
     auto* export_cmd = app.add_subcommand("export",
                                           "Write the channel list as CSV, an HTML page or a list "
-                                          "of names, or the database as dump JSON");
+                                          "of names, the database as dump JSON, or its "
+                                          "satellites as satellites.xml");
     export_cmd->add_option("FILE.sdx", sdx, "database file")->required();
-    export_cmd->add_option("--format", format, "csv, html, json or names")
+    export_cmd->add_option("--format", format, "csv, html, json, names or satellites-xml")
         ->required()
-        ->check(CLI::IsMember({"csv", "html", "json", "names"}));
+        ->check(CLI::IsMember({"csv", "html", "json", "names", "satellites-xml"}));
     export_cmd->add_option("-o", out_path, "file to write instead of standard output");
     export_cmd->add_flag("--bom", bom, "begin the CSV with a UTF-8 byte-order mark");
 
@@ -78,6 +80,26 @@ int Run(int argc, char** argv) {
     apply_csv->add_option("FILE.sdx", sdx, "database file, changed in place (old one kept as .bak)")
         ->required();
     apply_csv->add_option("EDITS.csv", csv, "channel CSV as export writes it")->required();
+
+    std::string xml;
+    std::vector<std::string> xml_sats;
+    auto* xml_import = app.add_subcommand(
+        "xml-import",
+        "Append satellites of a satellites.xml with their transponders and save in place");
+    xml_import->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
+    xml_import->add_option("SATELLITES.xml", xml, "satellites.xml file")->required();
+    xml_import->add_option("SAT", xml_sats, "a position such as 19.2E or 30.0W, or a <sat> name")
+        ->required();
+
+    bool remove_vanished = false;
+    auto* xml_update = app.add_subcommand(
+        "xml-update",
+        "Update the transponders of every satellite from a satellites.xml; JSON on standard "
+        "output");
+    xml_update->add_option("FILE.sdx", sdx, "database file, changed in place")->required();
+    xml_update->add_option("SATELLITES.xml", xml, "satellites.xml file")->required();
+    xml_update->add_flag("--remove-vanished", remove_vanished,
+                         "delete transponders the file no longer has when no channel uses them");
 
     try {
         app.parse(argc, argv);
@@ -93,11 +115,14 @@ int Run(int argc, char** argv) {
     if (diff->parsed()) return Diff(sdx, other, std::cout, std::cerr);
     if (order->parsed()) return Order(sdx, reference, std::cerr);
     if (check->parsed()) return Check(sdx, fix_out, std::cout, std::cerr);
+    if (xml_import->parsed()) return XmlImport(sdx, xml, xml_sats, std::cerr);
+    if (xml_update->parsed()) return XmlUpdate(sdx, xml, remove_vanished, std::cout, std::cerr);
     if (export_cmd->parsed()) {
-        const ExportFormat f = format == "csv"    ? ExportFormat::Csv
-                               : format == "html" ? ExportFormat::Html
-                               : format == "json" ? ExportFormat::Json
-                                                  : ExportFormat::Names;
+        const ExportFormat f = format == "csv"     ? ExportFormat::Csv
+                               : format == "html"  ? ExportFormat::Html
+                               : format == "json"  ? ExportFormat::Json
+                               : format == "names" ? ExportFormat::Names
+                                                   : ExportFormat::SatellitesXml;
         return Export(sdx, f, out_path, bom, std::cout, std::cerr);
     }
     if (apply_csv->parsed()) return ApplyCsv(sdx, csv, std::cerr);

@@ -9,6 +9,7 @@
 #include "cli/FindingsJson.h"
 #include "cli/JsonSchema.h"
 #include "cli/JsonText.h"
+#include "cli/OpenSave.h"
 #include "cli/StreamPrompter.h"
 #include "compare/ApplyOrder.h"
 #include "compare/NameList.h"
@@ -22,6 +23,7 @@
 #include "health/Fixes.h"
 #include "import/ListingFileName.h"
 #include "import/ListingImport.h"
+#include "satxml/SatXmlWriter.h"
 
 namespace velmora::cli {
 namespace {
@@ -34,13 +36,12 @@ constexpr const char* kCannotWrite =
 constexpr const char* kNothingWritten =
     "Nothing was written: the database does not compress to fewer bytes than it holds.";
 
-// A message on standard error: text from inputs in it cannot reach the terminal as
-// control characters.
+}  // namespace
+
 void Tell(std::ostream& err, std::string_view message) {
     err << EscapeControls(message, true) << '\n';
 }
 
-// Opens `path` as the editor's Open does; on failure tells why on `err`.
 std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
                                      std::ostream& err) {
     auto db = std::make_unique<Database>();
@@ -57,6 +58,8 @@ std::unique_ptr<Database> OpenOrTell(const std::string& path, FileAccess access,
     return nullptr;
 }
 
+namespace {
+
 int SaveResultOrTell(SaveResult saved, std::ostream& err) {
     switch (saved) {
         case SaveResult::Written:
@@ -72,13 +75,12 @@ int SaveResultOrTell(SaveResult saved, std::ostream& err) {
     return 1;
 }
 
-int SaveOrTell(Database& db, const std::string& path, std::ostream& err,
-               Backup backup = Backup::None) {
+}  // namespace
+
+int SaveOrTell(Database& db, const std::string& path, std::ostream& err, Backup backup) {
     return SaveResultOrTell(SaveDatabaseFile(db, path, backup), err);
 }
 
-// The end of a command that printed results: output that did not reach its place is a
-// failure, not a success.
 int Finish(std::ostream& out, std::ostream& err, int code) {
     out.flush();
     if (out) return code;
@@ -86,7 +88,6 @@ int Finish(std::ostream& out, std::ostream& err, int code) {
     return 1;
 }
 
-// Exit code and messages of an edit in place; the change told its own refusals.
 int EditOrTell(const std::string& path, const DatabaseChange& change, std::ostream& err) {
     const FileEditResult result = EditDatabaseFile(path, change);
     switch (result.opened) {
@@ -103,8 +104,6 @@ int EditOrTell(const std::string& path, const DatabaseChange& change, std::ostre
     if (!result.saved) return 0;
     return SaveResultOrTell(*result.saved, err);
 }
-
-}  // namespace
 
 int Info(const std::string& sdx_path, std::ostream& out, std::ostream& err) {
     // Inspection needs no write access.
@@ -271,6 +270,9 @@ int Export(const std::string& sdx_path, ExportFormat format, const std::string& 
             break;
         case ExportFormat::Names:
             text = ChannelNameList(*db);
+            break;
+        case ExportFormat::SatellitesXml:
+            text = SatellitesXml(*db);
             break;
     }
     if (out_path.empty()) {

@@ -32,7 +32,7 @@ int Diff(const std::string& a_path, const std::string& b_path, std::ostream& out
 // saves in place keeping the old file as NAME.bak; the counts go to `err`.
 int Order(const std::string& sdx_path, const std::string& reference_path, std::ostream& err);
 
-enum class ExportFormat { Csv, Html, Json, Names };
+enum class ExportFormat { Csv, Html, Json, Names, SatellitesXml };
 // The channel CSV (with a byte-order mark when `bom`), the HTML page or the dump JSON of a
 // database, to `out_path` or, when that is empty, to `out`. 1 when the database can't be
 // opened or `out_path` can't be written.

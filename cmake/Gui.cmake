@@ -13,7 +13,8 @@ file(GLOB VELMORA_GUI_SOURCES CONFIGURE_DEPENDS
   compare/qt/*.cpp compare/qt/*.h
   health/qt/*.cpp health/qt/*.h
   printing/qt/*.cpp printing/qt/*.h
-  exchange/qt/*.cpp exchange/qt/*.h)
+  exchange/qt/*.cpp exchange/qt/*.h
+  satxml/qt/*.cpp satxml/qt/*.h)
 list(FILTER VELMORA_GUI_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
 add_library(velmora_gui STATIC ${VELMORA_GUI_SOURCES})
 target_link_libraries(velmora_gui PUBLIC velmora_core Qt6::Widgets Qt6::PrintSupport)

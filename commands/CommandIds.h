@@ -47,6 +47,7 @@ inline constexpr int kCmdCheckDatabase = 32920;
 inline constexpr int kCmdExportCsv = 32940;
 inline constexpr int kCmdExportHtml = 32941;
 inline constexpr int kCmdApplyCsvEdits = 32942;
+inline constexpr int kCmdExportSatXml = 32943;
 
 // View and Help menus, pane keys.
 inline constexpr int kCmdTvChannel = 32782;
@@ -71,6 +72,8 @@ inline constexpr int kCmdRenameFavGroup = 32970;
 inline constexpr int kCmdParentalControl = 32971;
 inline constexpr int kCmdOtherSetting = 32972;
 inline constexpr int kCmdDropChannels = 32973;
+inline constexpr int kCmdLoadSatXml = 32974;
+inline constexpr int kCmdUpdateSatXml = 32975;
 
 inline constexpr int kMainResourceId = 128;  // menu, toolbar, accelerators, icon
 

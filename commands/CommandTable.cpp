@@ -10,6 +10,7 @@
 #include "satellites/SatelliteOps.h"
 #include "satellites/TransponderOps.h"
 #include "satellites/TreeLabels.h"
+#include "satxml/SatXmlCommands.h"
 #include "settings/SettingsOps.h"
 
 namespace velmora {
@@ -129,6 +130,35 @@ ViewEffect LoadListing(Context& c) {
     return e;
 }
 
+ViewEffect LoadSatXml(Context& c) {
+    if (!c.db().database_open || c.node.kind != TreeNodeKind::Antenna) return {};
+    ViewEffect e;
+    e.added_satellites = LoadSatellitesFromXml(c.db(), c.doc.chooser(), c.prompter(), c.dialogs);
+    return e;
+}
+// On a satellite for that satellite, on "Antenna" for all of them.
+ViewEffect UpdateSatXml(Context& c) {
+    const bool all = c.node.kind == TreeNodeKind::Antenna;
+    if (!c.db().database_open || (!all && !OnSatellite(c))) return {};
+    const int only = all ? -1 : c.node.satellite;
+    if (!UpdateTranspondersFromXml(c.db(), c.doc.chooser(), c.prompter(), c.dialogs, only))
+        return {};
+    TreeEffect effect;
+    effect.change = TreeChange::RebuildSatellites;
+    effect.refill_channels = true;
+    if (!all) {
+        effect.select = TreeSelect::Satellite;
+        effect.select_satellite = only;
+        c.db().current_satellite = only;
+        c.db().current_tp_id = -1;
+    }
+    return Tree(effect);
+}
+ViewEffect ExportSatXml(Context& c) {
+    ExportSatellitesXmlFile(c.db(), c.doc.chooser(), c.prompter());
+    return {};
+}
+
 ViewEffect RenameGroup(Context& c) {
     if (!c.db().database_open || c.node.kind != TreeNodeKind::FavouriteGroup) return {};
     if (!RenameFavouriteGroup(c.db(), c.prompter(), c.dialogs, c.node.position)) return {};
@@ -246,6 +276,9 @@ constexpr CommandRow kRows[] = {
     {.id = kCmdExportHtml, .menu_text = "Channels as HTML...",
      .prompt = "Write the channel list to an HTML page",
      .state = WithDatabase, .run = ExportChannels<ExportChannelsHtml>},
+    {.id = kCmdExportSatXml, .menu_text = "Satellites as satellites.xml...",
+     .prompt = "Write the satellites and transponders as a satellites.xml file",
+     .state = WithDatabase, .run = ExportSatXml},
     {.id = kCmdApplyCsvEdits, .menu_text = "Apply CSV Edits...",
      .prompt = "Apply names, PIDs, flags, marks and order edited in a CSV file",
      .undo_label = "Apply CSV Edits", .state = WithDatabase, .run = ApplyCsvEdits},
@@ -325,6 +358,10 @@ constexpr CommandRow kRows[] = {
      .run = AddAntenna},
     {.id = kCmdLoadListing, .menu_text = "Load Satellite from html file of %1...",
      .undo_label = "Load Satellite", .run = LoadListing},
+    {.id = kCmdLoadSatXml, .menu_text = "Load Satellites from satellites.xml...",
+     .undo_label = "Load Satellites", .run = LoadSatXml},
+    {.id = kCmdUpdateSatXml, .menu_text = "Update Transponders from satellites.xml...",
+     .undo_label = "Update Transponders", .run = UpdateSatXml},
     {.id = kCmdEditAntenna, .menu_text = "Edit Antenna", .undo_label = kUndoAsMenuText,
      .run = EditAntenna},
     {.id = kCmdMoveAntenna, .menu_text = "Move Antenna", .undo_label = kUndoAsMenuText,
@@ -353,7 +390,7 @@ constexpr MenuItem kMainMenu[] = {
         Cmd(kCmdFileNew), Cmd(kCmdFileOpen), Cmd(kCmdFileClose), Sep(),
         Cmd(kCmdFileSave), Cmd(kCmdFileSaveAs), Sep(),
         Menu("&Export"),
-            Cmd(kCmdExportCsv), Cmd(kCmdExportHtml),
+            Cmd(kCmdExportCsv), Cmd(kCmdExportHtml), Cmd(kCmdExportSatXml),
         End(),
         Cmd(kCmdApplyCsvEdits), Cmd(kCmdCompareWith), Sep(),
         Cmd(kCmdPrint), Cmd(kCmdPrintPreview), Cmd(kCmdPrintSetup), Sep(),
@@ -402,11 +439,13 @@ constexpr int kToolbar[] = {
 constexpr int kWindowKeys[] = {kCmdNextPane, kCmdPrevPane, kCmdEditFind};
 
 // The item ids the tree's menus have always carried.
-constexpr TreeMenuEntry kAntennaMenu[] = {{1, kCmdAddAntenna}, {2, kCmdLoadListing}};
+constexpr TreeMenuEntry kAntennaMenu[] = {
+    {1, kCmdAddAntenna}, {2, kCmdLoadListing}, {3, kCmdLoadSatXml}, {4, kCmdUpdateSatXml}};
 constexpr TreeMenuEntry kSatelliteMenu[] = {
     {1, kCmdAddAntenna},    {2, kCmdEditAntenna},   {3, kCmdMoveAntenna},
     {4, kCmdSwapAntenna},   {5, kCmdDeleteAntenna}, {0, 0},
-    {7, kCmdAddTransponder}, {0, 0},                {9, kCmdModifyTransponders}};
+    {7, kCmdAddTransponder}, {0, 0},                {9, kCmdModifyTransponders},
+    {10, kCmdUpdateSatXml}};
 constexpr TreeMenuEntry kTransponderMenu[] = {
     {1, kCmdAddTransponder}, {2, kCmdEditTransponder}, {3, kCmdDeleteTransponder}};
 constexpr TreeMenuEntry kGroupMenu[] = {{1, kCmdRenameFavGroup}};

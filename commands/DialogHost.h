@@ -5,6 +5,7 @@
 #include "channels/ChannelDialogs.h"
 #include "channels/ShowInfoForm.h"
 #include "satellites/SatelliteDialogs.h"
+#include "satxml/SatXmlDialogs.h"
 #include "settings/SettingsDialogs.h"
 
 namespace velmora {
@@ -12,6 +13,7 @@ namespace velmora {
 class DialogHost : public ChannelDialogs,
                    public SatelliteDialogs,
                    public SettingsDialogs,
+                   public SatXmlDialogs,
                    public ShowInfoDialogHost {
 public:
     using ChannelDialogs::RunMove;

@@ -17,7 +17,7 @@ _velmora_cli_files() {
 _velmora_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="info dump load new import diff order check export apply-csv"
+    local commands="info dump load new import diff order check export apply-csv xml-import xml-update"
     COMPREPLY=()
 
     # The command is the first word that is not an option; count the arguments after it,
@@ -43,8 +43,8 @@ _velmora_cli() {
 
     case $command/$prev in
     check/--fix) _velmora_cli_files "sdx" "$cur"; return ;;
-    export/--format) COMPREPLY=($(compgen -W "csv html json names" -- "$cur")); return ;;
-    export/-o) _velmora_cli_files "csv|htm|html|json" "$cur"; return ;;
+    export/--format) COMPREPLY=($(compgen -W "csv html json names satellites-xml" -- "$cur")); return ;;
+    export/-o) _velmora_cli_files "csv|htm|html|json|txt|xml" "$cur"; return ;;
     esac
 
     if [[ $cur == -* ]]; then
@@ -52,19 +52,22 @@ _velmora_cli() {
         case $command in
         check) options+=" --fix" ;;
         export) options+=" --format -o --bom" ;;
+        xml-update) options+=" --remove-vanished" ;;
         esac
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi
 
     case $command/$argument in
-    info/0 | dump/0 | new/0 | import/0 | diff/[01] | order/0 | check/0 | export/0 | apply-csv/0)
+    info/0 | dump/0 | new/0 | import/0 | diff/[01] | order/0 | check/0 | export/0 | apply-csv/0 | \
+        xml-import/0 | xml-update/0)
         _velmora_cli_files "sdx" "$cur" ;;
     load/0) _velmora_cli_files "json" "$cur" ;;
     load/1) _velmora_cli_files "sdx" "$cur" ;;
     import/1) _velmora_cli_files "htm|html" "$cur" ;;
     order/1) _velmora_cli_files "sdx|csv|txt" "$cur" ;;
     apply-csv/1) _velmora_cli_files "csv" "$cur" ;;
+    xml-import/1 | xml-update/1) _velmora_cli_files "xml" "$cur" ;;
     esac
 }
 

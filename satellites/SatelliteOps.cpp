@@ -29,6 +29,30 @@ TreeEffect RebuildAndSelect(Database& db, int select) {
 
 }  // namespace
 
+bool CanAddSatellite(Database& db, Prompter& prompter, const Satellite& sat) {
+    const int count = db.sat_count();
+    if (count >= kMaxSatellites) {
+        prompter.Tell(kSatellitesFullMessage);
+        return false;
+    }
+    db.satellites[count] = sat;
+    db.set_sat_count(count + 1);
+    db.modified = true;
+    return true;
+}
+
+bool HasRoomFor(const Database& db, Prompter& prompter, int satellites, int transponders) {
+    if (db.sat_count() + satellites > kMaxSatellites) {
+        prompter.Tell(kSatellitesFullMessage);
+        return false;
+    }
+    if (db.tp_count() + transponders > kMaxTransponders) {
+        prompter.Tell(kTransponderFullMessage, Icon::Stop, kAddTransponderCaption);
+        return false;
+    }
+    return true;
+}
+
 TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs) {
     const int count = db.sat_count();
     if (count >= kMaxSatellites) {
@@ -37,9 +61,7 @@ TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dial
     }
     SatelliteForm form = SatelliteForm::Load(db, count, NewSatelliteTemplate());
     if (!dialogs.RunSatellite(form)) return {};
-    db.satellites[count] = form.record;
-    db.set_sat_count(count + 1);
-    db.modified = true;
+    if (!CanAddSatellite(db, prompter, form.record)) return {};
     TreeEffect effect;
     effect.change = TreeChange::AddSatelliteNode;
     effect.satellite = count;

@@ -21,6 +21,13 @@ struct SatelliteTreeState {
     int last_move_target = 1;  // the To the next Move proposes, 1-based
 };
 
+// Appends `sat` as the last satellite and marks the database modified; false, telling
+// the user "Satellites are full,can't append the satellite", when the table is full.
+bool CanAddSatellite(Database& db, Prompter& prompter, const Satellite& sat);
+// False, telling the user with Add Antenna's or Add Transponder's message, when
+// `satellites` more satellites or `transponders` more transponders do not fit.
+bool HasRoomFor(const Database& db, Prompter& prompter, int satellites, int transponders);
+
 // Each returns what the tree has to do; TreeChange::None when nothing changed. `n` is the
 // position of the selected satellite.
 TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs);

@@ -11,10 +11,10 @@ build="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVELMORA_FUZZ=ON -DVELMORA_GUI=OFF \
   -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzz_sdx_reader fuzz_listing_import \
-  fuzz_json_round_trip fuzz_csv_edits fuzz_order_reference
+  fuzz_json_round_trip fuzz_csv_edits fuzz_order_reference fuzz_satxml_reader
 rm -rf "$build/findings"
 mkdir -p "$build/findings"
-for target in sdx_reader listing_import json_round_trip csv_edits order_reference; do
+for target in sdx_reader listing_import json_round_trip csv_edits order_reference satxml_reader; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   extra=()

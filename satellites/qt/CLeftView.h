@@ -33,12 +33,15 @@ enum TreeRoot {
 enum TreeMenuItem {
     kMenuAddAntenna = 1,   // "Antenna" and satellite menus
     kMenuLoadListing = 2,  // "Antenna" menu
+    kMenuLoadSatXml = 3,
+    kMenuUpdateAllSatXml = 4,
     kMenuEditAntenna = 2,
     kMenuMoveAntenna = 3,
     kMenuSwapAntenna = 4,
     kMenuDeleteAntenna = 5,
     kMenuSatAddTransponder = 7,
     kMenuModifyTransponders = 9,
+    kMenuUpdateSatXml = 10,
     kMenuAddTransponder = 1,  // transponder menu
     kMenuEditTransponder = 2,
     kMenuDeleteTransponder = 3,

@@ -10,6 +10,7 @@
 #include "fuzz/JsonRoundTripInput.h"
 #include "fuzz/ListingImportInput.h"
 #include "fuzz/OrderReferenceInput.h"
+#include "fuzz/SatXmlReaderInput.h"
 #include "fuzz/SdxReaderInput.h"
 #include "tests/core/TestDatabases.h"
 
@@ -36,6 +37,10 @@ TEST(FuzzCorpus, EveryReaderInputSurvivesASaveAndReopen) {
 
 TEST(FuzzCorpus, EveryImportInputLeavesTheDatabaseSound) {
     ReplayCorpus("listing_import", fuzzing::RunListingImportInput);
+}
+
+TEST(FuzzCorpus, EverySatellitesXmlInputLeavesTheTablesSound) {
+    ReplayCorpus("satxml_reader", fuzzing::RunSatXmlReaderInput);
 }
 
 TEST(FuzzCorpus, EveryJsonInputSurvivesDumpLoadAndSave) {

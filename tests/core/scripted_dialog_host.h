@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "commands/CommandTable.h"
+#include "satxml/SatXmlForms.h"
 #include "tests/core/channel_fixture.h"
 #include "tests/core/satellite_test_support.h"
 #include "tests/core/settings_scripted_dialogs.h"
@@ -18,6 +19,8 @@ public:
     ScriptedSatelliteDialogs satellites;
     ScriptedSettingsDialogs settings;
     std::function<bool(ShowInfoForm&)> show_info;
+    std::function<bool(SatXmlLoadForm&)> satxml_load;
+    std::function<bool(SatXmlUpdateForm&)> satxml_update;
 
     bool RunChannel(ChannelForm& f) override { return channels.RunChannel(f); }
     bool RunAudio(AudioForm& f) override { return channels.RunAudio(f); }
@@ -32,6 +35,20 @@ public:
     bool RunParental(ParentalForm& f, Prompter& p) override { return settings.RunParental(f, p); }
     bool RunOtherSettings(OtherSettingsForm& f, Prompter& p) override {
         return settings.RunOtherSettings(f, p);
+    }
+    bool RunSatXmlLoad(SatXmlLoadForm& f) override {
+        if (!satxml_load) {
+            ADD_FAILURE() << "unexpected satellites.xml load window";
+            return false;
+        }
+        return satxml_load(f);
+    }
+    bool RunSatXmlUpdate(SatXmlUpdateForm& f) override {
+        if (!satxml_update) {
+            ADD_FAILURE() << "unexpected satellites.xml update preview";
+            return false;
+        }
+        return satxml_update(f);
     }
     bool RunShowInfo(ShowInfoForm& f) override {
         if (!show_info) {

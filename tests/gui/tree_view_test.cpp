@@ -179,13 +179,15 @@ TEST_F(TreeView, ContextMenusByNodeKind) {
                         : QStringLiteral("%1 %2").arg(a->data().toInt()).arg(a->text()));
         return out;
     };
-    EXPECT_EQ(
-        texts(tree->RootNode(kRootAntenna)),
-        (QStringList{"1 Add Antenna", "2 Load Satellite from html file of listing.example..."}));
+    EXPECT_EQ(texts(tree->RootNode(kRootAntenna)),
+              (QStringList{"1 Add Antenna", "2 Load Satellite from html file of listing.example...",
+                           "3 Load Satellites from satellites.xml...",
+                           "4 Update Transponders from satellites.xml..."}));
     EXPECT_EQ(
         texts(tree->SatelliteNode(0)),
         (QStringList{"1 Add Antenna", "2 Edit Antenna", "3 Move Antenna", "4 Swap Antenna",
-                     "5 Delete Antenna", "-", "7 Add Transponder", "-", "9 Modify Transponders"}));
+                     "5 Delete Antenna", "-", "7 Add Transponder", "-", "9 Modify Transponders",
+                     "10 Update Transponders from satellites.xml..."}));
     EXPECT_EQ(texts(tree->TransponderNode(0, 0)),
               (QStringList{"1 Add Transponder", "2 Edit Transponder", "3 Delete Transponder"}));
     EXPECT_EQ(texts(tree->GroupNode(3)), QStringList{"1 Rename FAV Group Name"});

@@ -6,7 +6,7 @@ source "$1" || exit 1
 cd "$(mktemp -d)" || exit 1
 trap 'rm -rf "$PWD"' EXIT
 mkdir folder
-touch a.sdx B.SDX c.json edits.csv list.txt page.htm page.html notes.doc
+touch a.sdx B.SDX c.json edits.csv list.txt page.htm page.html notes.doc sats.xml
 
 failures=0
 # Completes LINE (the cursor at its end) and compares the offers, sorted, with EXPECTED.
@@ -25,7 +25,7 @@ expect() {
     fi
 }
 
-expect "velmora-cli " "apply-csv check diff dump export import info load new order"
+expect "velmora-cli " "apply-csv check diff dump export import info load new order xml-import xml-update"
 expect "velmora-cli ex" "export"
 expect "velmora-cli --" "--help --version"
 expect "velmora-cli info " "B.SDX a.sdx folder"
@@ -40,9 +40,12 @@ expect "velmora-cli check a.sdx -" "--fix --help"
 expect "velmora-cli check a.sdx --fix " "B.SDX a.sdx folder"
 expect "velmora-cli check --fix a.sdx " "B.SDX a.sdx folder"
 expect "velmora-cli export a.sdx -" "--bom --format --help -o"
-expect "velmora-cli export a.sdx --format " "csv html json"
-expect "velmora-cli export a.sdx --format csv -o " "c.json edits.csv folder page.htm page.html"
+expect "velmora-cli export a.sdx --format " "csv html json names satellites-xml"
+expect "velmora-cli export a.sdx --format csv -o " "c.json edits.csv folder list.txt page.htm page.html sats.xml"
 expect "velmora-cli apply-csv a.sdx " "edits.csv folder"
+expect "velmora-cli xml-import " "B.SDX a.sdx folder"
+expect "velmora-cli xml-import a.sdx " "folder sats.xml"
+expect "velmora-cli xml-update a.sdx sats.xml -" "--help --remove-vanished"
 expect "velmora-cli info a.sdx " ""
 
 [[ $failures == 0 ]] && echo "completion: all cases pass"
