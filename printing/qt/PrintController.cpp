@@ -47,7 +47,10 @@ void PrintController::Preview(QWidget* parent, Job& job, bool facing_pages) {
         } else if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
             widget->setFacingPagesViewMode();
         }
-        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) ShowPagesInPairs(widget);
+        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
+            ShowPagesInPairs(widget);
+            StepByPairs(dialog, widget);
+        }
         const QRectF paper = printer_->pageLayout().fullRect();
         SizeForTwoPages(dialog, paper.height() > 0 ? paper.width() / paper.height() : 0.7);
     }
