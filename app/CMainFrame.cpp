@@ -60,6 +60,19 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     splitter_->setSizes({180, 1024 - 180});
     RestoreLayout();
 
+    // The keys of the list's commands act where the list has the focus only.
+    for (auto [id, action] : actions_) {
+        const CommandRow* row = FindCommand(id);
+        if (!row || !row->list_shortcut) continue;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        list_->addAction(action);
+    }
+    // Another node is listed from its first row.
+    connect(tree_, &QTreeWidget::currentItemChanged, list_, [this] { list_->scrollToTop(); });
+    // New and Open start in the folder of the file used last, also in an earlier run.
+    if (!recent_.files().isEmpty())
+        doc_.RememberFolderOf(QFile::encodeName(recent_.files().first()).toStdString());
+
     tree_->SetCommandSink([this](int id) { RunCommand(id); });
     list_->SetCommandSinks(
         [this](int id) { RunCommand(id); },
@@ -166,6 +179,12 @@ void CMainFrame::CreateStatusBar() {
     find_count_->setObjectName(QStringLiteral("FindCount"));
     find_count_->setAlignment(Qt::AlignCenter);
     bar->insertPermanentWidget(0, find_count_);
+    modified_pane_ = new QLabel(this);
+    modified_pane_->setObjectName(QStringLiteral("Modified"));
+    modified_pane_->setAlignment(Qt::AlignCenter);
+    modified_pane_->setMinimumWidth(
+        modified_pane_->fontMetrics().horizontalAdvance(tr("Modified")) + 12);
+    bar->insertPermanentWidget(1, modified_pane_);
     bar->showMessage(QStringLiteral("Ready"));
     UpdateLockPanes();
 }
@@ -205,6 +224,7 @@ void CMainFrame::UpdateCommandStates() {
     }
     UpdateUndoActions();
     UpdateRecentFileMenu();
+    modified_pane_->setText(doc_.IsOpen() && doc_.IsModified() ? tr("Modified") : QString());
     emit commandStatesUpdated();
 }
 
@@ -285,13 +305,19 @@ bool KeepsListPlace(int id) {
 
 void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
     std::optional<CVelmoraView::KeptPlace> place;
-    if (KeepsListPlace(id)) place = list_->TakePlace();
+    // Undo and Redo find the same channels again, wherever the step put them; a channel
+    // the step changed is found at its place.
+    const bool restores = id == kCmdEditUndo || id == kCmdEditRedo;
+    if (KeepsListPlace(id) || restores) place = list_->TakePlace();
     // The status bar says which pane a print command prints, before any dialog opens.
     if (id == kCmdPrint || id == kCmdPrintPreview)
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context = Context(std::move(rows), target_row);
-    Apply(runner_(id, context));
-    if (place) list_->ShowPlaceAgain(*place, id == kCmdEditChannel);
+    ViewEffect effect = runner_(id, context);
+    // Rows a command selects itself (the channel Add made) take the place's turn.
+    if (effect.select_rows && !restores) place.reset();
+    Apply(effect);
+    if (place) list_->ShowPlaceAgain(*place, id == kCmdEditChannel || restores);
     UpdateCommandStates();
 }
 
@@ -399,8 +425,18 @@ void CMainFrame::RecordChange(const char* label, const std::function<bool()>& ch
 void CMainFrame::FillTree() {
     tree_->FillTree();
     list_->SetupColumns();  // favourite headers now show the group names
-    // A node selected before the database opened lists what it stands for now.
+    // A node selected before the database opened lists what it stands for now; without
+    // one that lists channels, "Channel List" is selected, so the list is never empty.
+    const TreeNodeKind kind = tree_->SelectedNode().kind;
+    if (kind != TreeNodeKind::ChannelList && kind != TreeNodeKind::Satellite &&
+        kind != TreeNodeKind::Transponder && kind != TreeNodeKind::FavouriteGroup) {
+        const QSignalBlocker quiet(tree_);
+        tree_->setCurrentItem(tree_->RootNode(kRootChannelList));
+    }
     tree_->RefreshSelection();
+    list_->scrollToTop();
+    // The opened "Antenna" must not push it out of sight.
+    tree_->scrollToItem(tree_->currentItem());
 }
 
 void CMainFrame::ResetTree() {

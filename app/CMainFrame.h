@@ -18,10 +18,10 @@
 #include "app/RecentFileList.h"
 #include "channels/qt/CVelmoraView.h"
 #include "channels/qt/ChannelFindPane.h"
-#include "printing/qt/PrintController.h"
 #include "commands/CommandTable.h"
 #include "database/CVelmoraDoc.h"
 #include "health/qt/CheckWindow.h"
+#include "printing/qt/PrintController.h"
 #include "satellites/qt/CLeftView.h"
 
 namespace velmora {
@@ -45,6 +45,8 @@ public:
     ChannelFindPane* findPane() const { return find_pane_; }
     // "N of M channels" while the find field narrows the list, else empty.
     QLabel* findCountPane() const { return find_count_; }
+    // "Modified" while the database has unsaved changes, else empty.
+    QLabel* modifiedPane() const { return modified_pane_; }
     QSplitter* splitter() const { return splitter_; }
     QToolBar* toolBar() const { return toolbar_; }
     // The action carrying `command_id`, or null.
@@ -131,6 +133,7 @@ private:
     CVelmoraView* list_;
     ChannelFindPane* find_pane_;
     QLabel* find_count_ = nullptr;
+    QLabel* modified_pane_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenu* file_menu_ = nullptr;
     std::array<QAction*, 4> recent_actions_{};

@@ -1,9 +1,10 @@
 #include "app/Images.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
+#include <iterator>
 
 #include "commands/CommandIds.h"
 
@@ -54,13 +55,34 @@ void Badge(QPainter& p, const QColor& colour) {
     p.setPen(QPen(Qt::white, 1.6));
 }
 
-void Text(QPainter& p, const QRectF& r, const QString& text, int pixel_size, const QColor& colour) {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(pixel_size);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
+// Capital letters and "?" drawn as strokes in `r`: a font would be looked up and loaded
+// at start-up for three icons.
+void Letter(QPainter& p, const QRectF& r, char letter, const QColor& colour) {
+    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const double l = r.left(), t = r.top(), w = r.width(), h = r.height();
+    auto at = [&](double x, double y) { return QPointF(l + x * w, t + y * h); };
+    switch (letter) {
+        case 'A':
+            p.drawPolyline(QPolygonF({at(0.1, 1), at(0.5, 0), at(0.9, 1)}));
+            p.drawLine(at(0.27, 0.62), at(0.73, 0.62));
+            break;
+        case 'Z':
+            p.drawPolyline(
+                QPolygonF({at(0.12, 0.05), at(0.88, 0.05), at(0.12, 0.95), at(0.88, 0.95)}));
+            break;
+        default: {  // '?'
+            QPainterPath hook;
+            hook.moveTo(at(0.2, 0.3));
+            hook.cubicTo(at(0.2, -0.05), at(0.85, -0.05), at(0.8, 0.3));
+            hook.cubicTo(at(0.75, 0.5), at(0.5, 0.5), at(0.5, 0.68));
+            p.drawPath(hook);
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawEllipse(at(0.5, 0.88), 1.1, 1.1);
+            break;
+        }
+    }
 }
 
 void Arrow(QPainter& p, double x, bool down) {
@@ -102,6 +124,12 @@ void TurnArrow(QPainter& p, bool redo) {
 }  // namespace
 
 QPixmap ToolbarImage(int command_id) {
+    // Most commands have no image: no pixmap or painter is made for them.
+    static constexpr int kDrawn[] = {
+        kCmdFileNew,       kCmdFileOpen,     kCmdFileSave, kCmdAddChannel, kCmdEditChannel,
+        kCmdDeleteChannel, kCmdMoveChannel,  kCmdAbout,    kCmdSortAToZ,   kCmdSortZToA,
+        kCmdTvChannel,     kCmdRadioChannel, kCmdEditUndo, kCmdEditRedo};
+    if (std::find(std::begin(kDrawn), std::end(kDrawn), command_id) == std::end(kDrawn)) return {};
     QPixmap pixmap(16, 15);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -143,13 +171,13 @@ QPixmap ToolbarImage(int command_id) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(255, 250, 210));
             p.drawEllipse(QRectF(0.5, 0.5, 14, 14));
-            Text(p, QRectF(0, 0, 15.5, 15), QStringLiteral("?"), 12, kBlue);
+            Letter(p, QRectF(4.5, 3, 6, 9), '?', kBlue);
             break;
         case kCmdSortAToZ:
         case kCmdSortZToA: {
             const bool az = command_id == kCmdSortAToZ;
-            Text(p, QRectF(0, -1, 10, 8), az ? QStringLiteral("A") : QStringLiteral("Z"), 8, kInk);
-            Text(p, QRectF(0, 7, 10, 8), az ? QStringLiteral("Z") : QStringLiteral("A"), 8, kInk);
+            Letter(p, QRectF(1.5, 0.5, 6, 5.5), az ? 'A' : 'Z', kInk);
+            Letter(p, QRectF(1.5, 8.5, 6, 5.5), az ? 'Z' : 'A', kInk);
             Arrow(p, 12.5, true);
             break;
         }

@@ -46,4 +46,35 @@ std::vector<int> MoveRowsAsBlock(Database& db, ChannelList& list, std::vector<in
     return placed;
 }
 
+std::vector<int> MoveRowsByOne(Database& db, ChannelList& list, std::vector<int> rows, int step) {
+    const int n = list.row_count();
+    if (!db.database_open || n == 0 || (step != -1 && step != 1)) return {};
+    std::erase_if(rows, [n](int r) { return r < 0 || r >= n; });
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<bool> selected(static_cast<size_t>(n), false);
+    for (int r : rows) selected[static_cast<size_t>(r)] = true;
+
+    auto& table = db.channels(list.radio_shown());
+    const std::vector<int>& rm = list.row_map();
+    bool moved = false;
+    // Nearest the end moved towards first, so each row steps into a place just left.
+    const int count = static_cast<int>(rows.size());
+    for (int i = 0; i < count; ++i) {
+        int& r = rows[static_cast<size_t>(step < 0 ? i : count - 1 - i)];
+        const int next = r + step;
+        if (next < 0 || next >= n || selected[static_cast<size_t>(next)]) continue;
+        std::swap(table[rm[static_cast<size_t>(r)]], table[rm[static_cast<size_t>(next)]]);
+        selected[static_cast<size_t>(r)] = false;
+        selected[static_cast<size_t>(next)] = true;
+        r = next;
+        moved = true;
+    }
+    std::sort(rows.begin(), rows.end());
+    if (!moved) return rows;
+    db.modified = true;
+    list.Relist(db);
+    return rows;
+}
+
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
-// Drag and drop in the channel list: several rows moved to another row as one block.
+// Drag and drop in the channel list (several rows moved to another row as one block), and
+// the selection moved up or down by one row.
 
 #include <vector>
 
@@ -16,5 +17,12 @@ namespace velmora {
 // Returns the rows the block occupies afterwards; empty when nothing changed.
 std::vector<int> MoveRowsAsBlock(Database& db, ChannelList& list, std::vector<int> rows,
                                  int target_row);
+
+// Ctrl+Up and Ctrl+Down: every selected row changes places with the unselected row above
+// (step -1) or below (step +1) it; rows already at that end of the listing stay, and so
+// do the rows packed against them. Returns the rows the selected records occupy
+// afterwards (the input rows when nothing could move); marks the database modified and
+// relists when something moved.
+std::vector<int> MoveRowsByOne(Database& db, ChannelList& list, std::vector<int> rows, int step);
 
 }  // namespace velmora

@@ -50,13 +50,24 @@ void ReconcileGroup(ChannelCommandContext& c, int g, const Channel& before, cons
     }
 }
 
-// The Move dialog with From = `from_row` + 1 and To = `to`; the 0-based target row, or
-// nullopt after Cancel or "Out of Range".
-std::optional<int> AskTargetRow(ChannelCommandContext& c, int from_row, int to, int* confirmed_to) {
-    MoveForm form(from_row + 1, to);
+// Where Swap and Move count positions: the listing without the find text, so that From
+// and To are the channel's real places even while a find shows only some rows.
+const std::vector<int>& MovePositions(const ChannelCommandContext& c) {
+    return c.list.unfiltered_map();
+}
+int MoveIndexOfRow(const ChannelCommandContext& c, int row) {
+    const std::vector<int>& positions = MovePositions(c);
+    const auto at = std::find(positions.begin(), positions.end(), c.list.row_map()[row]);
+    return at == positions.end() ? -1 : static_cast<int>(at - positions.begin());
+}
+
+// The Move dialog with From = `from` + 1 and To = `to`; the 0-based target index in
+// MovePositions, or nullopt after Cancel or "Out of Range".
+std::optional<int> AskTarget(ChannelCommandContext& c, int from, int to, int* confirmed_to) {
+    MoveForm form(from + 1, to);
     if (!c.dialogs.RunMove(form)) return std::nullopt;
     const int t = form.to - 1;
-    if (t < 0 || t >= c.list.row_count()) {
+    if (t < 0 || t >= static_cast<int>(MovePositions(c).size())) {
         c.prompter.Tell("Out of Range");
         return std::nullopt;
     }
@@ -133,28 +144,33 @@ int DeleteChannels(ChannelCommandContext& c) {
 
 int SwapChannel(ChannelCommandContext& c) {
     if (!c.db.database_open) return 0;
-    const int f = LastSelectedRow(c);
+    const int row = LastSelectedRow(c);
+    if (row < 0) return 0;
+    const int f = MoveIndexOfRow(c, row);
     if (f < 0) return 0;
-    const std::optional<int> t = AskTargetRow(c, f, 1, nullptr);
+    const std::optional<int> t = AskTarget(c, f, 1, nullptr);
     if (!t) return 0;
     auto& table = c.db.channels(RadioShown(c));
-    std::swap(table[c.list.row_map()[f]], table[c.list.row_map()[*t]]);
+    const std::vector<int>& positions = MovePositions(c);
+    std::swap(table[positions[f]], table[positions[*t]]);
     Finish(c);
     return 1;
 }
 
 int MoveChannel(ChannelCommandContext& c) {
     if (!c.db.database_open) return 0;
-    const int f = LastSelectedRow(c);
+    const int row = LastSelectedRow(c);
+    if (row < 0) return 0;
+    const int f = MoveIndexOfRow(c, row);
     if (f < 0) return 0;
     if (c.list.last_move_target() > f) c.list.set_last_move_target(0);
     int to = 0;
-    const std::optional<int> target = AskTargetRow(c, f, c.list.last_move_target() + 1, &to);
+    const std::optional<int> target = AskTarget(c, f, c.list.last_move_target() + 1, &to);
     if (!target) return 0;
     const int t = *target;
 
     auto& table = c.db.channels(RadioShown(c));
-    const std::vector<int>& rm = c.list.row_map();
+    const std::vector<int>& rm = MovePositions(c);
     const Channel kept = table[rm[f]];
     if (f < t) {
         for (int k = f; k < t; ++k) table[rm[k]] = table[rm[k + 1]];

@@ -46,11 +46,13 @@ int EditChannel(ChannelCommandContext& c);
 // After "Are you sure to delete channel ?" removes every selected row's record, and its
 // key from the groups it was marked for.
 int DeleteChannels(ChannelCommandContext& c);
-// Exchanges the last selected row's record with the record of the row the Move dialog
-// names ("Out of Range" outside the listed rows).
+// Swap and Move count From and To in the listing as it is without the find text, so
+// both show and take a channel's real position while a find narrows the rows.
+// Exchanges the last selected row's record with the record at the position the Move
+// dialog names ("Out of Range" outside the listing).
 int SwapChannel(ChannelCommandContext& c);
-// Moves the last selected row's record to the row the Move dialog names, shifting the
-// rows between; offers the row after the last move's target when that lies above.
+// Moves the last selected row's record to the position the Move dialog names, shifting
+// the ones between; offers the position after the last move's target when that lies above.
 int MoveChannel(ChannelCommandContext& c);
 // Sorts the listed rows by name among their own positions.
 int SortChannelsByName(ChannelCommandContext& c, bool descending);

@@ -38,7 +38,9 @@ void ChannelList::List(Database& db, ListMode mode, Pass pass) {
 }
 
 void ChannelList::ApplyFilter(const Database& db) {
+    unfiltered_map_.clear();
     if (filter_upper_.empty() || !db.database_open) return;
+    unfiltered_map_ = row_map_;
     const auto& table = db.channels(radio_shown());
     // Names are at most a few dozen bytes: an upper-cased copy per row is cheap enough
     // for 4000 rows per keystroke, and keeps the case rule in one place.
@@ -100,6 +102,7 @@ void ChannelList::ShowTable(Database& db, ChannelTable table) {
 
 void ChannelList::ClearList() {
     row_map_.clear();
+    unfiltered_map_.clear();
     unfiltered_count_ = 0;
     listed_ = false;
     if (changed) changed();

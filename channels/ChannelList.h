@@ -50,6 +50,11 @@ public:
     void set_last_move_target(int to) { last_move_target_ = to; }
     // Rows the listing had before the find text narrowed it.
     int unfiltered_count() const { return unfiltered_count_; }
+    // Row -> position for the listing as it is without the find text: Move and Swap count
+    // positions there, so a find does not hide where a channel really stands.
+    const std::vector<int>& unfiltered_map() const {
+        return filter_.empty() ? row_map_ : unfiltered_map_;
+    }
     // Whether the list shows a listing (false after ClearList, before any fill).
     bool listed() const { return listed_; }
 
@@ -93,6 +98,7 @@ private:
     ChannelTable table_ = ChannelTable::Tv;
     ListMode mode_ = kListAll;
     std::vector<int> row_map_;
+    std::vector<int> unfiltered_map_;  // while a find narrows the rows
     int last_move_target_ = 0;
     std::string filter_;        // as typed
     std::string filter_upper_;  // upper-cased once, compared per row

@@ -33,6 +33,8 @@ inline constexpr int kCmdSortZToA = 32795;
 inline constexpr int kCmdShowChannelInfo = 32796;
 inline constexpr int kCmdSortByTransponder = 32801;
 inline constexpr int kCmdSortBySatellite = 32802;
+inline constexpr int kCmdMoveChannelUp = 32803;    // the selection up by one row
+inline constexpr int kCmdMoveChannelDown = 32804;  // and down
 
 // A second database: File > "Compare With...", Edit > Sort > "Apply Order From...", and
 // the comparison window's copy button.

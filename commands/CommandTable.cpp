@@ -54,6 +54,24 @@ int SortZToA(ChannelCommandContext& cc) {
     return SortChannelsByName(cc, true);
 }
 
+// Add Channel: the new channel is selected and shown when the list lists it.
+ViewEffect AddChannelAndSelect(Context& c) {
+    const int before = c.db().channel_count(c.list.radio_shown());
+    ViewEffect e = Channels<AddChannel>(c);
+    const std::vector<int>& rm = c.list.row_map();
+    if (c.db().channel_count(c.list.radio_shown()) > before && !rm.empty() && rm.back() == before)
+        e.select_rows = std::vector<int>{c.list.row_count() - 1};
+    return e;
+}
+
+template <int Step>
+ViewEffect MoveByOne(Context& c) {
+    ViewEffect e;
+    std::vector<int> placed = MoveRowsByOne(c.db(), c.list, c.rows, Step);
+    if (!placed.empty()) e.select_rows = std::move(placed);
+    return e;
+}
+
 ViewEffect DropChannels(Context& c) {
     ViewEffect e;
     std::vector<int> placed = MoveRowsAsBlock(c.db(), c.list, c.rows, c.target_row);
@@ -306,15 +324,24 @@ constexpr CommandRow kRows[] = {
      .prompt = "Redo the previously undone action", .short_text = "Redo", .state = CanRedo,
      .run = Restore<false>},
     {.id = kCmdAddChannel, .menu_text = "Add Channel", .prompt = "Add a new Channel",
-     .short_text = "Add CH", .undo_label = kUndoAsMenuText, .run = Channels<AddChannel>},
+     .short_text = "Add CH", .undo_label = kUndoAsMenuText, .run = AddChannelAndSelect},
     {.id = kCmdEditChannel, .menu_text = "Edit Channel", .prompt = "Edit a channel",
      .short_text = "Edit CH", .undo_label = kUndoAsMenuText, .run = Channels<EditChannel>},
-    {.id = kCmdDeleteChannel, .menu_text = "Delete Channel", .prompt = "Detelte a channel",
-     .short_text = "Del CH", .undo_label = kUndoAsMenuText, .run = Channels<DeleteChannels>},
-    {.id = kCmdSwapChannel, .menu_text = "Swap Channel", .prompt = "Swap channel",
-     .short_text = "Swap", .undo_label = kUndoAsMenuText, .run = Channels<SwapChannel>},
-    {.id = kCmdMoveChannel, .menu_text = "Move Channel", .prompt = "Move channel",
-     .short_text = "Move", .undo_label = kUndoAsMenuText, .run = Channels<MoveChannel>},
+    {.id = kCmdDeleteChannel, .menu_text = "Delete Channel", .shortcut = "Del",
+     .list_shortcut = true, .prompt = "Detelte a channel", .short_text = "Del CH",
+     .undo_label = kUndoAsMenuText, .run = Channels<DeleteChannels>},
+    {.id = kCmdSwapChannel, .menu_text = "Swap Channel", .shortcut = "Ctrl+T",
+     .list_shortcut = true, .prompt = "Swap channel", .short_text = "Swap",
+     .undo_label = kUndoAsMenuText, .run = Channels<SwapChannel>},
+    {.id = kCmdMoveChannel, .menu_text = "Move Channel", .shortcut = "Ctrl+M",
+     .list_shortcut = true, .prompt = "Move channel", .short_text = "Move",
+     .undo_label = kUndoAsMenuText, .run = Channels<MoveChannel>},
+    {.id = kCmdMoveChannelUp, .menu_text = "Move Up", .shortcut = "Ctrl+Up",
+     .list_shortcut = true, .prompt = "Move the selected channels up by one row",
+     .undo_label = kUndoAsMenuText, .run = MoveByOne<-1>},
+    {.id = kCmdMoveChannelDown, .menu_text = "Move Down", .shortcut = "Ctrl+Down",
+     .list_shortcut = true, .prompt = "Move the selected channels down by one row",
+     .undo_label = kUndoAsMenuText, .run = MoveByOne<1>},
     {.id = kCmdSortAToZ, .menu_text = "A--->Z", .prompt = "Sort Channels from A to Z",
      .short_text = "AZ", .undo_label = "Sort A--->Z", .run = Channels<SortAToZ>},
     {.id = kCmdSortZToA, .menu_text = "Z--->A", .prompt = "Sort Channels from Z to AZ",
@@ -400,7 +427,8 @@ constexpr MenuItem kMainMenu[] = {
     Menu("&Edit"),
         Cmd(kCmdEditUndo), Cmd(kCmdEditRedo), Sep(),
         Cmd(kCmdAddChannel), Cmd(kCmdEditChannel), Cmd(kCmdDeleteChannel),
-        Cmd(kCmdSwapChannel), Cmd(kCmdMoveChannel), Sep(),
+        Cmd(kCmdSwapChannel), Cmd(kCmdMoveChannel), Cmd(kCmdMoveChannelUp),
+        Cmd(kCmdMoveChannelDown), Sep(),
         Menu(kSortChannelMenu),
             Cmd(kCmdSortAToZ), Cmd(kCmdSortZToA), Sep(),
             Cmd(kCmdSortByTransponder), Cmd(kCmdSortBySatellite), Sep(),

@@ -27,7 +27,10 @@ struct CommandRow {
     int id_count = 1;  // consecutive ids the row serves (the recent files)
     // Menu entry; in kCmdLoadListing's "%1" stands for the listing site's host.
     const char* menu_text = nullptr;
-    const char* shortcut = nullptr;    // alternatives separated by '|'
+    const char* shortcut = nullptr;  // alternatives separated by '|'
+    // The shortcut acts only while the channel list has the focus (Delete, for one, is
+    // the tree's own key there).
+    bool list_shortcut = false;
     const char* prompt = nullptr;      // status bar
     const char* short_text = nullptr;  // toolbar label and tooltip
     // Null: the command records no undo step (it changes no table, or manages the history

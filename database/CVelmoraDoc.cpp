@@ -46,13 +46,28 @@ void CVelmoraDoc::SetTitleFor(const std::string& path) {
     if (views_) views_->SetTitle(std::string(kOpenTitlePrefix) + path);
 }
 
+void CVelmoraDoc::RememberFolderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (!folder.empty()) last_folder_ = folder;
+}
+
+std::string CVelmoraDoc::StartFolder() const {
+    if (IsOpen() && !db_->path_name.empty()) {
+        const std::string folder = std::filesystem::path(db_->path_name).parent_path().string();
+        if (!folder.empty()) return folder;
+    }
+    return last_folder_;
+}
+
 bool CVelmoraDoc::OnFileNew() {
     if (IsOpen()) return false;
-    const auto chosen =
-        chooser_.Choose({false, std::string(kNewDialogTitle), std::string(kNewFilter)});
+    const auto chosen = chooser_.Choose({.title = std::string(kNewDialogTitle),
+                                         .filter = std::string(kNewFilter),
+                                         .folder = StartFolder()});
     if (!chosen) return false;
     Database& db = *db_;
     db.path_name = NewFilePath(*chosen);
+    RememberFolderOf(db.path_name);
     ResetToNewDatabase(db);
     db.current_satellite = -1;
     db.current_tp_id = -1;
@@ -80,8 +95,9 @@ bool CVelmoraDoc::OnFileNew() {
 
 bool CVelmoraDoc::OnFileOpen() {
     if (IsOpen()) return false;
-    const auto chosen =
-        chooser_.Choose({false, std::string(kOpenDialogTitle), std::string(kOpenFilter)});
+    const auto chosen = chooser_.Choose({.title = std::string(kOpenDialogTitle),
+                                         .filter = std::string(kOpenFilter),
+                                         .folder = StartFolder()});
     if (!chosen) return false;
     return OpenPath(*chosen);
 }
@@ -105,6 +121,7 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     db.database_open = true;
     backup_pending_ = true;
     disk_stamp_ = stamp;
+    RememberFolderOf(path);
     db.current_satellite = -1;
     db.current_tp_id = -1;
     if (views_) {
@@ -154,8 +171,10 @@ bool CVelmoraDoc::OnFileSave() {
 
 bool CVelmoraDoc::OnFileSaveAs() {
     if (!IsOpen()) return false;
-    const auto chosen =
-        chooser_.Choose({true, std::string(kOpenDialogTitle), std::string(kOpenFilter)});
+    const auto chosen = chooser_.Choose({.save = true,
+                                         .title = std::string(kOpenDialogTitle),
+                                         .filter = std::string(kOpenFilter),
+                                         .folder = StartFolder()});
     if (!chosen) return false;
     const std::string path = SaveAsFilePath(*chosen);
     Database& db = *db_;
@@ -170,6 +189,7 @@ bool CVelmoraDoc::OnFileSaveAs() {
     }
     disk_stamp_ = guard.written;
     db.path_name = path;
+    RememberFolderOf(path);
     backup_pending_ = false;  // the file now named is the one just written
     SetTitleFor(path);
     db.modified = false;

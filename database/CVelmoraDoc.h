@@ -119,6 +119,12 @@ public:
     // end; false when the user's changes could not be saved.
     bool CanCloseFrame();
 
+    // The folder New and Open start in while no file is open: that of the file last
+    // opened or written (`path` names a file).
+    void RememberFolderOf(const std::string& path);
+    // Where the file dialogs start: the open file's folder, else the one remembered.
+    std::string StartFolder() const;
+
 private:
     // Save step shared by Save, Close and the window's close.
     bool SaveToPath();
@@ -137,6 +143,7 @@ private:
     bool backup_pending_ = false;
     // What the document's file held when it was last opened or written here.
     std::optional<FileStamp> disk_stamp_;
+    std::string last_folder_;
 };
 
 }  // namespace velmora

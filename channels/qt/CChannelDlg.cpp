@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -172,6 +173,8 @@ QWidget* CChannelDlg::BuildAudioBox() {
     connect(add, &QPushButton::clicked, this, &CChannelDlg::AddAudio);
     connect(edit, &QPushButton::clicked, this, &CChannelDlg::EditAudio);
     connect(del, &QPushButton::clicked, this, &CChannelDlg::DeleteAudio);
+    audio_->installEventFilter(this);  // Delete in the list is "Del"
+    audio_delete_ = del;
 
     audio_mode_ = new QButtonGroup(box);
     auto* modes = new QHBoxLayout;
@@ -292,6 +295,15 @@ void CChannelDlg::accept() {
     const AcceptResult result = PressOk(form_, form_.record, prompter_);
     if (result.end == DialogEnd::StayOpen) return FocusControl(this, result.focus);
     QDialog::accept();
+}
+
+bool CChannelDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == audio_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete)) {
+        audio_delete_->click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace velmora

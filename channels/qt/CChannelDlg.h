@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace velmora {
 
@@ -27,6 +28,9 @@ public:
 
 public slots:
     void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildChannelBox();
@@ -57,6 +61,7 @@ private:
     QComboBox* satellites_ = nullptr;
     QComboBox* transponders_ = nullptr;
     QListWidget* audio_ = nullptr;
+    QPushButton* audio_delete_ = nullptr;
     QButtonGroup* audio_mode_ = nullptr;
     std::array<QCheckBox*, 8> fav_{};
     QCheckBox* lock_ = nullptr;

@@ -79,20 +79,56 @@ void CVelmoraView::SetupColumns() {
 
 void CVelmoraView::Relisted() {
     ++relists_;
+    const std::vector<int> shown = list_.ShownColumns();
+    // A different set of columns: the columns that stay keep the order and widths the
+    // user gave them; the others join with their fixed widths after the column before
+    // them. While the set stays the same the header keeps everything by itself.
+    const QString kept =
+        shown != laid_out_columns_ && !laid_out_columns_.empty() ? ColumnLayout() : QString();
     model_->Relist();
-    const std::vector<int>& shown = model_->shown_columns();
     if (shown != laid_out_columns_) {
-        // A different set of columns: back to column order with the fixed widths. While
-        // the set stays the same, the user's dragged order and widths are kept.
+        std::vector<std::pair<int, int>> order;  // column, width, in screen order
+        for (const QString& part : kept.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const int column = part.section(QLatin1Char(':'), 0, 0).toInt();
+            if (std::find(shown.begin(), shown.end(), column) != shown.end())
+                order.emplace_back(column, part.section(QLatin1Char(':'), 1, 1).toInt());
+        }
+        for (int column : shown) {
+            const auto has = [column](const auto& entry) { return entry.first == column; };
+            if (std::find_if(order.begin(), order.end(), has) != order.end()) continue;
+            // After the nearest column before it in column order, wherever that stands.
+            auto at = order.begin();
+            int before = -1;
+            for (auto it = order.begin(); it != order.end(); ++it) {
+                if (it->first < column && it->first > before) {
+                    before = it->first;
+                    at = it + 1;
+                }
+            }
+            order.insert(at, {column, ChannelList::ColumnWidth(column)});
+        }
         QHeaderView* header = horizontalHeader();
-        for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
-            const int visual = header->visualIndex(i);
-            if (visual != i) header->moveSection(visual, i);
-            header->resizeSection(i, ChannelList::ColumnWidth(shown[static_cast<size_t>(i)]));
+        for (int visual = 0; visual < static_cast<int>(order.size()); ++visual) {
+            const auto [column, width] = order[static_cast<size_t>(visual)];
+            const int section =
+                static_cast<int>(std::find(shown.begin(), shown.end(), column) - shown.begin());
+            header->moveSection(header->visualIndex(section), visual);
+            header->resizeSection(section, width);
         }
         laid_out_columns_ = shown;
     }
     emit listChanged();
+}
+
+void CVelmoraView::SetFilter(const std::string& text) {
+    if (text == list_.filter()) return;
+    KeptPlace kept = TakePlace();
+    kept.place.first_row = -1;  // a channel the find hides leaves nothing selected
+    list_.SetFilter(db_, text);
+    if (relists_ == kept.relists) return;
+    const ListRows rows = FindListPlace(kept.place, db_, list_, false);
+    ShowPlace(rows, 0);
+    if (rows.current >= 0) scrollTo(model_->index(rows.current, 0), PositionAtCenter);
 }
 
 QString CVelmoraView::ColumnLayout() const {
@@ -179,16 +215,21 @@ void CVelmoraView::SelectRows(const std::vector<int>& rows) {
     }
 }
 
-void CVelmoraView::RunPopup(const QPoint& global_pos) {
+bool CVelmoraView::RunPopup(const QPoint& global_pos) {
     const QAction* chosen = popup_->exec(global_pos);
     if (chosen) Run(chosen->data().toInt());
+    return chosen != nullptr;
 }
 
 void CVelmoraView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        // The command acts on the rows selected before the press; the press itself (which
-        // may select the row under the pointer) is handled after the command ran.
-        RunPopup(event->globalPosition().toPoint());
+        // The command acts on the rows selected before the press, and what it selected
+        // afterwards (the channel Swap or Move put elsewhere) stays selected; only a
+        // menu closed without a choice lets the press select the row under the pointer.
+        if (RunPopup(event->globalPosition().toPoint())) {
+            event->accept();
+            return;
+        }
     }
     if (event->button() == Qt::LeftButton) {
         // Only rows already selected are dragged; a press elsewhere that moves on selects
@@ -197,7 +238,11 @@ void CVelmoraView::mousePressEvent(QMouseEvent* event) {
         setDragEnabled(pressed.isValid() && selectionModel()->isRowSelected(pressed.row()) &&
                        !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)));
     }
+    // A pressed row half out of sight is not scrolled into view a moment later: the
+    // rows would move under a pointer about to drag. Keys and drags still scroll.
+    setAutoScroll(false);
     QTableView::mousePressEvent(event);
+    setAutoScroll(true);
 }
 
 void CVelmoraView::mouseReleaseEvent(QMouseEvent* event) {

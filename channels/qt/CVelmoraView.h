@@ -29,8 +29,10 @@ public:
 
     void FillAllChannels() { list_.FillAllChannels(db_); }
     void ClearList() { list_.ClearList(); }
-    // Find: narrows every listing to names containing `text` (ISO-8859-1 bytes).
-    void SetFilter(const std::string& text) { list_.SetFilter(db_, text); }
+    // Find: narrows every listing to names containing `text` (ISO-8859-1 bytes). The
+    // selected channels that stay listed stay selected, the current one in view (so
+    // clearing the find shows the found channel in the whole list).
+    void SetFilter(const std::string& text);
     // Selects exactly `rows` (rows outside the listing are skipped), the last one current.
     void SelectRows(const std::vector<int>& rows);
     // Rebuilds the columns from the column choice (headers, widths, centring).
@@ -85,7 +87,8 @@ protected:
 
 private:
     void Relisted();
-    void RunPopup(const QPoint& global_pos);
+    // True when a command was chosen.
+    bool RunPopup(const QPoint& global_pos);
     void Run(int id) {
         if (run_) run_(id);
     }

@@ -12,7 +12,6 @@ ChannelFindPane::ChannelFindPane(CVelmoraView* view, QWidget* parent)
     setObjectName(QStringLiteral("ChannelFindPane"));
     field_->setObjectName(QStringLiteral("ChannelFind"));
     field_->setPlaceholderText(QStringLiteral("Find channel (Ctrl+F)"));
-    field_->setClearButtonEnabled(true);
     field_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -20,8 +19,12 @@ ChannelFindPane::ChannelFindPane(CVelmoraView* view, QWidget* parent)
     layout->addWidget(field_);
     layout->addWidget(view_, 1);
     // Characters a name cannot hold can never match: they are left out of the search.
-    connect(field_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { view_->SetFilter(BytesOfText(text)); });
+    connect(field_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // The clear button comes with the first text: its icon is looked up in the icon
+        // theme, which cost the start-up more than the whole list does.
+        if (!text.isEmpty()) field_->setClearButtonEnabled(true);
+        view_->SetFilter(BytesOfText(text));
+    });
 }
 
 void ChannelFindPane::FocusFind() {

@@ -54,6 +54,8 @@ void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(FileDialogNameFilters(choice.filter));
+    if (!choice.folder.empty())
+        dialog.setDirectory(QFile::decodeName(QByteArray::fromStdString(choice.folder)));
 }
 
 Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon icon,

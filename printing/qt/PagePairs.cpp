@@ -1,5 +1,8 @@
 #include "printing/qt/PagePairs.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -43,6 +46,30 @@ void ShowPagesInPairs(QPrintPreviewWidget* preview) {
     QObject::connect(preview, &QPrintPreviewWidget::previewChanged, preview,
                      [preview] { PlacePagesInPairs(preview); });
     PlacePagesInPairs(preview);
+}
+
+void StepByPairs(QPrintPreviewDialog& dialog, QPrintPreviewWidget* preview) {
+    // The actions have no names; their texts are the dialog's own, in its translation.
+    const QString next = QCoreApplication::translate("QPrintPreviewDialog", "Next page");
+    const QString previous = QCoreApplication::translate("QPrintPreviewDialog", "Previous page");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        const bool forward = action->text() == next;
+        if (!forward && action->text() != previous) continue;
+        // Out of the dialog's group, whose handler steps one page.
+        if (action->actionGroup()) action->actionGroup()->removeAction(action);
+        QObject::connect(action, &QAction::triggered, preview, [preview, forward] {
+            const int page = preview->currentPage();
+            if (preview->viewMode() != QPrintPreviewWidget::FacingPagesView) {
+                preview->setCurrentPage(page + (forward ? 1 : -1));
+            } else {
+                const int first = page - (page + 1) % 2;  // of the pair on screen
+                const int target = forward ? first + 2 : std::max(1, first - 2);
+                if (target <= preview->pageCount()) preview->setCurrentPage(target);
+            }
+            // The page number and the buttons' states follow, as after the dialog's steps.
+            emit preview->previewChanged();
+        });
+    }
 }
 
 void SizeForTwoPages(QPrintPreviewDialog& dialog, double page_aspect) {

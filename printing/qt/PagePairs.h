@@ -13,6 +13,9 @@ namespace velmora {
 void ShowPagesInPairs(QPrintPreviewWidget* preview);
 // Moves the pages into pairs now; true when one moved. Nothing in other view modes.
 bool PlacePagesInPairs(QPrintPreviewWidget* preview);
+// Makes the dialog's "Next page" and "Previous page" step a whole pair (1|2 -> 3|4); its
+// own steps go one page, which stays within the pair on screen.
+void StepByPairs(QPrintPreviewDialog& dialog, QPrintPreviewWidget* preview);
 // Sizes `dialog` to show two pages of its printer's paper readably on its screen.
 void SizeForTwoPages(QPrintPreviewDialog& dialog, double page_aspect);
 

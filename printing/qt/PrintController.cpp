@@ -13,9 +13,14 @@
 
 namespace velmora {
 
-PrintController::PrintController(Prompter* prompter)
-    : prompter_(prompter), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    printer_->setResolution(300);
+PrintController::PrintController(Prompter* prompter) : prompter_(prompter) {}
+
+QPrinter& PrintController::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setResolution(300);
+    }
+    return *printer_;
 }
 
 PrintController::~PrintController() = default;
@@ -23,20 +28,20 @@ PrintController::~PrintController() = default;
 bool PrintController::AskPrinter(QWidget* parent) {
     // The page count is not known yet: it is computed when the job begins, from the
     // printer and the pane as they are after the dialog.
-    QPrintDialog dialog(printer_.get(), parent);
+    QPrintDialog dialog(&printer(), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 template <typename Job>
 bool PrintController::Run(Job& job) {
-    const int printed = RunPageJob(*printer_, job);
+    const int printed = RunPageJob(printer(), job);
     if (printed < 0 && prompter_ != nullptr) prompter_->Tell(kPrintStartFailed, Icon::Error);
     return printed > 0;
 }
 
 template <typename Job>
 void PrintController::Preview(QWidget* parent, Job& job, bool facing_pages) {
-    QPrintPreviewDialog dialog(printer_.get(), parent);
+    QPrintPreviewDialog dialog(&printer(), parent);
     // The preview asks again whenever its page setup changes; each time is a whole run.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&job](QPrinter* printer) { RunPageJob(*printer, job, true); });
@@ -47,8 +52,11 @@ void PrintController::Preview(QWidget* parent, Job& job, bool facing_pages) {
         } else if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
             widget->setFacingPagesViewMode();
         }
-        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) ShowPagesInPairs(widget);
-        const QRectF paper = printer_->pageLayout().fullRect();
+        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
+            ShowPagesInPairs(widget);
+            StepByPairs(dialog, widget);
+        }
+        const QRectF paper = printer().pageLayout().fullRect();
         SizeForTwoPages(dialog, paper.height() > 0 ? paper.width() / paper.height() : 0.7);
     }
     dialog.exec();
@@ -78,7 +86,7 @@ void PrintController::PrintPreview(QWidget* parent, const QTreeWidget& tree) {
 }
 
 bool PrintController::PrintSetup(QWidget* parent) {
-    QPageSetupDialog dialog(printer_.get(), parent);
+    QPageSetupDialog dialog(&printer(), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

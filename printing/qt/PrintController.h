@@ -63,7 +63,9 @@ public:
 
     // The printer every job and the page setup use. Its resolution is 300 dpi, for which the
     // printouts' pixel offsets were laid out; real printers may round it to one they offer.
-    QPrinter& printer() { return *printer_; }
+    // Made on first use: starting the print system costs the editor's start-up
+    // milliseconds it need not spend before anything is printed.
+    QPrinter& printer();
 
     // "&Print..." with `ask`, the direct print without: shows the print dialog (Cancel ends
     // the run) and prints. True when pages were printed.

@@ -75,8 +75,10 @@ void CLeftView::FillTree() {
     for (int root : {kRootAntenna, kRootFavList}) qDeleteAll(RootNode(root)->takeChildren());
     const int count = db_.sat_count();
     for (int n = 0; n < count; ++n) AddSatelliteNode(n);
-    RootNode(kRootAntenna)->setExpanded(true);
+    // Opened once its nodes are all there: each satellite's nodes added to a shown tree
+    // would be laid out on their own.
     for (int n = 0; n < count; ++n) AddTransponderNodes(n);
+    RootNode(kRootAntenna)->setExpanded(true);
     QList<QTreeWidgetItem*> groups;
     for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
         auto* item = new QTreeWidgetItem(QStringList(Latin1(db_.settings.fav_name(g))));

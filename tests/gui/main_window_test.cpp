@@ -202,14 +202,16 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {sep, 0, ""},
                                    {"Add Channel", 32789, ""},
                                    {"Edit Channel", 32790, ""},
-                                   {"Delete Channel", 32791, ""},
-                                   {"Swap Channel", 32792, ""},
-                                   {"Move Channel", 32793, ""},
+                                   {"Delete Channel", 32791, "Del"},
+                                   {"Swap Channel", 32792, "Ctrl+T"},
+                                   {"Move Channel", 32793, "Ctrl+M"},
+                                   {"Move Up", 32803, "Ctrl+Up"},
+                                   {"Move Down", 32804, "Ctrl+Down"},
                                    {sep, 0, ""},
                                    {"Sort Channel>", 0, ""},
                                    {sep, 0, ""},
                                    {"Show Channel info...", 32796, ""}});
-    const QMenu* sort = popups[1]->menu()->actions()[9]->menu();
+    const QMenu* sort = popups[1]->menu()->actions()[11]->menu();
     ExpectMenu(sort, {{"A--->Z", 32794, ""},
                       {"Z--->A", 32795, ""},
                       {sep, 0, ""},
