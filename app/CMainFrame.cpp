@@ -53,7 +53,8 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     setCentralWidget(splitter_);
     // Lives as the frame's child; the comparison window's copy records through the frame.
     compare_ = new CompareController(
-        doc_, *tree_, *list_, this, [this](const char* label, const std::function<bool()>& change) {
+        doc_, *tree_, *list_, this,
+        [this](const char* label, const std::function<bool(Database&)>& change) {
             RecordChange(label, change);
         });
     resize(1024, 640);
@@ -238,7 +239,7 @@ void CMainFrame::UpdateFindCount() {
 void CMainFrame::UpdateRecentFileMenu() {
     const QStringList& files = recent_.files();
     // The recent files open through Open, which is there only while no database is open.
-    const bool can_open = doc_.IsCommandEnabled(kCmdFileOpen);
+    const bool can_open = StateOf(*FindCommand(kCmdFileOpen), doc_, list_->list()).enabled;
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* action = recent_actions_[static_cast<size_t>(i)];
         if (i < files.size()) {
@@ -378,7 +379,7 @@ void CMainFrame::ShowCheckWindow() {
     if (!check_window_) {
         check_window_ = new CheckWindow(
             doc_.db(), *tree_, *list_,
-            [this](const char* label, const std::function<bool()>& change) {
+            [this](const char* label, const std::function<bool(Database&)>& change) {
                 RecordChange(label, change);
             },
             this);
@@ -389,7 +390,7 @@ void CMainFrame::ShowCheckWindow() {
     check_window_->activateWindow();
 }
 
-void CMainFrame::RecordChange(const char* label, const std::function<bool()>& change) {
+void CMainFrame::RecordChange(const char* label, const std::function<bool(Database&)>& change) {
     if (!doc_.IsOpen()) return;
     CommandContext context = Context(list_->SelectedRows(), -1);
     Apply(RunRecordedChange(context, label, change));

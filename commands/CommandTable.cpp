@@ -61,22 +61,22 @@ ViewEffect DropChannels(Context& c) {
 }
 
 ViewEffect ShowInfo(Context& c) {
-    ShowChannelInfo(c.db(), c.list, c.dialogs);
+    ShowChannelInfo(c.data(), c.list, c.dialogs);
     return {};
 }
 
 template <ChannelTable Table>
 ViewEffect ShowTable(Context& c) {
-    c.list.ShowTable(c.db(), Table);
+    c.list.ShowTable(c.data(), Table);
     return {};
 }
 
 // Tree commands act on the selected node, and only while a database is open.
 bool OnSatellite(const Context& c) {
-    return c.db().database_open && c.node.kind == TreeNodeKind::Satellite;
+    return c.data().database_open && c.node.kind == TreeNodeKind::Satellite;
 }
 bool OnTransponder(const Context& c) {
-    return c.db().database_open && c.node.kind == TreeNodeKind::Transponder;
+    return c.data().database_open && c.node.kind == TreeNodeKind::Transponder;
 }
 ViewEffect Tree(const TreeEffect& effect) {
     return {.tree = effect};
@@ -84,7 +84,8 @@ ViewEffect Tree(const TreeEffect& effect) {
 
 ViewEffect AddAntenna(Context& c) {
     const TreeNodeKind kind = c.node.kind;
-    if (!c.db().database_open || (kind != TreeNodeKind::Antenna && kind != TreeNodeKind::Satellite))
+    if (!c.data().database_open ||
+        (kind != TreeNodeKind::Antenna && kind != TreeNodeKind::Satellite))
         return {};
     return Tree(AddSatellite(c.db(), c.prompter(), c.dialogs));
 }
@@ -122,7 +123,7 @@ ViewEffect DeleteTp(Context& c) {
 }
 
 ViewEffect LoadListing(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     ViewEffect e;
     e.added_satellites =
         RunListingImportCommand(c.db(), c.doc.chooser(), c.prompter()).new_satellites;
@@ -130,16 +131,16 @@ ViewEffect LoadListing(Context& c) {
 }
 
 ViewEffect RenameGroup(Context& c) {
-    if (!c.db().database_open || c.node.kind != TreeNodeKind::FavouriteGroup) return {};
+    if (!c.data().database_open || c.node.kind != TreeNodeKind::FavouriteGroup) return {};
     if (!RenameFavouriteGroup(c.db(), c.prompter(), c.dialogs, c.node.position)) return {};
     return {.relabel_group = c.node.position};
 }
 ViewEffect Parental(Context& c) {
-    if (c.db().database_open) EditParentalControl(c.db(), c.prompter(), c.dialogs);
+    if (c.data().database_open) EditParentalControl(c.db(), c.prompter(), c.dialogs);
     return {};
 }
 ViewEffect OtherSettings(Context& c) {
-    if (c.db().database_open) EditOtherSettings(c.db(), c.prompter(), c.dialogs);
+    if (c.data().database_open) EditOtherSettings(c.db(), c.prompter(), c.dialogs);
     return {};
 }
 
@@ -159,8 +160,8 @@ std::vector<uint8_t> TreeTables(const Database& db) {
 ViewEffect Restored(Context& c, const std::vector<uint8_t>& tree_before) {
     ViewEffect e;
     e.restore = true;
-    e.restore_tree = TreeTables(c.db()) != tree_before;
-    e.restore_node = NodeAfterRestore(c.db(), c.node);
+    e.restore_tree = TreeTables(c.data()) != tree_before;
+    e.restore_node = NodeAfterRestore(c.data(), c.node);
     e.restore_moved = !(e.restore_node == c.node);
     e.select_rows = c.rows;
     return e;
@@ -168,35 +169,35 @@ ViewEffect Restored(Context& c, const std::vector<uint8_t>& tree_before) {
 
 template <bool Undo>
 ViewEffect Restore(Context& c) {
-    const std::vector<uint8_t> tree_before = TreeTables(c.db());
+    const std::vector<uint8_t> tree_before = TreeTables(c.data());
     if (!(Undo ? c.doc.Undo() : c.doc.Redo())) return {};
     return Restored(c, tree_before);
 }
 
 // Export and CSV edits work on the table the list shows, with its columns.
 ExchangeContext Exchange(Context& c) {
-    return {c.db(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
+    return {c.data(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
 }
 template <bool (*Export)(ExchangeContext&)>
 ViewEffect ExportChannels(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     ExchangeContext e = Exchange(c);
     Export(e);
     return {};
 }
 ViewEffect ApplyCsvEdits(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     ExchangeContext e = Exchange(c);
     // Names, marks and order may all have changed: list the same selection again.
-    if (ApplyCsvEditsCommand(e) && c.list.listed()) c.list.Relist(c.db());
+    if (ApplyCsvEditsCommand(c.db(), e) && c.list.listed()) c.list.Relist(c.data());
     return {};
 }
 
 ViewEffect ApplyOrderFrom(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     const auto counts = ApplyOrderFromChosenFile(c.db(), c.doc.chooser(), c.prompter());
     if (!counts) return {};
-    if (c.list.listed()) c.list.Relist(c.db());
+    if (c.list.listed()) c.list.Relist(c.data());
     return {.note = OrderMessage(*counts)};
 }
 
@@ -445,18 +446,19 @@ ViewEffect RunCommand(int id, CommandContext& c) {
     const CommandRow* named = id == kCmdDropChannels ? FindCommand(kCmdMoveChannel) : row;
     const std::string label = UndoLabel(*named);
     if (label.empty()) return row->run(c);
-    return c.doc.Record(label, [&] { return row->run(c); });
+    return c.doc.Record(label, [&](Database& db) {
+        c.writable = &db;
+        ViewEffect effect = row->run(c);
+        c.writable = nullptr;
+        return effect;
+    });
 }
 
 ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool()>& change) {
+                             const std::function<bool(Database&)>& change) {
     if (!c.doc.IsOpen()) return {};
-    const std::vector<uint8_t> tree_before = TreeTables(c.db());
-    const bool changed = c.doc.Record(label, [&] {
-        const bool did = change();
-        if (did) c.doc.SetModifiedFlag();
-        return did;
-    });
+    const std::vector<uint8_t> tree_before = TreeTables(c.data());
+    const bool changed = c.doc.Record(label, change);
     if (!changed) return {};
     return Restored(c, tree_before);
 }

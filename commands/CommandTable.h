@@ -52,9 +52,9 @@ ViewEffect RunCommand(int id, CommandContext& c);
 
 // Runs `change` (true when it changed the tables) as one undo step named `label`, for
 // changes that windows beside the editor make (the comparison's copy, the health check's
-// fixes); the views show the changed tables as after Undo. Marks the database modified.
+// fixes); the views show the changed tables as after Undo.
 ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool()>& change);
+                             const std::function<bool(Database&)>& change);
 
 // Menu layouts. A menu is a run of items: Menu("&File") opens a (sub)menu, End() closes
 // it, Cmd(id) is an entry with the row's text, Sep() a separator.

@@ -28,20 +28,6 @@ std::string SaveAsFilePath(const std::string& chosen) {
 CVelmoraDoc::CVelmoraDoc(Prompter& prompter, FileChooser& chooser)
     : prompter_(prompter), chooser_(chooser), db_(std::make_unique<Database>()) {}
 
-bool CVelmoraDoc::IsCommandEnabled(int command_id) const {
-    switch (command_id) {
-        case kCmdFileNew:
-        case kCmdFileOpen:
-            return !IsOpen();
-        case kCmdFileClose:
-        case kCmdFileSave:
-        case kCmdFileSaveAs:
-            return IsOpen();
-        default:
-            return true;
-    }
-}
-
 void CVelmoraDoc::SetTitleFor(const std::string& path) {
     if (views_) views_->SetTitle(std::string(kOpenTitlePrefix) + path);
 }
@@ -54,8 +40,6 @@ bool CVelmoraDoc::OnFileNew() {
     Database& db = *db_;
     db.path_name = NewFilePath(*chosen);
     ResetToNewDatabase(db);
-    db.current_satellite = -1;
-    db.current_tp_id = -1;
     db.database_open = true;
     history_.Clear();
     disk_stamp_.reset();  // whatever the chosen file held, New replaces it
@@ -65,11 +49,10 @@ bool CVelmoraDoc::OnFileNew() {
     // user picked by mistake survives as its backup.
     backup_pending_ = true;
     if (SaveOwnFile() == SaveResult::Written) {
-        db.modified = false;
         if (views_) views_->FileUsed(db.path_name);
     } else {
-        db.modified = true;
-        // No file holds this state: undoing back to it must not look saved.
+        // No file holds this state: it stays modified, and undoing back to it must not
+        // look saved.
         history_.MarkUnsaved();
         prompter_.Tell(kMsgCannotSave, Icon::Error);
     }
@@ -105,8 +88,6 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     db.database_open = true;
     backup_pending_ = true;
     disk_stamp_ = stamp;
-    db.current_satellite = -1;
-    db.current_tp_id = -1;
     if (views_) {
         views_->FillTree();
         views_->FileUsed(path);
@@ -141,7 +122,6 @@ bool CVelmoraDoc::SaveToPath() {
         if (result != SaveResult::ChangedOnDisk) prompter_.Tell(kMsgCannotSave, Icon::Error);
         return false;
     }
-    db.modified = false;
     history_.MarkSaved();
     if (views_) views_->FileUsed(db.path_name);
     return true;
@@ -172,7 +152,6 @@ bool CVelmoraDoc::OnFileSaveAs() {
     db.path_name = path;
     backup_pending_ = false;  // the file now named is the one just written
     SetTitleFor(path);
-    db.modified = false;
     history_.MarkSaved();
     if (views_) views_->FileUsed(path);
     return true;
@@ -180,8 +159,9 @@ bool CVelmoraDoc::OnFileSaveAs() {
 
 bool CVelmoraDoc::AskSaveChanges() {
     if (!IsModified()) return true;
-    if (prompter_.AskYes(kMsgSaveChanges) && !SaveToPath()) return false;
-    db_->modified = false;
+    if (prompter_.AskYes(kMsgSaveChanges)) return SaveToPath();
+    // No settles the changes: the close that asked drops them, and nothing asks again.
+    history_.MarkSaved();
     return true;
 }
 
@@ -190,8 +170,6 @@ bool CVelmoraDoc::OnFileClose() {
     if (!AskSaveChanges()) return false;
     Database& db = *db_;
     db.database_open = false;
-    db.current_satellite = -1;
-    db.current_tp_id = -1;
     history_.Clear();
     disk_stamp_.reset();
     if (views_) views_->ResetTree();

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "commands/CommandIds.h"
 #include "database/Database.h"
 #include "database/DatabaseFile.h"
 #include "database/Interaction.h"
@@ -58,7 +57,7 @@ public:
     CVelmoraDoc(const CVelmoraDoc&) = delete;
     CVelmoraDoc& operator=(const CVelmoraDoc&) = delete;
 
-    Database& db() { return *db_; }
+    // The tables as they are; only a recorded step (Record) changes them.
     const Database& db() const { return *db_; }
     Prompter& prompter() { return prompter_; }
     FileChooser& chooser() { return chooser_; }
@@ -68,8 +67,9 @@ public:
     UndoHistory& history() { return history_; }
     const UndoHistory& history() const { return history_; }
 
-    // Runs `change` as one undo step named `label`: the tables as they were before it ran
-    // become the step when it changed them. The only way commands change the tables.
+    // Runs `change(Database&)` as one undo step named `label`: the tables as they were
+    // before it ran become the step when it changed them. The only way to the writable
+    // tables, so nothing changes them outside a step.
     template <typename Change>
     auto Record(const std::string& label, Change&& change) {
         history_.Begin(*db_);
@@ -78,20 +78,17 @@ public:
             const std::string& label;
             ~CommitOnExit() { doc.history_.Commit(*doc.db_, label); }
         } commit{*this, label};
-        return change();
+        return change(*db_);
     }
     // Undo and Redo of the last step (while a database is open); false when there was
     // none.
     bool Undo() { return IsOpen() && history_.Undo(*db_); }
     bool Redo() { return IsOpen() && history_.Redo(*db_); }
 
-    bool IsModified() const { return db_->modified; }
-    void SetModifiedFlag(bool modified = true) { db_->modified = modified; }
+    // Whether the tables differ from what the file holds: the undo history is not at the
+    // state last opened or written.
+    bool IsModified() const { return IsOpen() && !history_.AtSavedState(); }
     bool IsOpen() const { return db_->database_open; }
-
-    // Whether a command id of the File menu is enabled: New and Open while no database
-    // is open, Close, Save and Save As while one is.
-    bool IsCommandEnabled(int command_id) const;
 
     // New: asks for a file, resets the database and writes it there so that the file is
     // a valid database from the start. True when the database is open afterwards (also

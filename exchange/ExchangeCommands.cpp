@@ -64,8 +64,8 @@ bool ExportChannelsHtml(ExchangeContext& c) {
     });
 }
 
-bool ApplyCsvEditsCommand(ExchangeContext& c) {
-    if (!c.db.database_open) return false;
+bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
+    if (!db.database_open) return false;
     const auto chosen =
         c.chooser.Choose(FileChoice{false, "Apply CSV Edits", std::string(kCsvFilter)});
     if (!chosen) return false;
@@ -74,12 +74,11 @@ bool ApplyCsvEditsCommand(ExchangeContext& c) {
         c.prompter.Tell(kMsgCannotOpen, Icon::Error);
         return false;
     }
-    const CsvEditsResult result = ApplyCsvEdits(c.db, *text);
+    const CsvEditsResult result = ApplyCsvEdits(db, *text);
     if (result.refusal) {
         c.prompter.Tell(*result.refusal, Icon::Error);
         return false;
     }
-    if (result.changed) c.db.modified = true;
     return result.changed;
 }
 

@@ -68,8 +68,8 @@ void CompareController::CopySelected() {
     // Positions there hold while this database changes; the copy pairs afresh.
     const CopySelection selection = CopySelectionOf(rows_, window_->SelectedRows());
     std::optional<CopyCounts> counts;
-    record_(kCopyToThisDatabaseText.data(), [&] {
-        counts = CopyAcross(doc_.db(), *there_, selection, doc_.prompter());
+    record_(kCopyToThisDatabaseText.data(), [&](Database& here) {
+        counts = CopyAcross(here, *there_, selection, doc_.prompter());
         return counts && counts->total() > 0;
     });
     if (counts && counts->total() > 0) {

@@ -24,7 +24,8 @@ class CompareController : public QObject {
     Q_OBJECT
 public:
     // Runs a change of the tables as one undo step named `label` and shows the result.
-    using RecordChange = std::function<void(const char* label, const std::function<bool()>&)>;
+    using RecordChange =
+        std::function<void(const char* label, const std::function<bool(Database&)>&)>;
 
     // The controller is a child of `frame`.
     CompareController(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, QWidget* frame,

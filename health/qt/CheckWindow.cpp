@@ -39,8 +39,8 @@ bool IsChannelTable(FindingTable t) {
 
 }  // namespace
 
-CheckWindow::CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, RecordChange record,
-                         QWidget* parent)
+CheckWindow::CheckWindow(const Database& db, CLeftView& tree, CVelmoraView& list,
+                         RecordChange record, QWidget* parent)
     : QWidget(parent, Qt::Tool), db_(db), tree_(tree), view_(list), record_(std::move(record)) {
     setObjectName(QStringLiteral("CheckWindow"));
     setWindowTitle(QStringLiteral("Check Database"));
@@ -188,12 +188,12 @@ void CheckWindow::UpdateButtons() {
 void CheckWindow::FixSelected() {
     const std::vector<Finding> chosen = SelectedMendable();
     if (chosen.empty()) return;
-    record_("Fix", [this, &chosen] { return FixFindings(db_, chosen) > 0; });
+    record_("Fix", [&chosen](Database& db) { return FixFindings(db, chosen) > 0; });
     Refresh();
 }
 
 void CheckWindow::FixAll() {
-    record_("Fix All", [this] { return FixAllFindings(db_) > 0; });
+    record_("Fix All", [](Database& db) { return FixAllFindings(db) > 0; });
     Refresh();
 }
 

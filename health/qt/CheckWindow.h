@@ -23,9 +23,10 @@ class CheckWindow : public QWidget {
     Q_OBJECT
 public:
     // Runs a change of the tables as one undo step named `label` and shows the result.
-    using RecordChange = std::function<void(const char* label, const std::function<bool()>&)>;
+    using RecordChange =
+        std::function<void(const char* label, const std::function<bool(Database&)>&)>;
 
-    CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, RecordChange record,
+    CheckWindow(const Database& db, CLeftView& tree, CVelmoraView& list, RecordChange record,
                 QWidget* parent = nullptr);
 
     const std::vector<Finding>& findings() const { return findings_; }
@@ -52,7 +53,7 @@ private:
     QString RowNote(bool radio, int position) const;
     void SetRowNotes(bool on);
 
-    Database& db_;
+    const Database& db_;
     CLeftView& tree_;
     CVelmoraView& view_;
     RecordChange record_;

@@ -58,7 +58,7 @@ TEST_F(CheckWindowTest, ListsFindingsByKindShowsOneFixesItAndUndoes) {
     window->findingList()->setCurrentItem(Group(0)->child(0));
     const Transponder& tp = db().transponders[db().FindTransponder(db().tv[0].tp_id())];
     EXPECT_EQ(tree->SelectedNode().kind, TreeNodeKind::Transponder);
-    EXPECT_EQ(db().current_tp_id, tp.tp_id());
+    EXPECT_EQ(view->list().current_tp_id(), tp.tp_id());
     EXPECT_EQ(view->SelectedRows(), std::vector<int>{RowOf(0)});
     const QModelIndex repeated = view->model()->index(RowOf(duplicate), 1);
     EXPECT_TRUE(repeated.data(Qt::BackgroundRole).isValid());

@@ -87,14 +87,14 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
 
     ASSERT_EQ(db().tv_count(), tv_before + 1);
     EXPECT_EQ(db().tv[tv_before].name(), "Only There");
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
     EXPECT_EQ(app->doc().history().UndoLabel(), "Copy to this database");
     EXPECT_EQ(FindRow(CompareSection::Tv, CompareStatus::OnlyThere, "Only There"), -1);
     EXPECT_EQ(window->model()->rowCount(), 0);
 
     frame->RunCommand(kCmdEditUndo);
     EXPECT_EQ(Snapshot(db()), before);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
     ExpectTreeShowsTheTables();
 
     const QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
