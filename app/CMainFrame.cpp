@@ -262,37 +262,17 @@ void CMainFrame::DropRows(const std::vector<int>& rows, int target_row) {
     Run(kCmdDropChannels, rows, target_row);
 }
 
-namespace {
-
-// The list commands after which the user's place in the list is found again.
-bool KeepsListPlace(int id) {
-    switch (id) {
-        case kCmdAddChannel:
-        case kCmdEditChannel:
-        case kCmdDeleteChannel:
-        case kCmdSwapChannel:
-        case kCmdMoveChannel:
-        case kCmdSortAToZ:
-        case kCmdSortZToA:
-        case kCmdSortByTransponder:
-        case kCmdSortBySatellite:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
+    const CommandRow* row = FindCommand(id);
+    const KeepPlace keep = row ? row->keep_place : KeepPlace::No;
     std::optional<CVelmoraView::KeptPlace> place;
-    if (KeepsListPlace(id)) place = list_->TakePlace();
+    if (keep != KeepPlace::No) place = list_->TakePlace();
     // The status bar says which pane a print command prints, before any dialog opens.
     if (id == kCmdPrint || id == kCmdPrintPreview)
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context = Context(std::move(rows), target_row);
     Apply(runner_(id, context));
-    if (place) list_->ShowPlaceAgain(*place, id == kCmdEditChannel);
+    if (place) list_->ShowPlaceAgain(*place, keep == KeepPlace::ByRecordOrPosition);
     UpdateCommandStates();
 }
 
@@ -378,12 +358,11 @@ void CMainFrame::CompareWith() {
 void CMainFrame::ShowCheckWindow() {
     if (!check_window_) {
         check_window_ = new CheckWindow(
-            doc_.db(), *tree_, *list_,
+            doc_, *tree_, *list_,
             [this](const char* label, const std::function<bool(Database&)>& change) {
                 RecordChange(label, change);
             },
             this);
-        connect(this, &CMainFrame::commandStatesUpdated, check_window_, &CheckWindow::Refresh);
     }
     check_window_->show();
     check_window_->raise();

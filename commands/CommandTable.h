@@ -19,6 +19,12 @@ struct CommandState {
     bool checked = false;
 };
 
+// What the list keeps of the user's place (selection, current row, scroll) across a
+// command that relists it: nothing, the same channels wherever the command moved them,
+// or those and, for a channel the command changed so that it is not found again, the
+// same rows.
+enum class KeepPlace { No, ByRecord, ByRecordOrPosition };
+
 // An undo label that is the menu text without its '&'.
 inline constexpr const char kUndoAsMenuText[] = "";
 
@@ -34,6 +40,7 @@ struct CommandRow {
     // itself); otherwise the step's name.
     const char* undo_label = nullptr;
     bool checkable = false;
+    KeepPlace keep_place = KeepPlace::No;
     // Null: always enabled, never checked.
     CommandState (*state)(const CVelmoraDoc&, const ChannelList&) = nullptr;
     ViewEffect (*run)(CommandContext&) = nullptr;

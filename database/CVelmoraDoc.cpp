@@ -28,6 +28,13 @@ std::string SaveAsFilePath(const std::string& chosen) {
 CVelmoraDoc::CVelmoraDoc(Prompter& prompter, FileChooser& chooser)
     : prompter_(prompter), chooser_(chooser), db_(std::make_unique<Database>()) {}
 
+bool CVelmoraDoc::Announce(DocumentStep step) {
+    // A copy: an observer may leave while it is told.
+    const std::vector<DocumentObserver*> observers = observers_;
+    for (DocumentObserver* observer : observers) observer->StepFinished(step);
+    return true;
+}
+
 void CVelmoraDoc::SetTitleFor(const std::string& path) {
     if (views_) views_->SetTitle(std::string(kOpenTitlePrefix) + path);
 }
@@ -58,6 +65,7 @@ bool CVelmoraDoc::OnFileNew() {
     }
     if (views_) views_->FillTree();
     SetTitleFor(db.path_name);
+    Announce(DocumentStep::Open);
     return true;
 }
 
@@ -93,6 +101,7 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
         views_->FileUsed(path);
     }
     SetTitleFor(path);
+    Announce(DocumentStep::Open);
     return true;
 }
 
@@ -175,6 +184,7 @@ bool CVelmoraDoc::OnFileClose() {
     if (views_) views_->ResetTree();
     db.path_name.clear();
     if (views_) views_->SetTitle(std::string(kClosedTitle) + db.path_name);
+    Announce(DocumentStep::Close);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "database/Database.h"
 #include "database/DatabaseFile.h"
@@ -46,6 +47,17 @@ public:
     virtual void FileUsed(const std::string& /*path*/) {}
 };
 
+// A finished step of the document: a command that changed the tables, Undo, Redo, or a
+// database opened (New, Open) or closed.
+enum class DocumentStep { Command, Undo, Redo, Open, Close };
+
+// Told once after each finished step; shows the document again, keeping its selection.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    virtual void StepFinished(DocumentStep step) = 0;
+};
+
 // New: the chosen path with ".sdx" appended unless it already ends in ".sdx" or ".SDX".
 std::string NewFilePath(const std::string& chosen);
 // Save As: the chosen path with ".sdx" appended unless ".sdx" or ".SDX" occurs anywhere.
@@ -62,6 +74,9 @@ public:
     Prompter& prompter() { return prompter_; }
     FileChooser& chooser() { return chooser_; }
     void SetViews(DocumentViews* views) { views_ = views; }
+    // Every observer hears of every finished step, in the order they were added.
+    void AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
+    void RemoveObserver(DocumentObserver* observer) { std::erase(observers_, observer); }
     // The undo steps of the open database: emptied by Open, New and Close, and told by
     // every successful write that the file now holds the current state.
     UndoHistory& history() { return history_; }
@@ -76,14 +91,16 @@ public:
         struct CommitOnExit {
             CVelmoraDoc& doc;
             const std::string& label;
-            ~CommitOnExit() { doc.history_.Commit(*doc.db_, label); }
+            ~CommitOnExit() {
+                if (doc.history_.Commit(*doc.db_, label)) doc.Announce(DocumentStep::Command);
+            }
         } commit{*this, label};
         return change(*db_);
     }
     // Undo and Redo of the last step (while a database is open); false when there was
     // none.
-    bool Undo() { return IsOpen() && history_.Undo(*db_); }
-    bool Redo() { return IsOpen() && history_.Redo(*db_); }
+    bool Undo() { return IsOpen() && history_.Undo(*db_) && Announce(DocumentStep::Undo); }
+    bool Redo() { return IsOpen() && history_.Redo(*db_) && Announce(DocumentStep::Redo); }
 
     // Whether the tables differ from what the file holds: the undo history is not at the
     // state last opened or written.
@@ -117,6 +134,8 @@ public:
     bool CanCloseFrame();
 
 private:
+    // Tells every observer; true, for use in a condition.
+    bool Announce(DocumentStep step);
     // Save step shared by Save, Close and the window's close.
     bool SaveToPath();
     // Writes to the document's own path; the first write after Open or New keeps the file
@@ -129,6 +148,7 @@ private:
     Prompter& prompter_;
     FileChooser& chooser_;
     DocumentViews* views_ = nullptr;
+    std::vector<DocumentObserver*> observers_;
     std::unique_ptr<Database> db_;
     UndoHistory history_;
     bool backup_pending_ = false;

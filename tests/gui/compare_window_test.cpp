@@ -74,6 +74,9 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
     EXPECT_EQ(Compare().rows()[renamed].fields, "name");
     // Selecting the changed row shows the channel here, selected in the TV list.
     ASSERT_TRUE(window->SelectRow(renamed));
+    const QModelIndex clicked = window->table()->currentIndex();
+    QTest::mouseClick(window->table()->viewport(), Qt::LeftButton, {},
+                      window->table()->visualRect(clicked).center());
     EXPECT_EQ(view->list().shown_table(), ChannelTable::Tv);
     ASSERT_EQ(view->SelectedRows().size(), 1u);
     EXPECT_EQ(view->list().row_map()[view->SelectedRows()[0]], 2);
