@@ -111,6 +111,47 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
     }
 }
 
+// The windows beside the editor follow every step of the document at once, keep their
+// selection, and leave the main window's selection to the user.
+TEST_F(CompareWindowTest, BesideWindowsFollowEachStepKeepingTheirSelection) {
+    chooser.answers.push_back(other_path);
+    frame->RunCommand(kCmdCompareWith);
+    CompareWindow* compare = Compare().window();
+    ASSERT_TRUE(compare);
+    frame->RunCommand(kCmdCheckDatabase);
+    CheckWindow* check = frame->checkWindow();
+    ASSERT_TRUE(check && check->isVisible());
+    tree->setCurrentItem(tree->RootNode(kRootChannelList));
+    const int renamed = FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There");
+    ASSERT_TRUE(compare->SelectRow(renamed));
+    const size_t rows_before = Compare().rows().size();
+    auto selected_text = [&] {
+        const std::vector<int> rows = compare->SelectedRows();
+        return rows.size() == 1 ? Compare().rows()[static_cast<size_t>(rows[0])].there_text
+                                : std::string();
+    };
+    const std::string kept = selected_text();
+    ASSERT_FALSE(kept.empty());
+
+    view->SelectRows({0});
+    prompter.answers.push_back(Answer::Yes);
+    frame->RunCommand(kCmdDeleteChannel);
+    const struct {
+        int id;
+        size_t rows;
+    } steps[] = {
+        {0, rows_before + 1}, {kCmdEditUndo, rows_before}, {kCmdEditRedo, rows_before + 1}};
+    for (const auto& step : steps) {
+        if (step.id) frame->RunCommand(step.id);
+        SCOPED_TRACE(step.id);
+        EXPECT_EQ(Compare().rows().size(), step.rows);
+        EXPECT_EQ(compare->model()->rowCount(), static_cast<int>(step.rows));
+        EXPECT_EQ(check->findings(), CheckDatabase(db()));
+        EXPECT_EQ(selected_text(), kept);
+        EXPECT_EQ(tree->SelectedNode().kind, TreeNodeKind::ChannelList);
+    }
+}
+
 TEST_F(CompareWindowTest, ACompareFileThatIsNoDatabaseIsRefusedWithOpensMessage) {
     const std::string text = Path("names.txt");
     WriteBytes(text, {'a', '\n'});
