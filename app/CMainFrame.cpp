@@ -53,7 +53,8 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     setCentralWidget(splitter_);
     // Lives as the frame's child; the comparison window's copy records through the frame.
     compare_ = new CompareController(
-        doc_, *tree_, *list_, this, [this](const char* label, const std::function<bool()>& change) {
+        doc_, *tree_, *list_, this,
+        [this](const char* label, const std::function<bool(Database&)>& change) {
             RecordChange(label, change);
         });
     resize(1024, 640);
@@ -258,7 +259,7 @@ void CMainFrame::UpdateFindCount() {
 void CMainFrame::UpdateRecentFileMenu() {
     const QStringList& files = recent_.files();
     // The recent files open through Open, which is there only while no database is open.
-    const bool can_open = doc_.IsCommandEnabled(kCmdFileOpen);
+    const bool can_open = StateOf(*FindCommand(kCmdFileOpen), doc_, list_->list()).enabled;
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* action = recent_actions_[static_cast<size_t>(i)];
         if (i < files.size()) {
@@ -281,43 +282,21 @@ void CMainFrame::DropRows(const std::vector<int>& rows, int target_row) {
     Run(kCmdDropChannels, rows, target_row);
 }
 
-namespace {
-
-// The list commands after which the user's place in the list is found again.
-bool KeepsListPlace(int id) {
-    switch (id) {
-        case kCmdAddChannel:
-        case kCmdEditChannel:
-        case kCmdDeleteChannel:
-        case kCmdSwapChannel:
-        case kCmdMoveChannel:
-        case kCmdSortAToZ:
-        case kCmdSortZToA:
-        case kCmdSortByTransponder:
-        case kCmdSortBySatellite:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
+    const CommandRow* row = FindCommand(id);
+    const KeepPlace keep = row ? row->keep_place : KeepPlace::No;
     std::optional<CVelmoraView::KeptPlace> place;
-    // Undo and Redo find the same channels again, wherever the step put them; a channel
-    // the step changed is found at its place.
-    const bool restores = id == kCmdEditUndo || id == kCmdEditRedo;
-    if (KeepsListPlace(id) || restores) place = list_->TakePlace();
+    if (keep != KeepPlace::No) place = list_->TakePlace();
     // The status bar says which pane a print command prints, before any dialog opens.
     if (id == kCmdPrint || id == kCmdPrintPreview)
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context = Context(std::move(rows), target_row);
     ViewEffect effect = runner_(id, context);
-    // Rows a command selects itself (the channel Add made) take the place's turn.
-    if (effect.select_rows && !restores) place.reset();
+    // Rows a command selects itself (the channel Add made) take the place's turn; Undo and
+    // Redo find the channels of the place again rather than the same row numbers.
+    if (effect.select_rows && keep != KeepPlace::ByRecordOrPosition) place.reset();
     Apply(effect);
-    if (place) list_->ShowPlaceAgain(*place, id == kCmdEditChannel || restores);
+    if (place) list_->ShowPlaceAgain(*place, keep == KeepPlace::ByRecordOrPosition);
     UpdateCommandStates();
 }
 
@@ -403,19 +382,18 @@ void CMainFrame::CompareWith() {
 void CMainFrame::ShowCheckWindow() {
     if (!check_window_) {
         check_window_ = new CheckWindow(
-            doc_.db(), *tree_, *list_,
-            [this](const char* label, const std::function<bool()>& change) {
+            doc_, *tree_, *list_,
+            [this](const char* label, const std::function<bool(Database&)>& change) {
                 RecordChange(label, change);
             },
             this);
-        connect(this, &CMainFrame::commandStatesUpdated, check_window_, &CheckWindow::Refresh);
     }
     check_window_->show();
     check_window_->raise();
     check_window_->activateWindow();
 }
 
-void CMainFrame::RecordChange(const char* label, const std::function<bool()>& change) {
+void CMainFrame::RecordChange(const char* label, const std::function<bool(Database&)>& change) {
     if (!doc_.IsOpen()) return;
     CommandContext context = Context(list_->SelectedRows(), -1);
     Apply(RunRecordedChange(context, label, change));

@@ -66,7 +66,7 @@ public:
     // Runs `change` (true when it changed the tables) as one undo step of the document named
     // `label`, then shows the changed tables as Undo does: the comparison's copy and the
     // health check's fixes.
-    void RecordChange(const char* label, const std::function<bool()>& change);
+    void RecordChange(const char* label, const std::function<bool(Database&)>& change);
     // The "Check Database..." window, once it was opened; else null.
     CheckWindow* checkWindow() const { return check_window_; }
 

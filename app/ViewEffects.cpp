@@ -130,11 +130,9 @@ void CMainFrame::ShowRestoredTables(const ViewEffect& effect) {
     }
     if (node) tree_->scrollToItem(node);
     const bool lists = ListsChannels(effect.restore_node.kind);
-    Database& db = doc_.db();
+    const Database& db = doc_.db();
     if (effect.restore_moved) {
         // What the list showed is gone with its node.
-        db.current_satellite = -1;
-        db.current_tp_id = -1;
         if (lists)
             tree_->RefreshSelection();
         else

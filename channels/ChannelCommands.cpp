@@ -24,7 +24,6 @@ int LastSelectedRow(const ChannelCommandContext& c) {
 }
 
 void Finish(ChannelCommandContext& c) {
-    c.db.modified = true;
     c.list.Relist(c.db);
 }
 
@@ -86,7 +85,8 @@ int AddChannel(ChannelCommandContext& c) {
     }
     Channel tmpl;
     tmpl.set_fta(1);
-    tmpl.set_tp_id(db.current_tp_id != -1 ? static_cast<uint16_t>(db.current_tp_id) : 0);
+    const int tp_id = c.list.current_tp_id();
+    tmpl.set_tp_id(tp_id != -1 ? static_cast<uint16_t>(tp_id) : 0);
     tmpl.set_ttx_pid(kNoVideoPid);
     if (RadioShown(c)) tmpl.set_video_pid(kNoVideoPid);
 

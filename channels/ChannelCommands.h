@@ -1,7 +1,7 @@
 #pragma once
 // The channel editing commands of the "&Edit" menu, the toolbar and the list's pop-up
 // menu. Each works on the table the list shows (TV or radio), through the list's rows and
-// row map; each change marks the database modified and relists.
+// row map; each change relists.
 
 #include <string>
 #include <string_view>
@@ -32,7 +32,7 @@ struct ChannelCommandContext {
 inline constexpr std::string_view kStoredAsRadioNote =
     "Video PID 8191: the channel was stored as a radio channel.";
 
-// Each returns 1 when it changed the database (modified set, list relisted), else 0.
+// Each returns 1 when it changed the database (list relisted), else 0.
 // With no database open every command does nothing.
 
 // Refuses at 4000 channels ("Channels are full,can't append"); otherwise runs the channel

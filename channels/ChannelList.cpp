@@ -20,7 +20,7 @@ std::string Signed16(uint16_t v) {
 }  // namespace
 
 template <typename Pass>
-void ChannelList::List(Database& db, ListMode mode, Pass pass) {
+void ChannelList::List(const Database& db, ListMode mode, Pass pass) {
     mode_ = mode;
     row_map_.clear();
     if (db.database_open) {
@@ -50,19 +50,22 @@ void ChannelList::ApplyFilter(const Database& db) {
     });
 }
 
-void ChannelList::SetFilter(Database& db, const std::string& text) {
+void ChannelList::SetFilter(const Database& db, const std::string& text) {
     if (text == filter_) return;
     filter_ = text;
     filter_upper_ = UpperLatin1(text);
     if (listed_) Relist(db);
 }
 
-void ChannelList::FillAllChannels(Database& db) {
+void ChannelList::FillAllChannels(const Database& db) {
+    satellite_ = -1;
+    tp_id_ = -1;
     List(db, kListAll, [](const Channel&) { return true; });
 }
 
-void ChannelList::FillSatelliteChannels(Database& db, int satellite) {
+void ChannelList::FillSatelliteChannels(const Database& db, int satellite) {
     satellite_ = satellite;
+    tp_id_ = -1;
     // One lookup table instead of a transponder search per channel.
     std::vector<int> sat_of_id(65536, -1);
     for (int i = db.tp_count() - 1; i >= 0; --i)
@@ -71,25 +74,28 @@ void ChannelList::FillSatelliteChannels(Database& db, int satellite) {
          [&](const Channel& ch) { return satellite >= 0 && sat_of_id[ch.tp_id()] == satellite; });
 }
 
-void ChannelList::FillTransponderChannels(Database& db, int tp_id) {
+void ChannelList::FillTransponderChannels(const Database& db, int tp_id) {
+    // The transponder's satellite is current too (-1 when none carries it).
+    satellite_ = db.SatelliteOfTransponder(tp_id);
     tp_id_ = tp_id;
     List(db, kListTransponder, [tp_id](const Channel& ch) { return ch.tp_id() == tp_id; });
 }
 
-void ChannelList::FillFavouriteChannels(Database& db, int g) {
+void ChannelList::FillFavouriteChannels(const Database& db, int g) {
     favourite_group_ = g;
+    satellite_ = -1;
+    tp_id_ = -1;
     List(db, kListFavourite, [g](const Channel& ch) { return g >= 0 && g < 8 && ch.fav(g); });
-    if (db.database_open) PurgeFavouriteGroup(db, g, radio_shown());
 }
 
-void ChannelList::ShowTable(Database& db, ChannelTable table) {
+void ChannelList::ShowTable(const Database& db, ChannelTable table) {
     table_ = table;
     switch (mode_) {
         case kListSatellite:
-            FillSatelliteChannels(db, db.current_satellite);
+            FillSatelliteChannels(db, satellite_);
             break;
         case kListTransponder:
-            FillTransponderChannels(db, db.current_tp_id);
+            FillTransponderChannels(db, tp_id_);
             break;
         case kListFavourite:
             FillFavouriteChannels(db, favourite_group_);
@@ -101,6 +107,8 @@ void ChannelList::ShowTable(Database& db, ChannelTable table) {
 }
 
 void ChannelList::ClearList() {
+    satellite_ = -1;
+    tp_id_ = -1;
     row_map_.clear();
     unfiltered_map_.clear();
     unfiltered_count_ = 0;

@@ -60,21 +60,28 @@ public:
 
     // Find: only channels whose name contains `text` (ISO-8859-1 bytes), ignoring case,
     // stay in every listing from now on. Relists the current listing at once.
-    void SetFilter(Database& db, const std::string& text);
+    void SetFilter(const Database& db, const std::string& text);
     const std::string& filter() const { return filter_; }
 
-    void FillAllChannels(Database& db);
-    void FillSatelliteChannels(Database& db, int satellite);
-    void FillTransponderChannels(Database& db, int tp_id);
-    // Lists the channels marked for group g in table order, then purges the group's stale
-    // keys. Rows and row map always describe the same records.
-    void FillFavouriteChannels(Database& db, int g);
+    // Each listing sets the current satellite and transponder: the satellite or
+    // transponder listed, else -1. The listing never changes a table.
+    void FillAllChannels(const Database& db);
+    void FillSatelliteChannels(const Database& db, int satellite);
+    void FillTransponderChannels(const Database& db, int tp_id);
+    // Lists the channels marked for group g in table order.
+    void FillFavouriteChannels(const Database& db, int g);
     // Shows `table` and relists for the current list mode (a favourite group is listed
     // again too).
-    void ShowTable(Database& db, ChannelTable table);
+    void ShowTable(const Database& db, ChannelTable table);
     // Lists again what the list shows, after a command changed the table.
-    void Relist(Database& db) { ShowTable(db, table_); }
+    void Relist(const Database& db) { ShowTable(db, table_); }
+    // No listing: no current satellite or transponder either.
     void ClearList();
+
+    // The satellite (index) and transponder (tp_id) the list shows, else -1: where Add
+    // Channel puts a new channel. Kept here only, as what the tree selected.
+    int current_satellite() const { return satellite_; }
+    int current_tp_id() const { return tp_id_; }
 
     // The shown columns in column order (Index and Name are always shown).
     std::vector<int> ShownColumns() const;
@@ -92,7 +99,7 @@ public:
 
 private:
     template <typename Pass>
-    void List(Database& db, ListMode mode, Pass pass);
+    void List(const Database& db, ListMode mode, Pass pass);
     void ApplyFilter(const Database& db);
 
     ChannelTable table_ = ChannelTable::Tv;

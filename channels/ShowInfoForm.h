@@ -62,7 +62,7 @@ public:
 
 // Show Channel info: on OK the list takes the chosen columns and relists with the
 // current radio mode; on Cancel nothing changes.
-inline bool ShowChannelInfo(Database& db, ChannelList& list, ShowInfoDialogHost& host) {
+inline bool ShowChannelInfo(const Database& db, ChannelList& list, ShowInfoDialogHost& host) {
     ShowInfoForm form;
     form.Load(list);
     if (!host.RunShowInfo(form)) return false;

@@ -41,8 +41,13 @@ struct CommandContext {
     int target_row = -1;
     // The id being run (one row may serve several consecutive ids).
     int id = 0;
+    // The writable tables while the command runs as a recorded step; null otherwise.
+    Database* writable = nullptr;
 
-    Database& db() const { return doc.db(); }
+    // The tables to change: only for a row with an undo label (RunCommand records it).
+    Database& db() const { return *writable; }
+    // The tables to read.
+    const Database& data() const { return doc.db(); }
     Prompter& prompter() const { return doc.prompter(); }
 };
 

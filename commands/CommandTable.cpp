@@ -80,22 +80,22 @@ ViewEffect DropChannels(Context& c) {
 }
 
 ViewEffect ShowInfo(Context& c) {
-    ShowChannelInfo(c.db(), c.list, c.dialogs);
+    ShowChannelInfo(c.data(), c.list, c.dialogs);
     return {};
 }
 
 template <ChannelTable Table>
 ViewEffect ShowTable(Context& c) {
-    c.list.ShowTable(c.db(), Table);
+    c.list.ShowTable(c.data(), Table);
     return {};
 }
 
 // Tree commands act on the selected node, and only while a database is open.
 bool OnSatellite(const Context& c) {
-    return c.db().database_open && c.node.kind == TreeNodeKind::Satellite;
+    return c.data().database_open && c.node.kind == TreeNodeKind::Satellite;
 }
 bool OnTransponder(const Context& c) {
-    return c.db().database_open && c.node.kind == TreeNodeKind::Transponder;
+    return c.data().database_open && c.node.kind == TreeNodeKind::Transponder;
 }
 ViewEffect Tree(const TreeEffect& effect) {
     return {.tree = effect};
@@ -103,7 +103,8 @@ ViewEffect Tree(const TreeEffect& effect) {
 
 ViewEffect AddAntenna(Context& c) {
     const TreeNodeKind kind = c.node.kind;
-    if (!c.db().database_open || (kind != TreeNodeKind::Antenna && kind != TreeNodeKind::Satellite))
+    if (!c.data().database_open ||
+        (kind != TreeNodeKind::Antenna && kind != TreeNodeKind::Satellite))
         return {};
     return Tree(AddSatellite(c.db(), c.prompter(), c.dialogs));
 }
@@ -141,7 +142,7 @@ ViewEffect DeleteTp(Context& c) {
 }
 
 ViewEffect LoadListing(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     ViewEffect e;
     e.added_satellites =
         RunListingImportCommand(c.db(), c.doc.chooser(), c.prompter()).new_satellites;
@@ -167,27 +168,25 @@ ViewEffect UpdateSatXml(Context& c) {
     if (!all) {
         effect.select = TreeSelect::Satellite;
         effect.select_satellite = only;
-        c.db().current_satellite = only;
-        c.db().current_tp_id = -1;
     }
     return Tree(effect);
 }
 ViewEffect ExportSatXml(Context& c) {
-    ExportSatellitesXmlFile(c.db(), c.doc.chooser(), c.prompter());
+    ExportSatellitesXmlFile(c.data(), c.doc.chooser(), c.prompter());
     return {};
 }
 
 ViewEffect RenameGroup(Context& c) {
-    if (!c.db().database_open || c.node.kind != TreeNodeKind::FavouriteGroup) return {};
+    if (!c.data().database_open || c.node.kind != TreeNodeKind::FavouriteGroup) return {};
     if (!RenameFavouriteGroup(c.db(), c.prompter(), c.dialogs, c.node.position)) return {};
     return {.relabel_group = c.node.position};
 }
 ViewEffect Parental(Context& c) {
-    if (c.db().database_open) EditParentalControl(c.db(), c.prompter(), c.dialogs);
+    if (c.data().database_open) EditParentalControl(c.db(), c.prompter(), c.dialogs);
     return {};
 }
 ViewEffect OtherSettings(Context& c) {
-    if (c.db().database_open) EditOtherSettings(c.db(), c.prompter(), c.dialogs);
+    if (c.data().database_open) EditOtherSettings(c.db(), c.prompter(), c.dialogs);
     return {};
 }
 
@@ -207,8 +206,8 @@ std::vector<uint8_t> TreeTables(const Database& db) {
 ViewEffect Restored(Context& c, const std::vector<uint8_t>& tree_before) {
     ViewEffect e;
     e.restore = true;
-    e.restore_tree = TreeTables(c.db()) != tree_before;
-    e.restore_node = NodeAfterRestore(c.db(), c.node);
+    e.restore_tree = TreeTables(c.data()) != tree_before;
+    e.restore_node = NodeAfterRestore(c.data(), c.node);
     e.restore_moved = !(e.restore_node == c.node);
     e.select_rows = c.rows;
     return e;
@@ -216,35 +215,35 @@ ViewEffect Restored(Context& c, const std::vector<uint8_t>& tree_before) {
 
 template <bool Undo>
 ViewEffect Restore(Context& c) {
-    const std::vector<uint8_t> tree_before = TreeTables(c.db());
+    const std::vector<uint8_t> tree_before = TreeTables(c.data());
     if (!(Undo ? c.doc.Undo() : c.doc.Redo())) return {};
     return Restored(c, tree_before);
 }
 
 // Export and CSV edits work on the table the list shows, with its columns.
 ExchangeContext Exchange(Context& c) {
-    return {c.db(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
+    return {c.data(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
 }
 template <bool (*Export)(ExchangeContext&)>
 ViewEffect ExportChannels(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     ExchangeContext e = Exchange(c);
     Export(e);
     return {};
 }
 ViewEffect ApplyCsvEdits(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     ExchangeContext e = Exchange(c);
     // Names, marks and order may all have changed: list the same selection again.
-    if (ApplyCsvEditsCommand(e) && c.list.listed()) c.list.Relist(c.db());
+    if (ApplyCsvEditsCommand(c.db(), e) && c.list.listed()) c.list.Relist(c.data());
     return {};
 }
 
 ViewEffect ApplyOrderFrom(Context& c) {
-    if (!c.db().database_open) return {};
+    if (!c.data().database_open) return {};
     const auto counts = ApplyOrderFromChosenFile(c.db(), c.doc.chooser(), c.prompter());
     if (!counts) return {};
-    if (c.list.listed()) c.list.Relist(c.db());
+    if (c.list.listed()) c.list.Relist(c.data());
     return {.note = OrderMessage(*counts)};
 }
 
@@ -318,24 +317,29 @@ constexpr CommandRow kRows[] = {
 
     // Edit menu.
     {.id = kCmdEditUndo, .menu_text = "&Undo", .shortcut = "Ctrl+Z",
-     .prompt = "Undo the last action", .short_text = "Undo", .state = CanUndo,
-     .run = Restore<true>},
+     .prompt = "Undo the last action", .short_text = "Undo",
+     .keep_place = KeepPlace::ByRecordOrPosition, .state = CanUndo, .run = Restore<true>},
     {.id = kCmdEditRedo, .menu_text = "&Redo", .shortcut = "Ctrl+Y|Ctrl+Shift+Z",
-     .prompt = "Redo the previously undone action", .short_text = "Redo", .state = CanRedo,
-     .run = Restore<false>},
+     .prompt = "Redo the previously undone action", .short_text = "Redo",
+     .keep_place = KeepPlace::ByRecordOrPosition, .state = CanRedo, .run = Restore<false>},
     {.id = kCmdAddChannel, .menu_text = "Add Channel", .prompt = "Add a new Channel",
-     .short_text = "Add CH", .undo_label = kUndoAsMenuText, .run = AddChannelAndSelect},
+     .short_text = "Add CH", .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecord,
+     .run = AddChannelAndSelect},
     {.id = kCmdEditChannel, .menu_text = "Edit Channel", .prompt = "Edit a channel",
-     .short_text = "Edit CH", .undo_label = kUndoAsMenuText, .run = Channels<EditChannel>},
+     .short_text = "Edit CH", .undo_label = kUndoAsMenuText,
+     .keep_place = KeepPlace::ByRecordOrPosition, .run = Channels<EditChannel>},
     {.id = kCmdDeleteChannel, .menu_text = "Delete Channel", .shortcut = "Del",
      .list_shortcut = true, .prompt = "Detelte a channel", .short_text = "Del CH",
-     .undo_label = kUndoAsMenuText, .run = Channels<DeleteChannels>},
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecord,
+     .run = Channels<DeleteChannels>},
     {.id = kCmdSwapChannel, .menu_text = "Swap Channel", .shortcut = "Ctrl+T",
      .list_shortcut = true, .prompt = "Swap channel", .short_text = "Swap",
-     .undo_label = kUndoAsMenuText, .run = Channels<SwapChannel>},
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecord,
+     .run = Channels<SwapChannel>},
     {.id = kCmdMoveChannel, .menu_text = "Move Channel", .shortcut = "Ctrl+M",
      .list_shortcut = true, .prompt = "Move channel", .short_text = "Move",
-     .undo_label = kUndoAsMenuText, .run = Channels<MoveChannel>},
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecord,
+     .run = Channels<MoveChannel>},
     {.id = kCmdMoveChannelUp, .menu_text = "Move Up", .shortcut = "Ctrl+Up",
      .list_shortcut = true, .prompt = "Move the selected channels up by one row",
      .undo_label = kUndoAsMenuText, .run = MoveByOne<-1>},
@@ -343,15 +347,19 @@ constexpr CommandRow kRows[] = {
      .list_shortcut = true, .prompt = "Move the selected channels down by one row",
      .undo_label = kUndoAsMenuText, .run = MoveByOne<1>},
     {.id = kCmdSortAToZ, .menu_text = "A--->Z", .prompt = "Sort Channels from A to Z",
-     .short_text = "AZ", .undo_label = "Sort A--->Z", .run = Channels<SortAToZ>},
+     .short_text = "AZ", .undo_label = "Sort A--->Z", .keep_place = KeepPlace::ByRecord,
+     .run = Channels<SortAToZ>},
     {.id = kCmdSortZToA, .menu_text = "Z--->A", .prompt = "Sort Channels from Z to AZ",
-     .short_text = "ZA", .undo_label = "Sort Z--->A", .run = Channels<SortZToA>},
+     .short_text = "ZA", .undo_label = "Sort Z--->A", .keep_place = KeepPlace::ByRecord,
+     .run = Channels<SortZToA>},
     {.id = kCmdSortByTransponder, .menu_text = "Transponder",
      .prompt = "Sort Channels by Transponer", .short_text = "Transponder Sort",
-     .undo_label = "Sort by Transponder", .run = Channels<SortChannelsByTransponder>},
+     .undo_label = "Sort by Transponder", .keep_place = KeepPlace::ByRecord,
+     .run = Channels<SortChannelsByTransponder>},
     {.id = kCmdSortBySatellite, .menu_text = "Satellite",
      .prompt = "Sort Channels by Satellite", .short_text = "Satellite Sort",
-     .undo_label = "Sort by Satellite", .run = Channels<SortChannelsBySatellite>},
+     .undo_label = "Sort by Satellite", .keep_place = KeepPlace::ByRecord,
+     .run = Channels<SortChannelsBySatellite>},
     {.id = kCmdApplyOrderFrom, .menu_text = "Apply Order From...",
      .prompt = "Order the channels as another database or list orders them",
      .short_text = "Apply Order", .undo_label = "Apply Order", .state = WithDatabase,
@@ -512,18 +520,19 @@ ViewEffect RunCommand(int id, CommandContext& c) {
     const CommandRow* named = id == kCmdDropChannels ? FindCommand(kCmdMoveChannel) : row;
     const std::string label = UndoLabel(*named);
     if (label.empty()) return row->run(c);
-    return c.doc.Record(label, [&] { return row->run(c); });
+    return c.doc.Record(label, [&](Database& db) {
+        c.writable = &db;
+        ViewEffect effect = row->run(c);
+        c.writable = nullptr;
+        return effect;
+    });
 }
 
 ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool()>& change) {
+                             const std::function<bool(Database&)>& change) {
     if (!c.doc.IsOpen()) return {};
-    const std::vector<uint8_t> tree_before = TreeTables(c.db());
-    const bool changed = c.doc.Record(label, [&] {
-        const bool did = change();
-        if (did) c.doc.SetModifiedFlag();
-        return did;
-    });
+    const std::vector<uint8_t> tree_before = TreeTables(c.data());
+    const bool changed = c.doc.Record(label, change);
     if (!changed) return {};
     return Restored(c, tree_before);
 }

@@ -19,6 +19,12 @@ struct CommandState {
     bool checked = false;
 };
 
+// What the list keeps of the user's place (selection, current row, scroll) across a
+// command that relists it: nothing, the same channels wherever the command moved them,
+// or those and, for a channel the command changed so that it is not found again, the
+// same rows.
+enum class KeepPlace { No, ByRecord, ByRecordOrPosition };
+
 // An undo label that is the menu text without its '&'.
 inline constexpr const char kUndoAsMenuText[] = "";
 
@@ -37,6 +43,7 @@ struct CommandRow {
     // itself); otherwise the step's name.
     const char* undo_label = nullptr;
     bool checkable = false;
+    KeepPlace keep_place = KeepPlace::No;
     // Null: always enabled, never checked.
     CommandState (*state)(const CVelmoraDoc&, const ChannelList&) = nullptr;
     ViewEffect (*run)(CommandContext&) = nullptr;
@@ -55,9 +62,9 @@ ViewEffect RunCommand(int id, CommandContext& c);
 
 // Runs `change` (true when it changed the tables) as one undo step named `label`, for
 // changes that windows beside the editor make (the comparison's copy, the health check's
-// fixes); the views show the changed tables as after Undo. Marks the database modified.
+// fixes); the views show the changed tables as after Undo.
 ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool()>& change);
+                             const std::function<bool(Database&)>& change);
 
 // Menu layouts. A menu is a run of items: Menu("&File") opens a (sub)menu, End() closes
 // it, Cmd(id) is an entry with the row's text, Sep() a separator.

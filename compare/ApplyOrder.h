@@ -21,7 +21,7 @@ struct OrderCounts {
 std::string OrderMessage(const OrderCounts& counts);
 
 // Reorders both tables of `db` after `reference`; returns how many channels of each
-// table were paired. Does not set the modified flag.
+// table were paired.
 OrderCounts ApplyOrder(Database& db, const Database& reference);
 
 }  // namespace velmora

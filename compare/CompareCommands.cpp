@@ -38,7 +38,6 @@ std::optional<OrderCounts> ApplyOrderFromChosenFile(Database& db, FileChooser& c
         return std::nullopt;
     }
     const OrderCounts counts = ApplyOrder(db, *reference.db);
-    if (counts.moved) db.modified = true;
     return counts;
 }
 

@@ -30,7 +30,7 @@ std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompte
                                                    std::string& path);
 
 // Asks for a reference (.sdx, channel export .csv, or a list of names) and orders both
-// channel tables of `db` after it; marks the database modified. The counts, or nullopt when
+// channel tables of `db` after it. The counts, or nullopt when
 // cancelled or refused (the user was told why). Does nothing with no database open.
 std::optional<OrderCounts> ApplyOrderFromChosenFile(Database& db, FileChooser& chooser,
                                                     Prompter& prompter);

@@ -144,7 +144,6 @@ std::optional<CopyCounts> CopyAcross(Database& here, const Database& there,
             ++(radio ? counts.radio : counts.tv);
         }
     }
-    if (counts.total() > 0) here.modified = true;
     return counts;
 }
 

@@ -41,8 +41,7 @@ struct CopyCounts {
 // gets one as Add assigns it.
 // Refuses, telling the user with the message Add uses and changing nothing, when the
 // satellites, transponders or channels would not fit. Returns what was copied (all
-// zero when nothing was only there), nullopt when refused. Sets the modified flag when
-// it copied anything.
+// zero when nothing was only there), nullopt when refused.
 std::optional<CopyCounts> CopyAcross(Database& here, const Database& there,
                                      const CopySelection& selection, Prompter& prompter);
 

@@ -28,18 +28,11 @@ std::string SaveAsFilePath(const std::string& chosen) {
 CVelmoraDoc::CVelmoraDoc(Prompter& prompter, FileChooser& chooser)
     : prompter_(prompter), chooser_(chooser), db_(std::make_unique<Database>()) {}
 
-bool CVelmoraDoc::IsCommandEnabled(int command_id) const {
-    switch (command_id) {
-        case kCmdFileNew:
-        case kCmdFileOpen:
-            return !IsOpen();
-        case kCmdFileClose:
-        case kCmdFileSave:
-        case kCmdFileSaveAs:
-            return IsOpen();
-        default:
-            return true;
-    }
+bool CVelmoraDoc::Announce(DocumentStep step) {
+    // A copy: an observer may leave while it is told.
+    const std::vector<DocumentObserver*> observers = observers_;
+    for (DocumentObserver* observer : observers) observer->StepFinished(step);
+    return true;
 }
 
 void CVelmoraDoc::SetTitleFor(const std::string& path) {
@@ -69,8 +62,6 @@ bool CVelmoraDoc::OnFileNew() {
     db.path_name = NewFilePath(*chosen);
     RememberFolderOf(db.path_name);
     ResetToNewDatabase(db);
-    db.current_satellite = -1;
-    db.current_tp_id = -1;
     db.database_open = true;
     history_.Clear();
     disk_stamp_.reset();  // whatever the chosen file held, New replaces it
@@ -80,16 +71,16 @@ bool CVelmoraDoc::OnFileNew() {
     // user picked by mistake survives as its backup.
     backup_pending_ = true;
     if (SaveOwnFile() == SaveResult::Written) {
-        db.modified = false;
         if (views_) views_->FileUsed(db.path_name);
     } else {
-        db.modified = true;
-        // No file holds this state: undoing back to it must not look saved.
+        // No file holds this state: it stays modified, and undoing back to it must not
+        // look saved.
         history_.MarkUnsaved();
         prompter_.Tell(kMsgCannotSave, Icon::Error);
     }
     if (views_) views_->FillTree();
     SetTitleFor(db.path_name);
+    Announce(DocumentStep::Open);
     return true;
 }
 
@@ -122,13 +113,12 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     backup_pending_ = true;
     disk_stamp_ = stamp;
     RememberFolderOf(path);
-    db.current_satellite = -1;
-    db.current_tp_id = -1;
     if (views_) {
         views_->FillTree();
         views_->FileUsed(path);
     }
     SetTitleFor(path);
+    Announce(DocumentStep::Open);
     return true;
 }
 
@@ -158,7 +148,6 @@ bool CVelmoraDoc::SaveToPath() {
         if (result != SaveResult::ChangedOnDisk) prompter_.Tell(kMsgCannotSave, Icon::Error);
         return false;
     }
-    db.modified = false;
     history_.MarkSaved();
     if (views_) views_->FileUsed(db.path_name);
     return true;
@@ -192,7 +181,6 @@ bool CVelmoraDoc::OnFileSaveAs() {
     RememberFolderOf(path);
     backup_pending_ = false;  // the file now named is the one just written
     SetTitleFor(path);
-    db.modified = false;
     history_.MarkSaved();
     if (views_) views_->FileUsed(path);
     return true;
@@ -200,8 +188,9 @@ bool CVelmoraDoc::OnFileSaveAs() {
 
 bool CVelmoraDoc::AskSaveChanges() {
     if (!IsModified()) return true;
-    if (prompter_.AskYes(kMsgSaveChanges) && !SaveToPath()) return false;
-    db_->modified = false;
+    if (prompter_.AskYes(kMsgSaveChanges)) return SaveToPath();
+    // No settles the changes: the close that asked drops them, and nothing asks again.
+    history_.MarkSaved();
     return true;
 }
 
@@ -210,13 +199,12 @@ bool CVelmoraDoc::OnFileClose() {
     if (!AskSaveChanges()) return false;
     Database& db = *db_;
     db.database_open = false;
-    db.current_satellite = -1;
-    db.current_tp_id = -1;
     history_.Clear();
     disk_stamp_.reset();
     if (views_) views_->ResetTree();
     db.path_name.clear();
     if (views_) views_->SetTitle(std::string(kClosedTitle) + db.path_name);
+    Announce(DocumentStep::Close);
     return true;
 }
 

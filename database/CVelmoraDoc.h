@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "commands/CommandIds.h"
 #include "database/Database.h"
 #include "database/DatabaseFile.h"
 #include "database/Interaction.h"
@@ -47,6 +47,17 @@ public:
     virtual void FileUsed(const std::string& /*path*/) {}
 };
 
+// A finished step of the document: a command that changed the tables, Undo, Redo, or a
+// database opened (New, Open) or closed.
+enum class DocumentStep { Command, Undo, Redo, Open, Close };
+
+// Told once after each finished step; shows the document again, keeping its selection.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    virtual void StepFinished(DocumentStep step) = 0;
+};
+
 // New: the chosen path with ".sdx" appended unless it already ends in ".sdx" or ".SDX".
 std::string NewFilePath(const std::string& chosen);
 // Save As: the chosen path with ".sdx" appended unless ".sdx" or ".SDX" occurs anywhere.
@@ -58,40 +69,43 @@ public:
     CVelmoraDoc(const CVelmoraDoc&) = delete;
     CVelmoraDoc& operator=(const CVelmoraDoc&) = delete;
 
-    Database& db() { return *db_; }
+    // The tables as they are; only a recorded step (Record) changes them.
     const Database& db() const { return *db_; }
     Prompter& prompter() { return prompter_; }
     FileChooser& chooser() { return chooser_; }
     void SetViews(DocumentViews* views) { views_ = views; }
+    // Every observer hears of every finished step, in the order they were added.
+    void AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
+    void RemoveObserver(DocumentObserver* observer) { std::erase(observers_, observer); }
     // The undo steps of the open database: emptied by Open, New and Close, and told by
     // every successful write that the file now holds the current state.
     UndoHistory& history() { return history_; }
     const UndoHistory& history() const { return history_; }
 
-    // Runs `change` as one undo step named `label`: the tables as they were before it ran
-    // become the step when it changed them. The only way commands change the tables.
+    // Runs `change(Database&)` as one undo step named `label`: the tables as they were
+    // before it ran become the step when it changed them. The only way to the writable
+    // tables, so nothing changes them outside a step.
     template <typename Change>
     auto Record(const std::string& label, Change&& change) {
         history_.Begin(*db_);
         struct CommitOnExit {
             CVelmoraDoc& doc;
             const std::string& label;
-            ~CommitOnExit() { doc.history_.Commit(*doc.db_, label); }
+            ~CommitOnExit() {
+                if (doc.history_.Commit(*doc.db_, label)) doc.Announce(DocumentStep::Command);
+            }
         } commit{*this, label};
-        return change();
+        return change(*db_);
     }
     // Undo and Redo of the last step (while a database is open); false when there was
     // none.
-    bool Undo() { return IsOpen() && history_.Undo(*db_); }
-    bool Redo() { return IsOpen() && history_.Redo(*db_); }
+    bool Undo() { return IsOpen() && history_.Undo(*db_) && Announce(DocumentStep::Undo); }
+    bool Redo() { return IsOpen() && history_.Redo(*db_) && Announce(DocumentStep::Redo); }
 
-    bool IsModified() const { return db_->modified; }
-    void SetModifiedFlag(bool modified = true) { db_->modified = modified; }
+    // Whether the tables differ from what the file holds: the undo history is not at the
+    // state last opened or written.
+    bool IsModified() const { return IsOpen() && !history_.AtSavedState(); }
     bool IsOpen() const { return db_->database_open; }
-
-    // Whether a command id of the File menu is enabled: New and Open while no database
-    // is open, Close, Save and Save As while one is.
-    bool IsCommandEnabled(int command_id) const;
 
     // New: asks for a file, resets the database and writes it there so that the file is
     // a valid database from the start. True when the database is open afterwards (also
@@ -126,6 +140,8 @@ public:
     std::string StartFolder() const;
 
 private:
+    // Tells every observer; true, for use in a condition.
+    bool Announce(DocumentStep step);
     // Save step shared by Save, Close and the window's close.
     bool SaveToPath();
     // Writes to the document's own path; the first write after Open or New keeps the file
@@ -138,6 +154,7 @@ private:
     Prompter& prompter_;
     FileChooser& chooser_;
     DocumentViews* views_ = nullptr;
+    std::vector<DocumentObserver*> observers_;
     std::unique_ptr<Database> db_;
     UndoHistory history_;
     bool backup_pending_ = false;

@@ -1,6 +1,6 @@
 #pragma once
 // The whole channel database in fixed-capacity tables of raw records, plus the
-// document state every command tests (open flag, path, selection, modified flag).
+// document state every command tests (open flag, path).
 
 #include <array>
 #include <cstdint>
@@ -36,11 +36,8 @@ public:
     DatabaseTables& tables() { return *this; }
     const DatabaseTables& tables() const { return *this; }
 
-    int current_satellite = -1;
-    int current_tp_id = -1;
     bool database_open = false;
     std::string path_name;
-    bool modified = false;
 
     // The scratch area the payload is inflated into and packed from.
     uint8_t* payload() { return payload_.get(); }

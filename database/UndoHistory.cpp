@@ -95,7 +95,6 @@ bool UndoHistory::Undo(Database& db) {
     if (!CanUndo()) return false;
     --position_;
     Swap(steps_[position_], db);
-    db.modified = static_cast<long>(position_) != saved_position_;
     return true;
 }
 
@@ -103,7 +102,6 @@ bool UndoHistory::Redo(Database& db) {
     if (!CanRedo()) return false;
     Swap(steps_[position_], db);
     ++position_;
-    db.modified = static_cast<long>(position_) != saved_position_;
     return true;
 }
 

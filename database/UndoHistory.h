@@ -35,11 +35,13 @@ public:
     const std::string& UndoLabel() const;
     const std::string& RedoLabel() const;
 
-    // Restore the state before (Undo) or after (Redo) the step; set db.modified to whether
-    // the result differs from the last saved state. False when there is nothing to do.
+    // Restore the state before (Undo) or after (Redo) the step. False when there is
+    // nothing to do.
     bool Undo(Database& db);
     bool Redo(Database& db);
 
+    // Whether the tables are what the file holds: the modified flag is its negation.
+    bool AtSavedState() const { return static_cast<long>(position_) == saved_position_; }
     // The database as it is now is what the file on disk holds.
     void MarkSaved() { saved_position_ = static_cast<long>(position_); }
     // No reachable state is what the file holds (a write of a new database failed).

@@ -1,7 +1,7 @@
 #pragma once
 // Operations that keep the tables consistent with each other: favourite groups against
 // the channels' marks, channels against their transponders, and the clean state right
-// after a file was read. None of them sets the modified flag; their callers do.
+// after a file was read.
 
 #include <cstdint>
 #include <vector>

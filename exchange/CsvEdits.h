@@ -13,7 +13,7 @@ namespace velmora {
 struct CsvEditsResult {
     // Why the file was refused, naming line and column; the database is then unchanged.
     std::optional<std::string> refusal;
-    bool changed = false;  // whether any table changed (the modified flag is the caller's)
+    bool changed = false;  // whether any table changed
     bool opened = true;    // false: the CSV file could not be read (nothing changed)
 };
 

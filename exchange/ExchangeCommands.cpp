@@ -64,14 +64,14 @@ bool ExportChannelsHtml(ExchangeContext& c) {
     });
 }
 
-bool ApplyCsvEditsCommand(ExchangeContext& c) {
-    if (!c.db.database_open) return false;
+bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
+    if (!db.database_open) return false;
     const auto chosen =
         c.chooser.Choose(FileChoice{false, "Apply CSV Edits", std::string(kCsvFilter)});
     if (!chosen) return false;
     // Read row by row from the file: a huge file is refused at its first bad line and
     // never held whole.
-    const CsvEditsResult result = ApplyCsvEdits(c.db, CsvInput{{}, *chosen});
+    const CsvEditsResult result = ApplyCsvEdits(db, CsvInput{{}, *chosen});
     if (!result.opened) {
         c.prompter.Tell(kMsgCannotOpen, Icon::Error);
         return false;
@@ -80,7 +80,6 @@ bool ApplyCsvEditsCommand(ExchangeContext& c) {
         c.prompter.Tell(*result.refusal, Icon::Error);
         return false;
     }
-    if (result.changed) c.db.modified = true;
     return result.changed;
 }
 

@@ -16,7 +16,7 @@ inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)|*.csv|All File
 inline constexpr std::string_view kHtmlFilter = "HTML Files (*.html)|*.html|All Files (*.*)|*.*||";
 
 struct ExchangeContext {
-    Database& db;
+    const Database& db;
     bool radio_shown = false;  // the table the list shows
     std::vector<int> columns;  // the list's shown columns, for the HTML page
     Prompter& prompter;
@@ -34,7 +34,7 @@ bool ExportChannelsHtml(ExchangeContext& c);
 
 // "Apply CSV Edits...": asks for a channel CSV and applies it (ApplyCsvEdits). A file
 // that can't be read or is refused is told and changes nothing. True when the tables
-// changed; the database is then marked modified.
-bool ApplyCsvEditsCommand(ExchangeContext& c);
+// changed.
+bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c);
 
 }  // namespace velmora

@@ -2,7 +2,7 @@
 // Mending what the health check finds, where no person's judgement is needed: channels
 // sharing a key are renumbered, duplicates are merged into their first record, repeated
 // transponder ids are replaced. Every change keeps the favourite groups in step with the
-// channels' marks. None of them sets the modified flag; their callers do.
+// channels' marks.
 
 #include <string>
 #include <vector>

@@ -43,8 +43,7 @@ bool ImportListingPass(Database& db, const ListingPage& page, Band band, Prompte
 bool ImportListingPass(Database& db, const std::string& path, Band band, Prompter& prompter);
 
 // Runs the C-band pass, then the Ku-band pass, of the page at `path` on `db`, telling the
-// user through `prompter` what the passes report. Reads the file once. Marks nothing
-// modified; the caller does when something was added.
+// user through `prompter` what the passes report. Reads the file once.
 ImportResult ImportListingPage(Database& db, const std::string& path, Prompter& prompter);
 
 }  // namespace velmora

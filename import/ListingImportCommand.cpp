@@ -16,7 +16,6 @@ ImportResult RunListingImportCommand(Database& db, FileChooser& files, Prompter&
     const std::optional<std::string> path = files.Choose(ListingImportFileChoice());
     if (!path) return {};
     ImportResult result = ImportListingPage(db, *path, prompter);
-    if (!result.new_satellites.empty()) db.modified = true;
     // The passes skip such a page without a word; the user should learn why.
     if (result.new_satellites.empty()) {
         if (const auto problem = ListingNameProblem(*path)) prompter.Tell(*problem);

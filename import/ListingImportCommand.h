@@ -20,7 +20,7 @@ inline constexpr std::string_view kListingSiteHost = "satellite-listings.example
 FileChoice ListingImportFileChoice();
 
 // Asks `files` for a page and imports it into `db` (C-band pass, then Ku-band pass).
-// Cancel changes nothing. Marks `db` modified when a satellite was added. The tree adds
+// Cancel changes nothing. The tree adds
 // the nodes of `new_satellites` with their transponders.
 ImportResult RunListingImportCommand(Database& db, FileChooser& files, Prompter& prompter);
 

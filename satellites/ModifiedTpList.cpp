@@ -62,7 +62,6 @@ void ModifiedTpList::Edit(std::vector<int> selected_rows) {
         if (!dialogs_.RunTransponder(form)) continue;
         if (!CanStoreEditedTransponder(db_, prompter_, form.record)) continue;
         db_.transponders[index] = form.record;
-        db_.modified = true;
     }
     Fill();
     modified_ = true;
@@ -79,7 +78,6 @@ void ModifiedTpList::Delete(std::vector<int> selected_rows) {
             if (entry >= index) --entry;
         }
     }
-    db_.modified = true;
     Fill();
     modified_ = true;
 }

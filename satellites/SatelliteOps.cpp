@@ -16,14 +16,12 @@ bool IsSatellite(const Database& db, int n) {
 
 // The end of Move, Swap and Delete: the satellite nodes are rebuilt and satellite
 // `select` (or none when -1) is selected, which makes the channel list show it.
-TreeEffect RebuildAndSelect(Database& db, int select) {
+TreeEffect RebuildAndSelect(int select) {
     TreeEffect effect;
     effect.change = TreeChange::RebuildSatellites;
     effect.select = select >= 0 ? TreeSelect::Satellite : TreeSelect::Nothing;
     effect.select_satellite = select;
     effect.refill_channels = true;
-    db.current_satellite = select;
-    db.current_tp_id = -1;
     return effect;
 }
 
@@ -37,7 +35,6 @@ bool CanAddSatellite(Database& db, Prompter& prompter, const Satellite& sat) {
     }
     db.satellites[count] = sat;
     db.set_sat_count(count + 1);
-    db.modified = true;
     return true;
 }
 
@@ -73,7 +70,6 @@ TreeEffect EditSatellite(Database& db, SatelliteDialogs& dialogs, int n) {
     SatelliteForm form = SatelliteForm::Load(db, n, db.satellites[n]);
     if (!dialogs.RunSatellite(form)) return {};
     db.satellites[n] = form.record;
-    db.modified = true;
     TreeEffect effect;
     effect.change = TreeChange::RelabelSatellite;
     effect.satellite = n;
@@ -119,8 +115,7 @@ TreeEffect MoveSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dia
             tp.set_satellite(static_cast<uint8_t>(s + 1));
         }
     }
-    db.modified = true;
-    return RebuildAndSelect(db, n);
+    return RebuildAndSelect(n);
 }
 
 TreeEffect SwapSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs, int n) {
@@ -142,8 +137,7 @@ TreeEffect SwapSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dia
             tp.set_satellite(static_cast<uint8_t>(a));
         }
     }
-    db.modified = true;
-    return RebuildAndSelect(db, n);
+    return RebuildAndSelect(n);
 }
 
 TreeEffect DeleteSatellite(Database& db, Prompter& prompter, int n) {
@@ -167,10 +161,9 @@ TreeEffect DeleteSatellite(Database& db, Prompter& prompter, int n) {
         Transponder& tp = db.transponders[i];
         if (tp.satellite() >= n) tp.set_satellite(static_cast<uint8_t>(tp.satellite() - 1));
     }
-    db.modified = true;
 
     const int left = db.sat_count();
-    return RebuildAndSelect(db, left == 0 ? -1 : (n < left ? n : 0));
+    return RebuildAndSelect(left == 0 ? -1 : (n < left ? n : 0));
 }
 
 }  // namespace velmora

@@ -45,7 +45,6 @@ bool CanAddTransponder(Database& db, Prompter& prompter, Transponder& r) {
     r.set_tp_id(static_cast<uint16_t>(db.LowestFreeTpId()));
     db.transponders[db.tp_count()] = r;
     db.set_tp_count(db.tp_count() + 1);
-    db.modified = true;
     return true;
 }
 
@@ -64,7 +63,6 @@ bool CanStoreEditedTransponder(const Database& db, Prompter& prompter, const Tra
 void RemoveTransponderWithChannels(Database& db, int index) {
     DeleteTransponderChannels(db, db.transponders[index].tp_id());
     DeleteTransponderAt(db, index);
-    db.modified = true;
 }
 
 TreeEffect AddTransponder(Database& db, Prompter& prompter, SatelliteDialogs& dialogs, int s) {
@@ -88,7 +86,6 @@ TreeEffect EditTransponder(Database& db, Prompter& prompter, SatelliteDialogs& d
     if (!dialogs.RunTransponder(form)) return {};
     if (!CanStoreEditedTransponder(db, prompter, form.record)) return {};
     db.transponders[i] = form.record;
-    db.modified = true;
     TreeEffect effect;
     effect.change = TreeChange::RelabelTransponder;
     effect.satellite = s;
@@ -121,13 +118,9 @@ TreeEffect DeleteTransponder(Database& db, Prompter& prompter, int s, int k) {
     if (remaining > 0) {
         effect.select = TreeSelect::Transponder;
         effect.select_position = k < remaining ? k : remaining - 1;
-        db.current_tp_id =
-            db.transponders[TransponderIndexAt(db, s, effect.select_position)].tp_id();
     } else {
         effect.select = TreeSelect::Satellite;
-        db.current_tp_id = -1;
     }
-    db.current_satellite = s;
     effect.refill_channels = true;
     return effect;
 }
@@ -142,8 +135,6 @@ TreeEffect ModifyTransponders(Database& db, Prompter& prompter, SatelliteDialogs
     effect.select = TreeSelect::Satellite;
     effect.select_satellite = n < db.sat_count() ? n : 0;
     effect.refill_channels = true;
-    db.current_satellite = effect.select_satellite;
-    db.current_tp_id = -1;
     return effect;
 }
 

@@ -26,13 +26,12 @@ std::string_view FecText(unsigned fec);
 
 // Refuses `r` when the table is full or when a transponder with the same satellite,
 // frequency, symbol rate and polarisation exists (telling the user why); otherwise gives
-// it the lowest free tp_id, appends it, marks the database modified and returns true.
+// it the lowest free tp_id, appends it and returns true.
 bool CanAddTransponder(Database& db, Prompter& prompter, Transponder& r);
 // False (telling the user) when a transponder with the same satellite, frequency, symbol
 // rate and whole tp_flags byte exists, the edited one included.
 bool CanStoreEditedTransponder(const Database& db, Prompter& prompter, const Transponder& r);
-// Deletes the channels of transponder `index` and then the transponder itself; marks the
-// database modified.
+// Deletes the channels of transponder `index` and then the transponder itself.
 void RemoveTransponderWithChannels(Database& db, int index);
 
 // The tree's operations. `s` is a satellite position, `k` a transponder's position under

@@ -31,32 +31,25 @@ int NodeMap::TableIndex(int s, int k) const {
     return maps_[s][k];
 }
 
-bool SelectTreeNode(Database& db, ChannelList& list, const NodeMap& map, const TreeNodeRef& node) {
+bool SelectTreeNode(const Database& db, ChannelList& list, const NodeMap& map,
+                    const TreeNodeRef& node) {
     if (!db.database_open) return false;
     switch (node.kind) {
         case TreeNodeKind::ChannelList:
             list.FillAllChannels(db);
-            db.current_satellite = -1;
-            db.current_tp_id = -1;
             return true;
         case TreeNodeKind::Transponder: {
             const int index = map.TableIndex(node.satellite, node.position);
             if (index < 0) return false;
             const int tp_id = db.transponders[index].tp_id();
             list.FillTransponderChannels(db, tp_id);
-            db.current_satellite = node.satellite;
-            db.current_tp_id = tp_id;
             return true;
         }
         case TreeNodeKind::Satellite:
             list.FillSatelliteChannels(db, node.satellite);
-            db.current_satellite = node.satellite;
-            db.current_tp_id = -1;
             return true;
         case TreeNodeKind::FavouriteGroup:
             list.FillFavouriteChannels(db, node.position);
-            db.current_satellite = -1;
-            db.current_tp_id = -1;
             return true;
         default:
             return false;

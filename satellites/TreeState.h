@@ -59,9 +59,10 @@ private:
 
 // The selection change of the tree. Only while a database is open: "Channel List" lists
 // all channels, a satellite its channels, a transponder its channels, a favourite group
-// its channels, each setting the list mode and current_satellite / current_tp_id. Any
-// other node changes nothing. Returns true when the list was filled.
-bool SelectTreeNode(Database& db, ChannelList& list, const NodeMap& map, const TreeNodeRef& node);
+// its channels, each setting the list mode and the list's current satellite and
+// transponder. Any other node changes nothing. Returns true when the list was filled.
+bool SelectTreeNode(const Database& db, ChannelList& list, const NodeMap& map,
+                    const TreeNodeRef& node);
 
 // After Undo or Redo rebuilt the nodes from the tables: `node` when it still exists,
 // else the nearest node above it (a gone transponder's satellite, a gone satellite's

@@ -171,7 +171,7 @@ std::optional<XmlUpdateCounts> ApplyXmlUpdate(Database& db, const XmlUpdatePlan&
     for (Transponder tp : plan.added) {
         if (CanAddTransponder(db, prompter, tp)) ++counts.added;
     }
-    if (counts.changed()) db.modified = true;
+
     return counts;
 }
 

@@ -11,7 +11,6 @@ bool RenameFavouriteGroup(Database& db, Prompter& prompter, SettingsDialogs& dia
     FavouriteNameForm form = FavouriteNameForm::Load(db.settings, g);
     if (!dialogs.RunRenameFavourite(form, prompter)) return false;
     form.ApplyTo(db.settings, g);
-    db.modified = true;
     return true;
 }
 
@@ -20,7 +19,6 @@ bool EditParentalControl(Database& db, Prompter& prompter, SettingsDialogs& dial
     ParentalForm form = ParentalForm::Load(db.settings);
     if (!dialogs.RunParental(form, prompter)) return false;
     form.ApplyTo(db.settings);
-    db.modified = true;
     return true;
 }
 
@@ -29,7 +27,6 @@ bool EditOtherSettings(Database& db, Prompter& prompter, SettingsDialogs& dialog
     OtherSettingsForm form = OtherSettingsForm::Load(db.settings);
     if (!dialogs.RunOtherSettings(form, prompter)) return false;
     form.ApplyTo(db.settings);
-    db.modified = true;
     return true;
 }
 

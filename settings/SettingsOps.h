@@ -1,7 +1,7 @@
 #pragma once
 // The receiver-settings commands the tree starts: renaming a favourite group, the
 // parental-control dialog and the other-settings dialog. Each works on a copy, writes
-// the settings block only on OK, then marks the database modified. With no database open,
+// the settings block only on OK. With no database open,
 // or for a group number outside 0..7, nothing is shown and nothing changes.
 
 #include "database/Database.h"

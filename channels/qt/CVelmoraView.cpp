@@ -14,7 +14,7 @@
 #include "commands/CommandIds.h"
 
 namespace velmora {
-CVelmoraView::CVelmoraView(Database& db, QWidget* parent)
+CVelmoraView::CVelmoraView(const Database& db, QWidget* parent)
     : QTableView(parent),
       db_(db),
       model_(new ChannelTableModel(db, list_, this)),

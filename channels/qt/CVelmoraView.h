@@ -19,13 +19,13 @@ namespace velmora {
 class CVelmoraView : public QTableView {
     Q_OBJECT
 public:
-    explicit CVelmoraView(Database& db, QWidget* parent = nullptr);
+    explicit CVelmoraView(const Database& db, QWidget* parent = nullptr);
     ~CVelmoraView() override;
 
     ChannelList& list() { return list_; }
     const ChannelList& list() const { return list_; }
     ChannelTableModel* channelModel() const { return model_; }
-    Database& db() { return db_; }
+    const Database& db() const { return db_; }
 
     void FillAllChannels() { list_.FillAllChannels(db_); }
     void ClearList() { list_.ClearList(); }
@@ -96,7 +96,7 @@ private:
     // far as the current row stays in view.
     void ShowPlace(const ListRows& rows, int scroll);
 
-    Database& db_;
+    const Database& db_;
     ChannelList list_;
     ChannelTableModel* model_;
     QMenu* popup_;

@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-ChannelTableModel::ChannelTableModel(Database& db, ChannelList& list, QObject* parent)
+ChannelTableModel::ChannelTableModel(const Database& db, ChannelList& list, QObject* parent)
     : QAbstractTableModel(parent), db_(db), list_(list), shown_(list.ShownColumns()) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {

@@ -14,7 +14,7 @@ namespace velmora {
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ChannelTableModel(Database& db, ChannelList& list, QObject* parent = nullptr);
+    ChannelTableModel(const Database& db, ChannelList& list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -50,7 +50,7 @@ public:
     void Relist();
 
 private:
-    Database& db_;
+    const Database& db_;
     ChannelList& list_;
     std::vector<int> shown_;
     int rows_ = 0;

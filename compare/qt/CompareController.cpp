@@ -1,6 +1,7 @@
 #include "compare/qt/CompareController.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 
 #include "channels/qt/CVelmoraView.h"
@@ -8,6 +9,7 @@
 #include "database/qt/StatusNote.h"
 #include "satellites/TransponderOps.h"
 #include "satellites/qt/CLeftView.h"
+#include "satellites/qt/ShowRecord.h"
 
 namespace velmora {
 namespace {
@@ -25,10 +27,18 @@ CompareController::CompareController(CVelmoraDoc& doc, CLeftView& tree, CVelmora
       tree_(tree),
       list_(list),
       frame_(frame),
-      record_(std::move(record)) {}
+      record_(std::move(record)) {
+    doc_.AddObserver(this);
+}
 
 // The window is the frame's child and goes with it.
-CompareController::~CompareController() = default;
+CompareController::~CompareController() {
+    doc_.RemoveObserver(this);
+}
+
+void CompareController::StepFinished(DocumentStep) {
+    Refresh(false);
+}
 
 void CompareController::CompareWith() {
     if (!doc_.IsOpen()) return;
@@ -59,8 +69,23 @@ void CompareController::Refresh(bool always) {
     if (!always && compared_ && SameTables(*compared_, here.tables())) return;
     if (!compared_) compared_ = std::make_unique<DatabaseTables>();
     *compared_ = here.tables();
+    // The selection is kept by what the rows stand for: a record there keeps its position
+    // there, a record only here its position here.
+    std::vector<std::pair<CompareSection, int>> kept;
+    for (int r : window_->SelectedRows()) {
+        const CompareRow& row = rows_[static_cast<size_t>(r)];
+        kept.emplace_back(row.section, row.there >= 0 ? row.there : -2 - row.here);
+    }
     rows_ = BuildCompareRows(here, *there_, DiffDatabases(here, *there_));
     window_->SetRows(&rows_, QFile::decodeName(there_path_.c_str()));
+    std::vector<int> again;
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        const std::pair<CompareSection, int> key{
+            rows_[r].section, rows_[r].there >= 0 ? rows_[r].there : -2 - rows_[r].here};
+        if (std::find(kept.begin(), kept.end(), key) != kept.end())
+            again.push_back(static_cast<int>(r));
+    }
+    window_->SelectRows(again);
 }
 
 void CompareController::CopySelected() {
@@ -68,8 +93,8 @@ void CompareController::CopySelected() {
     // Positions there hold while this database changes; the copy pairs afresh.
     const CopySelection selection = CopySelectionOf(rows_, window_->SelectedRows());
     std::optional<CopyCounts> counts;
-    record_(kCopyToThisDatabaseText.data(), [&] {
-        counts = CopyAcross(doc_.db(), *there_, selection, doc_.prompter());
+    record_(kCopyToThisDatabaseText.data(), [&](Database& here) {
+        counts = CopyAcross(here, *there_, selection, doc_.prompter());
         return counts && counts->total() > 0;
     });
     if (counts && counts->total() > 0) {
@@ -86,36 +111,18 @@ void CompareController::CopySelected() {
 void CompareController::ShowRecord(int row) {
     if (row < 0 || row >= static_cast<int>(rows_.size()) || !doc_.IsOpen()) return;
     const CompareRow& r = rows_[static_cast<size_t>(row)];
-    const Database& db = doc_.db();
-    if (r.here < 0) return;  // nothing here to show
     switch (r.section) {
         case CompareSection::Satellites:
-            if (r.here < db.sat_count()) tree_.setCurrentItem(tree_.SatelliteNode(r.here));
-            break;
-        case CompareSection::Transponders: {
-            if (r.here >= db.tp_count()) break;
-            const int s = db.transponders[r.here].satellite();
-            const std::vector<int> under = SatelliteTransponderIndices(db, s);
-            for (size_t k = 0; k < under.size(); ++k) {
-                if (under[k] == r.here) tree_.setCurrentItem(tree_.TransponderNode(s, int(k)));
-            }
-            break;
-        }
+            return ShowRecordInMainWindow(doc_.db(), tree_, list_, RecordTable::Satellites, r.here);
+        case CompareSection::Transponders:
+            return ShowRecordInMainWindow(doc_.db(), tree_, list_, RecordTable::Transponders,
+                                          r.here);
         case CompareSection::Tv:
-        case CompareSection::Radio: {
-            const bool radio = r.section == CompareSection::Radio;
-            tree_.setCurrentItem(tree_.RootNode(kRootChannelList));
-            const ChannelTable table = radio ? ChannelTable::Radio : ChannelTable::Tv;
-            if (list_.list().shown_table() != table || !list_.list().listed())
-                list_.list().ShowTable(list_.db(), table);
-            const std::vector<int>& map = list_.list().row_map();
-            for (size_t i = 0; i < map.size(); ++i) {
-                if (map[i] == r.here) list_.SelectRows({static_cast<int>(i)});
-            }
-            break;
-        }
+            return ShowRecordInMainWindow(doc_.db(), tree_, list_, RecordTable::Tv, r.here);
+        case CompareSection::Radio:
+            return ShowRecordInMainWindow(doc_.db(), tree_, list_, RecordTable::Radio, r.here);
         case CompareSection::Settings:
-            break;
+            return;
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The comparison window of the editor: "Compare With..." opens it over a second database
 // (read-only, never saved); its "Copy to this database" copies records across as one undo
-// step of the document, recorded through the main window.
+// step of the document, recorded through the main window. It diffs again after every
+// finished step of the document.
 
 #include <QObject>
 #include <QPointer>
@@ -20,11 +21,12 @@ namespace velmora {
 class CLeftView;
 class CVelmoraView;
 
-class CompareController : public QObject {
+class CompareController : public QObject, public DocumentObserver {
     Q_OBJECT
 public:
     // Runs a change of the tables as one undo step named `label` and shows the result.
-    using RecordChange = std::function<void(const char* label, const std::function<bool()>&)>;
+    using RecordChange =
+        std::function<void(const char* label, const std::function<bool(Database&)>&)>;
 
     // The controller is a child of `frame`.
     CompareController(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, QWidget* frame,
@@ -32,10 +34,11 @@ public:
     ~CompareController() override;
 
     void CompareWith();
+    // DocumentObserver: diffs again when the tables changed, keeping the selection.
+    void StepFinished(DocumentStep step) override;
     // Copies the records of the window's selected rows that only the other side holds.
     void CopySelected();
-    // Shows the record of row `row` in the main window: the satellite or transponder in
-    // the tree, the channel selected in its full list.
+    // Shows the record of row `row` in the main window (the user clicked it).
     void ShowRecord(int row);
 
     CompareWindow* window() const { return window_; }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -125,10 +126,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(text_, &QLineEdit::textChanged, this, refilter);
     connect(copy_, &QPushButton::clicked, this, &CompareWindow::copyRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid()) emit rowSelected(model_->RowIndex(current.row()));
-            });
+    // Only the user's own click moves the main window's selection.
+    connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) emit rowSelected(model_->RowIndex(index.row()));
+    });
 }
 
 void CompareWindow::SetRows(const std::vector<CompareRow>* rows, const QString& there) {
@@ -165,9 +166,21 @@ bool CompareWindow::SelectRow(int row) {
     for (int r = 0; r < model_->rowCount(); ++r) {
         if (model_->RowIndex(r) != row) continue;
         table_->selectRow(r);
+        table_->scrollTo(model_->index(r, 0));
         return true;
     }
     return false;
+}
+
+void CompareWindow::SelectRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        if (std::find(rows.begin(), rows.end(), model_->RowIndex(r)) != rows.end())
+            selection.select(model_->index(r, 0), model_->index(r, model_->columnCount() - 1));
+    }
+    const QSignalBlocker block(table_->selectionModel());
+    table_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    table_->viewport()->update();
 }
 
 void CompareWindow::changeEvent(QEvent* event) {

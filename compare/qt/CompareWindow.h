@@ -47,6 +47,8 @@ public:
     std::vector<int> SelectedRows() const;
     // Selects the shown row holding row index `row`; false when it is filtered out.
     bool SelectRow(int row);
+    // Selects exactly the shown rows holding these row indices, telling no one.
+    void SelectRows(const std::vector<int>& rows);
 
     QTableView* table() const { return table_; }
     QComboBox* sectionFilter() const { return section_; }
@@ -57,7 +59,7 @@ public:
     CompareTableModel* model() const { return model_; }
 
 signals:
-    // The user selected the row with this index: show its record.
+    // The user clicked the row with this index: show its record.
     void rowSelected(int row);
     void copyRequested();
     // The window came to the front: the database here may have changed meanwhile.

@@ -3,10 +3,12 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "health/Fixes.h"
+#include "satellites/qt/ShowRecord.h"
 
 namespace velmora {
 namespace {
@@ -33,15 +35,17 @@ const char* KindTitle(FindingKind kind) {
     return "";
 }
 
-bool IsChannelTable(FindingTable t) {
-    return t == FindingTable::Tv || t == FindingTable::Radio;
-}
-
 }  // namespace
 
-CheckWindow::CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, RecordChange record,
+CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, RecordChange record,
                          QWidget* parent)
-    : QWidget(parent, Qt::Tool), db_(db), tree_(tree), view_(list), record_(std::move(record)) {
+    : QWidget(parent, Qt::Tool),
+      doc_(doc),
+      db_(doc.db()),
+      tree_(tree),
+      view_(list),
+      record_(std::move(record)) {
+    doc_.AddObserver(this);
     setObjectName(QStringLiteral("CheckWindow"));
     setWindowTitle(QStringLiteral("Check Database"));
     summary_ = new QLabel(this);
@@ -73,10 +77,19 @@ CheckWindow::CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, Reco
     connect(fix_, &QPushButton::clicked, this, &CheckWindow::FixSelected);
     connect(fix_all_, &QPushButton::clicked, this, &CheckWindow::FixAll);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        UpdateButtons();
-        if (const Finding* f = FindingAt(list_->currentItem())) ShowRecord(*f);
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &CheckWindow::UpdateButtons);
+    // Only the user's own click moves the main window's selection.
+    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (const Finding* f = FindingAt(item)) ShowRecord(*f);
     });
+}
+
+CheckWindow::~CheckWindow() {
+    doc_.RemoveObserver(this);
+}
+
+void CheckWindow::StepFinished(DocumentStep) {
+    Refresh();
 }
 
 const Finding* CheckWindow::FindingAt(const QTreeWidgetItem* item) const {
@@ -98,6 +111,7 @@ void CheckWindow::Refresh() {
 void CheckWindow::Rebuild() {
     built_ = true;
     const QSignalBlocker block(list_);
+    const QStringList selected = SelectedTexts();
     list_->clear();
     const auto counts = CountFindings(findings_);
     int mendable = 0;
@@ -123,6 +137,7 @@ void CheckWindow::Rebuild() {
         }
     }
     list_->expandAll();
+    SelectTexts(selected);
     if (!db_.database_open)
         summary_->setText(QStringLiteral("No database is open."));
     else if (findings_.empty())
@@ -146,6 +161,24 @@ void CheckWindow::Rebuild() {
     }
     SetRowNotes(true);
     UpdateButtons();
+}
+
+QStringList CheckWindow::SelectedTexts() const {
+    QStringList texts;
+    for (const QTreeWidgetItem* item : list_->selectedItems()) texts.append(item->text(0));
+    return texts;
+}
+
+void CheckWindow::SelectTexts(const QStringList& texts) {
+    // A kind's row is found by its title: its count may have changed.
+    auto title = [](const QString& text) { return text.section(QLatin1String(" ("), 0, 0); };
+    for (QTreeWidgetItemIterator it(list_); *it; ++it) {
+        const QString text = (*it)->text(0);
+        const bool kind = !(*it)->parent();
+        for (const QString& t : texts) {
+            if (t == text || (kind && title(t) == title(text))) (*it)->setSelected(true);
+        }
+    }
 }
 
 QString CheckWindow::RowNote(bool radio, int position) const {
@@ -188,51 +221,26 @@ void CheckWindow::UpdateButtons() {
 void CheckWindow::FixSelected() {
     const std::vector<Finding> chosen = SelectedMendable();
     if (chosen.empty()) return;
-    record_("Fix", [this, &chosen] { return FixFindings(db_, chosen) > 0; });
+    record_("Fix", [&chosen](Database& db) { return FixFindings(db, chosen) > 0; });
     Refresh();
 }
 
 void CheckWindow::FixAll() {
-    record_("Fix All", [this] { return FixAllFindings(db_) > 0; });
+    record_("Fix All", [](Database& db) { return FixAllFindings(db) > 0; });
     Refresh();
 }
 
 void CheckWindow::ShowRecord(const Finding& f) {
-    if (!db_.database_open) return;
-    const bool channel = IsChannelTable(f.table);
-    const bool radio = f.table == FindingTable::Radio;
-    int tp_index = -1;
-    if (channel && f.index < db_.channel_count(radio))
-        tp_index = db_.FindTransponder(db_.channels(radio)[f.index].tp_id());
-    else if (f.table == FindingTable::Transponders && f.index < db_.tp_count())
-        tp_index = f.index;
-    // The transponder's node; a channel whose transponder is gone shows in "Channel List".
-    QTreeWidgetItem* node = nullptr;
-    if (tp_index >= 0) {
-        const int s = db_.transponders[tp_index].satellite();
-        if (s < db_.sat_count()) {
-            const auto& entries = tree_.node_map().entries(s);
-            const auto at = std::find(entries.begin(), entries.end(), tp_index);
-            if (at != entries.end())
-                node = tree_.TransponderNode(s, static_cast<int>(at - entries.begin()));
-        }
+    switch (f.table) {
+        case FindingTable::Tv:
+            return ShowRecordInMainWindow(db_, tree_, view_, RecordTable::Tv, f.index);
+        case FindingTable::Radio:
+            return ShowRecordInMainWindow(db_, tree_, view_, RecordTable::Radio, f.index);
+        case FindingTable::Transponders:
+            return ShowRecordInMainWindow(db_, tree_, view_, RecordTable::Transponders, f.index);
+        case FindingTable::Satellites:
+            return ShowRecordInMainWindow(db_, tree_, view_, RecordTable::Satellites, f.index);
     }
-    if (!node && channel) node = tree_.RootNode(kRootChannelList);
-    if (!node) return;
-    if (tree_.currentItem() == node)
-        tree_.RefreshSelection();
-    else
-        tree_.setCurrentItem(node);
-    tree_.scrollToItem(node);
-    if (!channel) return;
-    if (view_.list().radio_shown() != radio)
-        view_.list().ShowTable(db_, radio ? ChannelTable::Radio : ChannelTable::Tv);
-    const auto& rows = view_.list().row_map();
-    const auto row = std::find(rows.begin(), rows.end(), f.index);
-    if (row == rows.end()) return;
-    const int r = static_cast<int>(row - rows.begin());
-    view_.SelectRows({r});
-    view_.scrollTo(view_.channelModel()->index(r, 0));
 }
 
 void CheckWindow::showEvent(QShowEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // "Check Database...": a window beside the editor listing the health check's findings by
-// kind, showing a selected finding's record in the tree and the channel list, and mending
-// the selected ones ("Fix") or all ("Fix All"), each as one undo step. While it is open
+// kind, showing a clicked finding's record in the tree and the channel list, and mending
+// the selected ones ("Fix") or all ("Fix All"), each as one undo step. It checks again
+// after every finished step of the document, keeping its selection. While it is open
 // the channel list tints the rows of duplicates and collisions.
 
 #include <QLabel>
@@ -13,20 +14,25 @@
 #include <vector>
 
 #include "channels/qt/CVelmoraView.h"
-#include "database/Database.h"
+#include "database/CVelmoraDoc.h"
 #include "health/Findings.h"
 #include "satellites/qt/CLeftView.h"
 
 namespace velmora {
 
-class CheckWindow : public QWidget {
+class CheckWindow : public QWidget, public DocumentObserver {
     Q_OBJECT
 public:
     // Runs a change of the tables as one undo step named `label` and shows the result.
-    using RecordChange = std::function<void(const char* label, const std::function<bool()>&)>;
+    using RecordChange =
+        std::function<void(const char* label, const std::function<bool(Database&)>&)>;
 
-    CheckWindow(Database& db, CLeftView& tree, CVelmoraView& list, RecordChange record,
+    CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, RecordChange record,
                 QWidget* parent = nullptr);
+    ~CheckWindow() override;
+
+    // DocumentObserver: the findings of the tables as they are now.
+    void StepFinished(DocumentStep step) override;
 
     const std::vector<Finding>& findings() const { return findings_; }
     QTreeWidget* findingList() const { return list_; }
@@ -46,13 +52,17 @@ protected:
 private:
     void Rebuild();
     void ShowRecord(const Finding& f);
+    // The texts of the selected rows, and selecting the rows with those texts again.
+    QStringList SelectedTexts() const;
+    void SelectTexts(const QStringList& texts);
     void UpdateButtons();
     std::vector<Finding> SelectedMendable() const;
     // The note a channel row carries while the window is open (empty for none).
     QString RowNote(bool radio, int position) const;
     void SetRowNotes(bool on);
 
-    Database& db_;
+    CVelmoraDoc& doc_;
+    const Database& db_;
     CLeftView& tree_;
     CVelmoraView& view_;
     RecordChange record_;

@@ -21,7 +21,7 @@ QString Latin1(const std::string& text) {
 
 }  // namespace
 
-CLeftView::CLeftView(Database& db, ChannelList& list, QWidget* parent)
+CLeftView::CLeftView(const Database& db, ChannelList& list, QWidget* parent)
     : QTreeWidget(parent), db_(db), list_(list), listing_host_(kListingSiteHost) {
     setObjectName(QStringLiteral("CLeftView"));
     setHeaderHidden(true);

@@ -51,7 +51,7 @@ enum TreeMenuItem {
 class CLeftView : public QTreeWidget {
     Q_OBJECT
 public:
-    CLeftView(Database& db, ChannelList& list, QWidget* parent = nullptr);
+    CLeftView(const Database& db, ChannelList& list, QWidget* parent = nullptr);
 
     // Inserts the satellite, transponder and group nodes (after Open and New).
     void FillTree();
@@ -130,7 +130,7 @@ private:
         if (id && sink_) sink_(id);
     }
 
-    Database& db_;
+    const Database& db_;
     ChannelList& list_;
     NodeMap map_;
     std::array<QTreeWidgetItem*, kTreeRootCount> roots_{};

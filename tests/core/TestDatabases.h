@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "database/CVelmoraDoc.h"
 #include "database/Database.h"
 #include "database/Upkeep.h"
 
@@ -103,6 +104,28 @@ inline std::vector<uint8_t> Snapshot(const Database& db) {
     add(db.favourites.bytes.data(), sizeof(db.favourites.bytes));
     return out;
 }
+
+// Changes the tables of `doc` as one recorded step ("Edit"), as a command does, so the
+// document is modified; without `change` one byte of the extra block flips.
+template <typename Change>
+void ChangeTables(CVelmoraDoc& doc, Change&& change) {
+    doc.Record("Edit", [&](Database& db) { change(db); });
+}
+inline void ChangeTables(CVelmoraDoc& doc) {
+    ChangeTables(doc, [](Database& db) { db.extra.bytes[0] ^= 1; });
+}
+
+// Whether an operation changed the tables since the watch was made or last Reset.
+class ChangeWatch {
+public:
+    explicit ChangeWatch(const Database& db) : db_(db), before_(Snapshot(db)) {}
+    void Reset() { before_ = Snapshot(db_); }
+    bool changed() const { return Snapshot(db_) != before_; }
+
+private:
+    const Database& db_;
+    std::vector<uint8_t> before_;
+};
 
 // A fresh directory, removed with everything in it when the test ends.
 class TempDir {

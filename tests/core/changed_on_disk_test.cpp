@@ -14,6 +14,7 @@
 namespace velmora {
 namespace {
 
+using testing::ChangeTables;
 using testing::ReadBytes;
 using testing::TempDir;
 
@@ -29,8 +30,7 @@ protected:
         ASSERT_TRUE(doc.OnFileOpen());
     }
     void Edit(const std::string& name) {
-        doc.db().satellites[0].set_name(name);
-        doc.SetModifiedFlag();
+        ChangeTables(doc, [&](Database& db) { db.satellites[0].set_name(name); });
     }
     // Another program saves the file: one satellite renamed.
     std::vector<uint8_t> WrittenElsewhere() {

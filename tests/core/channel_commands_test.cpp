@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/channel_fixture.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -33,6 +34,7 @@ protected:
 
     int Run(int id, std::vector<int> selected = {}) {
         ChannelCommandContext c{*db, list, std::move(selected), prompter, dialogs};
+        watch.Reset();
         return testing::RunChannelCommand(id, c);
     }
 
@@ -42,6 +44,8 @@ protected:
     }
 
     std::unique_ptr<Database> db = testing::OpenDatabase();
+
+    testing::ChangeWatch watch{*db};
     ChannelList list;
     ScriptedPrompter prompter;
     ScriptedChannelDialogs dialogs;
@@ -64,12 +68,11 @@ TEST_F(ChannelCommandsTest, AddOpensTheDialogBelowTheLimitAndRefusesAtIt) {
     EXPECT_EQ(prompter.shown[0].text, "Channels are full,can't append");
     EXPECT_EQ(prompter.shown[0].caption, "Infomation");
     EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ChannelCommandsTest, AddHandsATemplateForTheSelectedTransponder) {
     AddTv({"a", "b"});
-    db->current_tp_id = 9;
     list.FillTransponderChannels(*db, 9);
     list.ShowTable(*db, ChannelTable::Radio);
     dialogs.channel.push_back([](ChannelForm& form) {
@@ -93,7 +96,7 @@ TEST_F(ChannelCommandsTest, AddHandsATemplateForTheSelectedTransponder) {
         return false;
     });
     EXPECT_EQ(Run(kCmdAddChannel), 0);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ChannelCommandsTest, AddChoosesTheTableByTheVideoPid) {
@@ -109,7 +112,7 @@ TEST_F(ChannelCommandsTest, AddChoosesTheTableByTheVideoPid) {
     ASSERT_EQ(db->tv_count(), 1);
     EXPECT_EQ(db->tv[0].name(), "Now TV");
     EXPECT_EQ(db->tv[0].service_number(), 1);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
     EXPECT_EQ(list.row_count(), 0);  // the radio list does not show it
 }
 
@@ -163,7 +166,7 @@ TEST_F(ChannelCommandsTest, AddCancelledOrWithoutADatabaseChangesNothing) {
     EXPECT_EQ(Run(kCmdAddChannel), 0);
     EXPECT_EQ(Run(kCmdSortAToZ), 0);
     EXPECT_EQ(db->tv_count(), 0);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 // Edit
@@ -178,7 +181,7 @@ TEST_F(ChannelCommandsTest, EditWorksOnTheLastSelectedRowAndStoresTheResult) {
     }));
     ASSERT_EQ(Run(kCmdEditChannel, {2, 0}), 1);
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"a", "b", "C renamed"}));
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
     EXPECT_EQ(list.CellText(*db, 2, kColName), "C renamed");
 }
 
@@ -189,7 +192,7 @@ TEST_F(ChannelCommandsTest, EditWithoutSelectionOrCancelledChangesNothing) {
     dialogs.channel.push_back(Cancel<ChannelForm>());
     EXPECT_EQ(Run(kCmdEditChannel, {0}), 0);
     EXPECT_EQ(dialogs.channel_runs, 1);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ChannelCommandsTest, EditReconcilesAllEightGroups) {
@@ -253,7 +256,7 @@ TEST_F(ChannelCommandsTest, DeleteRemovesEverySelectedRow) {
     EXPECT_EQ(list.row_count(), 2);
     EXPECT_EQ(prompter.shown[0].text, "Are you sure to delete channel ?");
     EXPECT_EQ(prompter.shown[0].icon, Icon::Question);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(ChannelCommandsTest, DeleteAnsweredNoChangesNothing) {
@@ -264,14 +267,13 @@ TEST_F(ChannelCommandsTest, DeleteAnsweredNoChangesNothing) {
     EXPECT_EQ(Run(kCmdDeleteChannel, {}), 0);  // nothing selected: not even asked
     EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(db->tv_count(), 2);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ChannelCommandsTest, DeleteInASatelliteListUsesTheRowMap) {
     AddTv({"a", "b"}, 4);
     AddTv({"x", "y"}, 9);
     AddTv({"c"}, 4);
-    db->current_satellite = 1;
     list.FillSatelliteChannels(*db, 1);
     prompter.answers.push_back(Answer::Yes);
     ASSERT_EQ(Run(kCmdDeleteChannel, {1}), 1);
@@ -304,19 +306,19 @@ TEST_F(ChannelCommandsTest, SwapExchangesTheTwoRowsRecords) {
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"c", "b", "a"}));
 }
 
-TEST_F(ChannelCommandsTest, SwapWithItselfStillMarksModified) {
+// The command runs, but leaves every byte: no step, so the database stays unmodified.
+TEST_F(ChannelCommandsTest, SwapWithItselfRunsButChangesNoByte) {
     AddTv({"a", "b"});
     ListAll();
     dialogs.move.push_back(MoveTo("2"));
     ASSERT_EQ(Run(kCmdSwapChannel, {1}), 1);
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"a", "b"}));
-    EXPECT_TRUE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ChannelCommandsTest, SwapOrMoveOutsideTheListedRowsIsOutOfRange) {
     AddTv({"a", "b"}, 4);
     AddTv({"x"}, 9);
-    db->current_satellite = 0;
     list.FillSatelliteChannels(*db, 0);
     // Three channels in the table, but only two rows listed.
     for (const char* to : {"0", "3"}) {
@@ -327,7 +329,7 @@ TEST_F(ChannelCommandsTest, SwapOrMoveOutsideTheListedRowsIsOutOfRange) {
     }
     EXPECT_EQ(prompter.texts(), std::vector<std::string>(4, "Out of Range"));
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"a", "b", "x"}));
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
     EXPECT_EQ(list.last_move_target(), 0);
 }
 
@@ -365,7 +367,6 @@ TEST_F(ChannelCommandsTest, MoveInASatelliteListKeepsOtherChannelsInPlace) {
     AddTv({"b"}, 4);
     AddTv({"y"}, 9);
     AddTv({"c"}, 4);
-    db->current_satellite = 0;
     list.FillSatelliteChannels(*db, 0);
     dialogs.move.push_back(MoveTo("1"));
     ASSERT_EQ(Run(kCmdMoveChannel, {2}), 1);

@@ -83,7 +83,6 @@ TEST_F(ChannelListing, NothingIsListedWithoutAnOpenDatabase) {
 
 TEST_F(ChannelListing, RefreshListSwitchesTableAndKeepsTheFilter) {
     list.FillTransponderChannels(*db, 5);
-    db->current_tp_id = 5;
     list.ShowTable(*db, ChannelTable::Radio);
     EXPECT_EQ(list.shown_table(), ChannelTable::Radio);
     EXPECT_EQ(list.list_mode(), kListTransponder);
@@ -110,11 +109,13 @@ TEST_F(ChannelListing, RefreshListRelistsTheFavouriteGroup) {
     EXPECT_EQ(Names(), std::vector<std::string>{"Radio 1"});
 }
 
-TEST_F(ChannelListing, ListingAGroupPurgesItsStaleKeys) {
+// A listing is a view: a stale key stays for the commands to mend, the list shows marks.
+TEST_F(ChannelListing, ListingAGroupLeavesItsKeysAlone) {
     db->tv[4].set_fav(1, false);
     list.FillFavouriteChannels(*db, 1);
-    EXPECT_EQ(db->favourites.tv_key_count(1), 2);
+    EXPECT_EQ(db->favourites.tv_key_count(1), 3);
     EXPECT_EQ(db->favourites.radio_key_count(1), 1);
+    EXPECT_EQ(list.row_map(), (std::vector<int>{1, 2}));
 }
 
 TEST_F(ChannelListing, CellTextsOfTheSixteenColumns) {

@@ -5,6 +5,7 @@
 
 #include "channels/ChannelSorts.h"
 #include "core/channel_fixture.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -22,6 +23,7 @@ protected:
     int Run(int id, int radio = 0) {
         list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
         ChannelCommandContext c{*db, list, {}, prompter, dialogs};
+        watch.Reset();
         return testing::RunChannelCommand(id, c);
     }
 
@@ -32,6 +34,8 @@ protected:
     }
 
     std::unique_ptr<Database> db = testing::OpenDatabase();
+
+    testing::ChangeWatch watch{*db};
     ChannelList list;
     ScriptedPrompter prompter;
     ScriptedChannelDialogs dialogs;
@@ -106,7 +110,6 @@ TEST_F(ChannelSortsTest, NameSortInASatelliteListUsesOnlyItsPositions) {
     AddTransponder(*db, 1, 9);
     AddTv({{"d", 4}, {"m", 9}, {"c", 4}, {"a", 9}, {"b", 4}});
     list.FillSatelliteChannels(*db, 0);
-    db->current_satellite = 0;
     ASSERT_EQ(Run(kCmdSortAToZ), 1);
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"b", "m", "c", "a", "d"}));
 }
@@ -117,7 +120,7 @@ TEST_F(ChannelSortsTest, TransponderSortKeepsEveryRecordOnce) {
     // Ordered by id; ids of 2000 and more follow in their old order.
     EXPECT_EQ(Names(*db), (std::vector<std::string>{"f", "c", "a", "d", "g", "b", "e"}));
     EXPECT_EQ(list.row_count(), 7);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(ChannelSortsTest, SatelliteSortKeepsChannelsWithoutTransponderAfterTheOthers) {

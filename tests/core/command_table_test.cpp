@@ -152,18 +152,18 @@ TEST_F(RunningCommands, AChangeFromABesideWindowIsOneStepOnlyWhenItChanged) {
                      bench.frame,
                      {TreeNodeKind::ChannelList},
                      {1}};
-    EXPECT_FALSE(RunRecordedChange(c, "Fix", [] { return false; }).restore);
+    EXPECT_FALSE(RunRecordedChange(c, "Fix", [](Database&) { return false; }).restore);
     EXPECT_EQ(bench.doc.history().step_count(), 0u);
-    EXPECT_FALSE(bench.db().modified);
+    EXPECT_FALSE(bench.doc.IsModified());
 
-    const ViewEffect shown = RunRecordedChange(c, "Fix All", [&] {
-        bench.db().tv[0].set_name("Mended");
+    const ViewEffect shown = RunRecordedChange(c, "Fix All", [](Database& db) {
+        db.tv[0].set_name("Mended");
         return true;
     });
     EXPECT_TRUE(shown.restore);
     EXPECT_FALSE(shown.restore_tree) << "no satellite or transponder changed";
     EXPECT_EQ(shown.select_rows, std::vector<int>{1});
-    EXPECT_TRUE(bench.db().modified);
+    EXPECT_TRUE(bench.doc.IsModified());
     EXPECT_EQ(bench.doc.history().UndoLabel(), "Fix All");
     bench.Run(kCmdEditUndo);
     EXPECT_TRUE(Same(*before));
@@ -253,7 +253,7 @@ TEST(FavouriteGroups, DeletedTransponderListingAndUndoKeepMarksAndKeysTogether) 
     EXPECT_EQ(std::memcmp(&db.tables(), opened.get(), sizeof(DatabaseTables)), 0);
 
     // What Save writes is what the receiver gets: the same rule after reopening.
-    db.modified = true;
+    testing::ChangeTables(bench.doc);
     ASSERT_TRUE(bench.doc.OnFileSave());
     auto reopened = std::make_unique<Database>();
     ASSERT_EQ(LoadDatabaseFile(*reopened, path, FileAccess::ReadOnly), OpenResult::Ok);

@@ -25,12 +25,14 @@ CopySelection Only(std::vector<int> CopySelection::*table, std::vector<int> posi
 
 struct CopyTest : ::testing::Test {
     std::unique_ptr<Database> here = testing::MakeSmallDatabase();
+    testing::ChangeWatch watch{*here};
     std::unique_ptr<Database> there = std::make_unique<Database>();
     testing::ScriptedPrompter prompter;
 
     CopyTest() { there->tables() = here->tables(); }
 
     std::optional<CopyCounts> Copy(const CopySelection& s) {
+        watch.Reset();
         return CopyAcross(*here, *there, s, prompter);
     }
 };
@@ -59,7 +61,7 @@ TEST_F(CopyTest, AChannelComesWithItsTransponderAudioFlagsAndMarks) {
     EXPECT_EQ(copied.locked(), 1u);
     EXPECT_EQ(FindFavouriteKey(*here, 0, copied.key(), false), 2);
     EXPECT_EQ(FindFavouriteKey(*here, 3, copied.key(), false), 0);
-    EXPECT_TRUE(here->modified);
+    EXPECT_TRUE(watch.changed());
     EXPECT_TRUE(DiffDatabases(*here, *there).tv.only_b.empty());
 }
 
@@ -107,7 +109,7 @@ TEST_F(CopyTest, RecordsAlreadyHereAreNotCopiedAgain) {
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->total(), 0);
     EXPECT_EQ(testing::Snapshot(*here), before);
-    EXPECT_FALSE(here->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(CopyTest, EachFullTableRefusesTheWholeCopyWithAddsMessage) {
@@ -132,7 +134,7 @@ TEST_F(CopyTest, EachFullTableRefusesTheWholeCopyWithAddsMessage) {
          "Channels are full,can't append"},
     };
     for (const auto& c : cases) {
-        here = testing::MakeSmallDatabase();
+        here->tables() = testing::MakeSmallDatabase()->tables();
         c.fill(*here);
         prompter.shown.clear();
         const auto before = testing::Snapshot(*here);
@@ -140,7 +142,7 @@ TEST_F(CopyTest, EachFullTableRefusesTheWholeCopyWithAddsMessage) {
         EXPECT_FALSE(Copy(Only(&CopySelection::tv, {4}))) << c.full;
         EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.message}) << c.full;
         EXPECT_EQ(testing::Snapshot(*here), before) << c.full;
-        EXPECT_FALSE(here->modified) << c.full;
+        EXPECT_FALSE(watch.changed()) << c.full;
     }
 }
 

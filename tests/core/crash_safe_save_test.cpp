@@ -20,6 +20,7 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ChangeTables;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -146,8 +147,7 @@ protected:
         ASSERT_TRUE(doc.OnFileOpen());
     }
     void Edit(const std::string& name) {
-        doc.db().satellites[0].set_name(name);
-        doc.SetModifiedFlag();
+        ChangeTables(doc, [&](Database& db) { db.satellites[0].set_name(name); });
     }
 
     TempDir dir;

@@ -8,9 +8,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "commands/CommandTable.h"
 #include "database/CVelmoraDoc.h"
 #include "database/DatabaseFile.h"
 #include "database/SdxFile.h"
+#include "tests/core/TestDatabases.h"
 #include "tests/support/SampleDatabase.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -18,6 +20,7 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ChangeTables;
 using testing::ScriptedFileChooser;
 using testing::ScriptedPrompter;
 
@@ -65,7 +68,11 @@ protected:
         ASSERT_TRUE(doc.OnFileOpen());
     }
     // A marker in the tables that a refused open must leave alone.
-    void MarkTables() { doc.db().satellites[0].set_name("UNTOUCHED"); }
+    void MarkTables() {
+        ChangeTables(doc, [&](Database& db) { db.satellites[0].set_name("UNTOUCHED"); });
+    }
+    // Whether the command table enables command `id` now.
+    bool Enabled(int id) { return StateOf(*FindCommand(id), doc, list).enabled; }
     bool TablesUntouched() { return doc.db().satellites[0].name() == "UNTOUCHED"; }
 
     fs::path dir;
@@ -73,6 +80,7 @@ protected:
     ScriptedPrompter prompter;
     ScriptedFileChooser chooser;
     RecordingViews views;
+    ChannelList list;
     CVelmoraDoc doc{prompter, chooser};
 };
 
@@ -169,8 +177,8 @@ TEST_F(DocCommands, OpenOfAMalformedFileSaysNotCorrectOnceAndKeepsThePath) {
         EXPECT_FALSE(doc.IsOpen());
         EXPECT_TRUE(TablesUntouched());
         EXPECT_EQ(doc.db().path_name, path);
-        EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileNew));
-        EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileOpen));
+        EXPECT_TRUE(Enabled(kCmdFileNew));
+        EXPECT_TRUE(Enabled(kCmdFileOpen));
         EXPECT_EQ(views.fills, 0);
     }
 }
@@ -184,17 +192,17 @@ TEST_F(DocCommands, OpenIsRefusedWhileADatabaseIsOpen) {
 }
 
 TEST_F(DocCommands, CommandsAreEnabledByWhetherADatabaseIsOpen) {
-    EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileNew));
-    EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileOpen));
-    EXPECT_FALSE(doc.IsCommandEnabled(kCmdFileClose));
-    EXPECT_FALSE(doc.IsCommandEnabled(kCmdFileSave));
-    EXPECT_FALSE(doc.IsCommandEnabled(kCmdFileSaveAs));
+    EXPECT_TRUE(Enabled(kCmdFileNew));
+    EXPECT_TRUE(Enabled(kCmdFileOpen));
+    EXPECT_FALSE(Enabled(kCmdFileClose));
+    EXPECT_FALSE(Enabled(kCmdFileSave));
+    EXPECT_FALSE(Enabled(kCmdFileSaveAs));
     OpenSample();
-    EXPECT_FALSE(doc.IsCommandEnabled(kCmdFileNew));
-    EXPECT_FALSE(doc.IsCommandEnabled(kCmdFileOpen));
-    EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileClose));
-    EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileSave));
-    EXPECT_TRUE(doc.IsCommandEnabled(kCmdFileSaveAs));
+    EXPECT_FALSE(Enabled(kCmdFileNew));
+    EXPECT_FALSE(Enabled(kCmdFileOpen));
+    EXPECT_TRUE(Enabled(kCmdFileClose));
+    EXPECT_TRUE(Enabled(kCmdFileSave));
+    EXPECT_TRUE(Enabled(kCmdFileSaveAs));
 }
 
 TEST_F(DocCommands, NewWritesAnEmptyDatabaseThatOpensAgain) {
@@ -240,8 +248,7 @@ TEST_F(DocCommands, SaveWithNothingModifiedDoesNotTouchTheFile) {
 
 TEST_F(DocCommands, SaveWritesTheChangesAndClearsTheFlag) {
     OpenSample();
-    doc.db().satellites[0].set_name("Renamed");
-    doc.SetModifiedFlag();
+    ChangeTables(doc, [&](Database& db) { db.satellites[0].set_name("Renamed"); });
     EXPECT_TRUE(doc.OnFileSave());
     EXPECT_FALSE(doc.IsModified());
     auto reopened = std::make_unique<Database>();
@@ -253,7 +260,7 @@ TEST_F(DocCommands, SaveThatFailsKeepsTheFlagAndTheOldFile) {
     OpenSample();
     const auto before = ReadAll(sample_file);
     fs::create_directories(sample_file + ".velmora-tmp");  // the save cannot create its file
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     EXPECT_FALSE(doc.OnFileSave());
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Can not save file!"});
     EXPECT_EQ(prompter.shown[0].icon, Icon::Error);
@@ -273,8 +280,7 @@ TEST_F(DocCommands, SaveAsThenSaveWriteToTheNewName) {
     EXPECT_EQ(views.titles.back(), "Velmora --- " + copy);
     EXPECT_EQ(views.used.back(), copy);
 
-    doc.db().satellites[1].set_name("Changed");
-    doc.SetModifiedFlag();
+    ChangeTables(doc, [&](Database& db) { db.satellites[1].set_name("Changed"); });
     ASSERT_TRUE(doc.OnFileSave());
     EXPECT_EQ(ReadAll(sample_file), original);
     auto reopened = std::make_unique<Database>();
@@ -291,7 +297,7 @@ TEST_F(DocCommands, SaveAsWritesEvenWhenNothingIsModified) {
 
 TEST_F(DocCommands, SaveAsThatFailsKeepsPathFlagAndSays) {
     OpenSample();
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     chooser.answers.push_back((dir / "no-such-folder" / "x.sdx").string());
     EXPECT_FALSE(doc.OnFileSaveAs());
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{"Can't not save the file\n"});
@@ -303,7 +309,7 @@ TEST_F(DocCommands, SaveAsThatFailsKeepsPathFlagAndSays) {
 
 TEST_F(DocCommands, SaveAsCancelledChangesNothing) {
     OpenSample();
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     chooser.answers.push_back(std::nullopt);
     EXPECT_FALSE(doc.OnFileSaveAs());
     EXPECT_TRUE(doc.IsModified());
@@ -313,7 +319,7 @@ TEST_F(DocCommands, SaveAsCancelledChangesNothing) {
 TEST_F(DocCommands, CloseAnsweredNoKeepsTheFileAndClearsTheFlag) {
     OpenSample();
     const auto before = ReadAll(sample_file);
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     prompter.answers.push_back(Answer::No);
     EXPECT_TRUE(doc.OnFileClose());
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{"Do you want to save changed data ?"});
@@ -329,8 +335,7 @@ TEST_F(DocCommands, CloseAnsweredNoKeepsTheFileAndClearsTheFlag) {
 
 TEST_F(DocCommands, CloseAnsweredYesSavesFirst) {
     OpenSample();
-    doc.db().satellites[0].set_name("Saved");
-    doc.SetModifiedFlag();
+    ChangeTables(doc, [&](Database& db) { db.satellites[0].set_name("Saved"); });
     prompter.answers.push_back(Answer::Yes);
     EXPECT_TRUE(doc.OnFileClose());
     EXPECT_FALSE(doc.IsOpen());
@@ -343,7 +348,7 @@ TEST_F(DocCommands, CloseAnsweredYesWhoseSaveFailsKeepsTheDatabaseOpen) {
     OpenSample();
     const auto before = ReadAll(sample_file);
     fs::create_directories(sample_file + ".velmora-tmp");
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     prompter.answers.push_back(Answer::Yes);
     EXPECT_FALSE(doc.OnFileClose());
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Do you want to save changed data ?",
@@ -365,7 +370,7 @@ TEST_F(DocCommands, CloseOfAnUnmodifiedDatabaseAsksNothing) {
 TEST_F(DocCommands, WindowCloseAnsweredNoEndsWithoutWriting) {
     OpenSample();
     const auto before = ReadAll(sample_file);
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     prompter.answers.push_back(Answer::No);
     EXPECT_TRUE(doc.CanCloseFrame());
     EXPECT_EQ(prompter.shown.size(), 1u);
@@ -376,7 +381,7 @@ TEST_F(DocCommands, WindowCloseAnsweredNoEndsWithoutWriting) {
 TEST_F(DocCommands, WindowCloseWhoseSaveFailsDoesNotEnd) {
     OpenSample();
     fs::create_directories(sample_file + ".velmora-tmp");
-    doc.SetModifiedFlag();
+    ChangeTables(doc);
     prompter.answers.push_back(Answer::Yes);
     EXPECT_FALSE(doc.CanCloseFrame());
     EXPECT_TRUE(doc.IsModified());
@@ -400,10 +405,7 @@ class DocHistory : public DocCommands {
 protected:
     // One recorded change, as the frame runs a command.
     void Change(const std::string& name) {
-        doc.history().Begin(doc.db());
-        doc.db().satellites[0].set_name(name);
-        doc.SetModifiedFlag();
-        doc.history().Commit(doc.db(), "Edit Antenna");
+        ChangeTables(doc, [&](Database& db) { db.satellites[0].set_name(name); });
     }
 };
 
@@ -412,14 +414,14 @@ TEST_F(DocHistory, SaveMakesTheCurrentStateTheUnmodifiedOne) {
     Change("First");
     Change("Second");
     ASSERT_TRUE(doc.OnFileSave());
-    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    ASSERT_TRUE(doc.Undo());
     EXPECT_TRUE(doc.IsModified());
-    ASSERT_TRUE(doc.history().Redo(doc.db()));
+    ASSERT_TRUE(doc.Redo());
     EXPECT_FALSE(doc.IsModified());
     chooser.answers.push_back((dir / "other").string());
-    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    ASSERT_TRUE(doc.Undo());
     ASSERT_TRUE(doc.OnFileSaveAs());
-    ASSERT_TRUE(doc.history().Redo(doc.db()));
+    ASSERT_TRUE(doc.Redo());
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -432,7 +434,7 @@ TEST_F(DocHistory, OpenNewAndCloseEmptyTheHistory) {
     OpenSample();
     EXPECT_FALSE(doc.history().CanUndo());
     Change("Changed");
-    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    ASSERT_TRUE(doc.Undo());
     ASSERT_TRUE(doc.OnFileClose());
     chooser.answers.push_back((dir / "new").string());
     ASSERT_TRUE(doc.OnFileNew());
@@ -444,7 +446,7 @@ TEST_F(DocHistory, NewThatCannotWriteHasNoSavedStateToUndoBackTo) {
     chooser.answers.push_back((dir / "no-such-folder" / "list").string());
     ASSERT_TRUE(doc.OnFileNew());
     Change("Changed");
-    ASSERT_TRUE(doc.history().Undo(doc.db()));
+    ASSERT_TRUE(doc.Undo());
     // The file was never written: Close must still offer to save.
     EXPECT_TRUE(doc.IsModified());
 }

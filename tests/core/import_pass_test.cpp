@@ -12,6 +12,7 @@
 #include "import/ListingImport.h"
 #include "import/ListingImportCommand.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -40,6 +41,7 @@ protected:
         fs::create_directories(dir_);
         ResetToNewDatabase(*db_);
         db_->database_open = true;
+        watch.Reset();
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -67,6 +69,7 @@ protected:
 
     fs::path dir_;
     std::unique_ptr<Database> db_ = std::make_unique<Database>();
+    testing::ChangeWatch watch{*db_};
     ScriptedPrompter prompter_;
 };
 
@@ -95,8 +98,6 @@ TEST_F(ListingImportTest, PageGivesCAndKuSatellitesWithTheirTransponders) {
     EXPECT_EQ(ku.satellite(), 1);
     EXPECT_EQ(ku.tp_id(), 2);
     EXPECT_TRUE(prompter_.shown.empty());
-    // The command marks the database modified, not the passes.
-    EXPECT_FALSE(db_->modified);
 }
 
 TEST_F(ListingImportTest, KuOnlyPageStillCreatesCSatellite) {
@@ -280,19 +281,19 @@ TEST_F(ListingImportTest, CommandAsksForPageWithTitleAndFilter) {
     // Cancel changes nothing.
     EXPECT_TRUE(result.new_satellites.empty());
     EXPECT_EQ(db_->sat_count(), 0);
-    EXPECT_FALSE(db_->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ListingImportTest, CommandMarksModifiedOnlyWhenSatelliteAdded) {
     ScriptedFileChooser files;
     files.answers.push_back(WritePage("Gamma 13E.htm", kPage));
     RunListingImportCommand(*db_, files, prompter_);
-    EXPECT_FALSE(db_->modified);
+    EXPECT_FALSE(watch.changed());
 
     files.answers.push_back(WritePage("Gamma at 13E.htm", ""));
     const ImportResult result = RunListingImportCommand(*db_, files, prompter_);
     EXPECT_EQ(result.new_satellites, (std::vector<int>{0, 1}));
-    EXPECT_TRUE(db_->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "channels/ChannelList.h"
-#include "printing/ChannelPrintLayout.h"
 #include "database/Upkeep.h"
+#include "printing/ChannelPrintLayout.h"
 
 namespace velmora {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "satellite_test_support.h"
 #include "satellites/SatelliteOps.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -23,6 +24,7 @@ protected:
 
 TEST_F(SatelliteOpsTest, AddWorksUpToSixtyThreeThenRefusesWithoutDialog) {
     auto db = MakeDatabase(62);
+    testing::ChangeWatch watch(*db);
     dialogs.satellite.push_back([](SatelliteForm& f) { return PressOk(f); });
     const TreeEffect added = AddSatellite(*db, prompter, dialogs);
     EXPECT_EQ(db->sat_count(), 63);
@@ -30,17 +32,18 @@ TEST_F(SatelliteOpsTest, AddWorksUpToSixtyThreeThenRefusesWithoutDialog) {
     EXPECT_EQ(added.satellite, 62);
     EXPECT_EQ(added.select, TreeSelect::Keep);
 
-    db->modified = false;
+    watch.Reset();
     EXPECT_EQ(AddSatellite(*db, prompter, dialogs).change, TreeChange::None);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Satellites are full,can't append the satellite");
     EXPECT_EQ(prompter.shown[0].caption, "Velmora");
     EXPECT_EQ(db->sat_count(), 63);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(SatelliteOpsTest, NewSatelliteConfirmedUnchangedStoresTheDefaults) {
     auto db = MakeDatabase(0);
+    testing::ChangeWatch watch(*db);
     dialogs.satellite.push_back([](SatelliteForm& f) {
         EXPECT_TRUE(f.transponder_rows.empty());
         EXPECT_EQ(f.lnb_type, 0);
@@ -54,11 +57,12 @@ TEST_F(SatelliteOpsTest, NewSatelliteConfirmedUnchangedStoresTheDefaults) {
     EXPECT_EQ(sat.universal(), 1u);
     EXPECT_EQ(sat.ref_tp(), 255u);
     EXPECT_EQ(sat.sat_flags(), 0x100u | (255u << 10));
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(SatelliteOpsTest, CancelledDialogsChangeNothing) {
     auto db = MakeDatabase(2);
+    testing::ChangeWatch watch(*db);
     const auto before = db->satellites;
     dialogs.satellite.push_back([](SatelliteForm&) { return false; });
     dialogs.satellite.push_back([](SatelliteForm& f) {
@@ -73,12 +77,13 @@ TEST_F(SatelliteOpsTest, CancelledDialogsChangeNothing) {
     EXPECT_EQ(SwapSatellite(*db, prompter, dialogs, 0).change, TreeChange::None);
     EXPECT_EQ(db->sat_count(), 2);
     for (int s = 0; s < 2; ++s) EXPECT_EQ(db->satellites[s].bytes, before[s].bytes);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
     EXPECT_EQ(tree.last_move_target, 1);
 }
 
 TEST_F(SatelliteOpsTest, MoveSecondOfFiveToFourthShiftsSatellitesAndTheirTransponders) {
     auto db = MakeDatabase(5, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {1, 6}});
+    testing::ChangeWatch watch(*db);
     dialogs.move.push_back([](int from, int& to) {
         EXPECT_EQ(from, 2);
         to = 4;
@@ -91,30 +96,34 @@ TEST_F(SatelliteOpsTest, MoveSecondOfFiveToFourthShiftsSatellitesAndTheirTranspo
     EXPECT_EQ(effect.select, TreeSelect::Satellite);
     EXPECT_EQ(effect.select_satellite, 1);
     EXPECT_TRUE(effect.refill_channels);
-    EXPECT_TRUE(db->modified);
-    EXPECT_EQ(db->current_satellite, 1);
+    EXPECT_TRUE(watch.changed());
+    EXPECT_EQ(testing::SelectedSatellite(effect), 1);
 }
 
 TEST_F(SatelliteOpsTest, MoveTowardsTheStartShiftsTheOthersUp) {
     auto db = MakeDatabase(5, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}});
+    testing::ChangeWatch watch(*db);
     dialogs.move.push_back(MoveTo(2));
     MoveSatellite(*db, prompter, dialogs, tree, 3);
     EXPECT_EQ(SatelliteNames(*db), (std::vector<std::string>{"S0", "S3", "S1", "S2", "S4"}));
     EXPECT_EQ(TransponderSatellites(*db), (std::vector<int>{0, 2, 3, 1, 4}));
 }
 
-TEST_F(SatelliteOpsTest, MoveOntoItselfStillMarksModifiedAndRebuilds) {
+// Runs and rebuilds, but leaves every byte: no step, so the database stays unmodified.
+TEST_F(SatelliteOpsTest, MoveOntoItselfRebuildsButChangesNoByte) {
     auto db = MakeDatabase(3, {{2, 1}});
+    testing::ChangeWatch watch(*db);
     dialogs.move.push_back(MoveTo(3));
     const TreeEffect effect = MoveSatellite(*db, prompter, dialogs, tree, 2);
     EXPECT_EQ(SatelliteNames(*db), (std::vector<std::string>{"S0", "S1", "S2"}));
     EXPECT_EQ(TransponderSatellites(*db), (std::vector<int>{2}));
     EXPECT_EQ(effect.change, TreeChange::RebuildSatellites);
-    EXPECT_TRUE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(SatelliteOpsTest, MoveProposesThePlaceAfterTheLastTarget) {
     auto db = MakeDatabase(5);
+    testing::ChangeWatch watch(*db);
     dialogs.move.push_back(MoveTo(3));
     dialogs.move.push_back([](int, int&) { return false; });
     MoveSatellite(*db, prompter, dialogs, tree, 0);
@@ -128,6 +137,7 @@ TEST_F(SatelliteOpsTest, MoveProposesThePlaceAfterTheLastTarget) {
 TEST_F(SatelliteOpsTest, MoveOrSwapOutsideOneToCountIsOutOfRange) {
     for (int to : {0, 4, -7}) {
         auto db = MakeDatabase(3, {{0, 1}, {1, 2}});
+        testing::ChangeWatch watch(*db);
         ScriptedPrompter p;
         SatelliteTreeState state;
         dialogs.move.push_back(MoveTo(to));
@@ -137,7 +147,7 @@ TEST_F(SatelliteOpsTest, MoveOrSwapOutsideOneToCountIsOutOfRange) {
         EXPECT_EQ(p.texts(), (std::vector<std::string>{"Out ot range", "Out ot range"}));
         EXPECT_EQ(SatelliteNames(*db), (std::vector<std::string>{"S0", "S1", "S2"}));
         EXPECT_EQ(TransponderSatellites(*db), (std::vector<int>{0, 1}));
-        EXPECT_FALSE(db->modified);
+        EXPECT_FALSE(watch.changed());
         // The refused Move still moved the proposal on, but never to a place below 1.
         EXPECT_EQ(state.last_move_target, to + 1);
         dialogs.move.push_back([](int, int&) { return false; });
@@ -148,6 +158,7 @@ TEST_F(SatelliteOpsTest, MoveOrSwapOutsideOneToCountIsOutOfRange) {
 
 TEST_F(SatelliteOpsTest, SwapExchangesSatellitesAndTheirTransponders) {
     auto db = MakeDatabase(4, {{0, 1}, {3, 2}, {1, 3}, {0, 4}});
+    testing::ChangeWatch watch(*db);
     dialogs.move.push_back([](int from, int& to) {
         EXPECT_EQ(from, 1);
         EXPECT_EQ(to, 1);
@@ -158,22 +169,24 @@ TEST_F(SatelliteOpsTest, SwapExchangesSatellitesAndTheirTransponders) {
     EXPECT_EQ(SatelliteNames(*db), (std::vector<std::string>{"S3", "S1", "S2", "S0"}));
     EXPECT_EQ(TransponderSatellites(*db), (std::vector<int>{3, 0, 1, 3}));
     EXPECT_EQ(effect.select_satellite, 0);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(SatelliteOpsTest, SwapWithItselfChangesNothingButIsAChange) {
     auto db = MakeDatabase(2, {{0, 1}});
+    testing::ChangeWatch watch(*db);
     dialogs.move.push_back(MoveTo(1));
     EXPECT_EQ(SwapSatellite(*db, prompter, dialogs, 0).change, TreeChange::RebuildSatellites);
     EXPECT_EQ(SatelliteNames(*db), (std::vector<std::string>{"S0", "S1"}));
     EXPECT_EQ(TransponderSatellites(*db), (std::vector<int>{0}));
-    EXPECT_TRUE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(SatelliteOpsTest, DeleteTakesTranspondersAndChannelsAndLowersLaterSatellites) {
     // tp ids 0..5; satellite 1 owns ids 1, 3 and 4.
     auto db = MakeDatabase(3, {{0, 1}, {1, 2}, {2, 3}, {1, 4}, {1, 5}, {2, 6}}, {0, 1, 2, 3, 5, 4},
                            {3, 2, 1});
+    testing::ChangeWatch watch(*db);
     prompter.answers.push_back(Answer::Yes);
     const TreeEffect effect = DeleteSatellite(*db, prompter, 1);
     EXPECT_EQ(prompter.shown[0].text, "Are you sure to delete (S1) satellite?");
@@ -189,11 +202,12 @@ TEST_F(SatelliteOpsTest, DeleteTakesTranspondersAndChannelsAndLowersLaterSatelli
     EXPECT_EQ(effect.select, TreeSelect::Satellite);
     EXPECT_EQ(effect.select_satellite, 1);
     EXPECT_TRUE(effect.refill_channels);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(SatelliteOpsTest, DeleteSelectsTheSamePlaceTheFirstOrNothing) {
     auto db = MakeDatabase(2);
+    testing::ChangeWatch watch(*db);
     prompter.answers = {Answer::Yes, Answer::Yes};
     const TreeEffect last = DeleteSatellite(*db, prompter, 1);
     EXPECT_EQ(last.select, TreeSelect::Satellite);
@@ -202,18 +216,19 @@ TEST_F(SatelliteOpsTest, DeleteSelectsTheSamePlaceTheFirstOrNothing) {
     EXPECT_EQ(only.select, TreeSelect::Nothing);
     EXPECT_TRUE(only.refill_channels);
     EXPECT_EQ(db->sat_count(), 0);
-    EXPECT_EQ(db->current_satellite, -1);
-    EXPECT_EQ(db->current_tp_id, -1);
+    EXPECT_EQ(testing::SelectedSatellite(only), -1);
+    EXPECT_EQ(testing::SelectedTpId(*db, only), -1);
 }
 
 TEST_F(SatelliteOpsTest, DeleteAnsweredNoChangesNothing) {
     auto db = MakeDatabase(2, {{0, 1}, {1, 2}}, {0, 1});
+    testing::ChangeWatch watch(*db);
     prompter.answers.push_back(Answer::No);
     EXPECT_EQ(DeleteSatellite(*db, prompter, 0).change, TreeChange::None);
     EXPECT_EQ(db->sat_count(), 2);
     EXPECT_EQ(db->tp_count(), 2);
     EXPECT_EQ(db->tv_count(), 2);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 }  // namespace

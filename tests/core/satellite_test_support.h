@@ -14,6 +14,8 @@
 #include "satellites/SatelliteDialogs.h"
 #include "satellites/SatelliteForm.h"
 #include "satellites/TransponderForm.h"
+#include "satellites/TreeEffect.h"
+#include "satellites/TreeState.h"
 #include "tests/support/ScriptedPrompter.h"
 
 namespace velmora::testing {
@@ -148,6 +150,19 @@ inline std::vector<int> ChannelTpIds(const Database& db, bool radio) {
     std::vector<int> out;
     for (int i = 0; i < db.channel_count(radio); ++i) out.push_back(db.channels(radio)[i].tp_id());
     return out;
+}
+
+// The satellite and the transponder (tp_id) the list shows once the tree selects what
+// `e` says; -1 for none.
+inline int SelectedSatellite(const TreeEffect& e) {
+    return e.select == TreeSelect::Nothing ? -1 : e.select_satellite;
+}
+inline int SelectedTpId(const Database& db, const TreeEffect& e) {
+    if (e.select != TreeSelect::Transponder) return -1;
+    NodeMap map;
+    map.Build(db, e.select_satellite);
+    const int i = map.TableIndex(e.select_satellite, e.select_position);
+    return i < 0 ? -1 : db.transponders[i].tp_id();
 }
 
 }  // namespace velmora::testing

@@ -72,11 +72,19 @@ struct CommandBench {
     TreeNodeRef node;
     std::vector<int> rows;
 
-    Database& db() { return doc.db(); }
+    // The document's tables, writable for setting a test up; commands still change them
+    // only in the steps RunCommand records.
+    Database& db() {
+        if (!tables_) doc.Record("", [this](Database& tables) { tables_ = &tables; });
+        return *tables_;
+    }
     ViewEffect Run(int id) {
         CommandContext c{doc, list, dialogs, tree_state, frame, node, rows};
         return RunCommand(id, c);
     }
+
+private:
+    Database* tables_ = nullptr;
 };
 
 }  // namespace velmora::testing

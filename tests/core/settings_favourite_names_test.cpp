@@ -7,6 +7,7 @@
 #include "settings/SettingsOps.h"
 #include "settings_scripted_dialogs.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -16,7 +17,7 @@ protected:
     void SetUp() override {
         ResetToNewDatabase(*db);
         db->database_open = true;
-        db->modified = false;
+        watch.Reset();
     }
 
     // Renames group g as if the user typed `typed` and pressed OK.
@@ -34,6 +35,8 @@ protected:
     }
 
     std::unique_ptr<Database> db = std::make_unique<Database>();
+
+    testing::ChangeWatch watch{*db};
     testing::ScriptedPrompter prompter;
     testing::ScriptedSettingsDialogs dialogs;
 };
@@ -48,7 +51,7 @@ TEST_F(RenameFavouriteGroupTest, OkStoresTheNameAndMarksModified) {
     EXPECT_TRUE(Rename(0, "Films"));
     EXPECT_EQ(db->settings.fav_name(0), "Films");
     EXPECT_EQ(db->settings.fav_name(1), "Music");
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(RenameFavouriteGroupTest, RefusedBytesAreDroppedFromTheName) {
@@ -86,7 +89,7 @@ TEST_F(RenameFavouriteGroupTest, CancelChangesNothing) {
     };
     EXPECT_FALSE(RenameFavouriteGroup(*db, prompter, dialogs, 0));
     EXPECT_EQ(db->settings.bytes, before.bytes);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(RenameFavouriteGroupTest, NoDialogForABadGroupOrAClosedDatabase) {
@@ -95,7 +98,7 @@ TEST_F(RenameFavouriteGroupTest, NoDialogForABadGroupOrAClosedDatabase) {
     EXPECT_FALSE(RenameFavouriteGroup(*db, prompter, dialogs, -1));
     db->database_open = false;
     EXPECT_FALSE(RenameFavouriteGroup(*db, prompter, dialogs, 0));
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "settings/SettingsOps.h"
 #include "settings_scripted_dialogs.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -17,7 +18,7 @@ protected:
     void SetUp() override {
         ResetToNewDatabase(*db);
         db->database_open = true;
-        db->modified = false;
+        watch.Reset();
     }
 
     // Opens the dialog, lets `user` edit it and presses OK; returns the form as opened.
@@ -40,6 +41,8 @@ protected:
     }
 
     std::unique_ptr<Database> db = std::make_unique<Database>();
+
+    testing::ChangeWatch watch{*db};
     testing::ScriptedPrompter prompter;
     testing::ScriptedSettingsDialogs dialogs;
 };
@@ -198,13 +201,14 @@ TEST_F(EditOtherSettingsTest, CancelDiscardsTheOpeningRepairsToo) {
     db->settings.set_audio_language(62);
     db->settings.set_time_offset(12);
     const SettingsBlock before = db->settings;
+    watch.Reset();
     dialogs.other = [](OtherSettingsForm& form) {
         form.menu_language = 3;
         return false;
     };
     EXPECT_FALSE(EditOtherSettings(*db, prompter, dialogs));
     EXPECT_EQ(db->settings.bytes, before.bytes);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "settings/SettingsOps.h"
 #include "settings_scripted_dialogs.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -16,7 +17,7 @@ protected:
     void SetUp() override {
         ResetToNewDatabase(*db);
         db->database_open = true;
-        db->modified = false;
+        watch.Reset();
     }
 
     // Opens the dialog, lets `user` edit it and presses OK.
@@ -34,6 +35,8 @@ protected:
     }
 
     std::unique_ptr<Database> db = std::make_unique<Database>();
+
+    testing::ChangeWatch watch{*db};
     testing::ScriptedPrompter prompter;
     testing::ScriptedSettingsDialogs dialogs;
 };
@@ -67,7 +70,7 @@ TEST_F(EditParentalControlTest, OkClearsLockBitsFourToSeven) {
     db->settings.set_lock_flags(0xF6);
     EXPECT_TRUE(Confirm([](ParentalForm&) {}));
     EXPECT_EQ(db->settings.lock_flags(), 0x06);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(EditParentalControlTest, HiddenLocksAreStoredWhenPasswordLockIsCleared) {
@@ -138,6 +141,7 @@ TEST_F(EditParentalControlTest, PasswordTextOverFourCharactersIsRefusedNewFirst)
 TEST_F(EditParentalControlTest, CancelChangesNothing) {
     db->settings.set_lock_flags(0xF0);
     const SettingsBlock before = db->settings;
+    watch.Reset();
     dialogs.parental = [](ParentalForm& form) {
         form.password_lock = true;
         Type(form, "1111", "1111");
@@ -145,7 +149,7 @@ TEST_F(EditParentalControlTest, CancelChangesNothing) {
     };
     EXPECT_FALSE(EditParentalControl(*db, prompter, dialogs));
     EXPECT_EQ(db->settings.bytes, before.bytes);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 }  // namespace

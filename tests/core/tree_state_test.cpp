@@ -49,16 +49,16 @@ TEST_F(TreeSelection, RemovingATransponderShiftsLaterIndexesOfEverySatellite) {
 
 TEST_F(TreeSelection, ThirdTransponderOfSecondSatelliteListsItsChannels) {
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::Transponder, 1, 2}));
-    EXPECT_EQ(db->current_satellite, 1);
-    EXPECT_EQ(db->current_tp_id, 13);
+    EXPECT_EQ(list.current_satellite(), 1);
+    EXPECT_EQ(list.current_tp_id(), 13);
     EXPECT_EQ(list.list_mode(), kListTransponder);
     EXPECT_EQ(list.row_map(), std::vector<int>{3});
 }
 
 TEST_F(TreeSelection, SatelliteListsTheChannelsOfItsTransponders) {
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::Satellite, 0, -1}));
-    EXPECT_EQ(db->current_satellite, 0);
-    EXPECT_EQ(db->current_tp_id, -1);
+    EXPECT_EQ(list.current_satellite(), 0);
+    EXPECT_EQ(list.current_tp_id(), -1);
     EXPECT_EQ(list.list_mode(), kListSatellite);
     EXPECT_EQ(list.row_map(), (std::vector<int>{1, 4}));
 }
@@ -66,8 +66,8 @@ TEST_F(TreeSelection, SatelliteListsTheChannelsOfItsTransponders) {
 TEST_F(TreeSelection, ChannelListListsEveryChannelAndClearsTheSelection) {
     SelectTreeNode(*db, list, map, {TreeNodeKind::Transponder, 1, 0});
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::ChannelList}));
-    EXPECT_EQ(db->current_satellite, -1);
-    EXPECT_EQ(db->current_tp_id, -1);
+    EXPECT_EQ(list.current_satellite(), -1);
+    EXPECT_EQ(list.current_tp_id(), -1);
     EXPECT_EQ(list.list_mode(), kListAll);
     EXPECT_EQ(list.row_count(), 7);
 }
@@ -77,8 +77,8 @@ TEST_F(TreeSelection, GroupListsItsMarkedChannels) {
     ASSERT_TRUE(SelectTreeNode(*db, list, map, {TreeNodeKind::FavouriteGroup, -1, 2}));
     EXPECT_EQ(list.list_mode(), kListFavourite);
     EXPECT_EQ(list.row_map(), (std::vector<int>{0, 2, 4}));
-    EXPECT_EQ(db->current_satellite, -1);
-    EXPECT_EQ(db->current_tp_id, -1);
+    EXPECT_EQ(list.current_satellite(), -1);
+    EXPECT_EQ(list.current_tp_id(), -1);
 }
 
 TEST_F(TreeSelection, OtherNodesLeaveListAndSelectionAlone) {
@@ -87,8 +87,8 @@ TEST_F(TreeSelection, OtherNodesLeaveListAndSelectionAlone) {
          {TreeNodeKind::AllServices, TreeNodeKind::Antenna, TreeNodeKind::FavList,
           TreeNodeKind::ParentalControl, TreeNodeKind::OtherSetting, TreeNodeKind::None}) {
         EXPECT_FALSE(SelectTreeNode(*db, list, map, {kind}));
-        EXPECT_EQ(db->current_satellite, 1);
-        EXPECT_EQ(db->current_tp_id, 13);
+        EXPECT_EQ(list.current_satellite(), 1);
+        EXPECT_EQ(list.current_tp_id(), 13);
         EXPECT_EQ(list.list_mode(), kListTransponder);
         EXPECT_EQ(list.row_map(), std::vector<int>{3});
     }
@@ -99,7 +99,7 @@ TEST_F(TreeSelection, NothingHappensWhileNoDatabaseIsOpen) {
     db->database_open = false;
     EXPECT_FALSE(SelectTreeNode(*db, list, map, {TreeNodeKind::ChannelList}));
     EXPECT_EQ(list.row_count(), 0);
-    EXPECT_EQ(db->current_satellite, -1);
+    EXPECT_EQ(list.current_satellite(), -1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TestDatabases.h"
 #include "channel_fixture.h"
 #include "channels/ChannelBlockMove.h"
 #include "database/CVelmoraDoc.h"
@@ -40,9 +41,14 @@ bool Same(const Database& db, const DatabaseTables& t) {
 class UndoCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        testing::FillSampleDatabase(*db);
-        db->database_open = true;
-        db->modified = false;
+        // The one writable view of the document's tables these tests keep; the commands
+        // below still change them only inside recorded steps.
+        doc.Record("", [this](Database& tables) {
+            db = &tables;
+            testing::FillSampleDatabase(tables);
+            tables.database_open = true;
+        });
+        history.Clear();
         list.FillAllChannels(*db);
     }
 
@@ -52,18 +58,18 @@ protected:
     void ExpectExactUndoRedo(const char* label, Command command) {
         const auto before = Copy(*db);
         const size_t steps = history.step_count();
-        doc.Record(label, command);
+        doc.Record(label, [&](Database&) { command(); });
         ASSERT_EQ(history.step_count(), steps + 1) << label << " changed nothing";
-        ASSERT_TRUE(db->modified) << label;
+        ASSERT_TRUE(doc.IsModified()) << label;
         const auto after = Copy(*db);
         EXPECT_EQ(history.UndoLabel(), label);
 
         ASSERT_TRUE(history.Undo(*db));
         EXPECT_TRUE(Same(*db, *before)) << label;
-        EXPECT_FALSE(db->modified) << label;
+        EXPECT_FALSE(doc.IsModified()) << label;
         ASSERT_TRUE(history.Redo(*db));
         EXPECT_TRUE(Same(*db, *after)) << label;
-        EXPECT_TRUE(db->modified) << label;
+        EXPECT_TRUE(doc.IsModified()) << label;
         ASSERT_TRUE(history.Undo(*db));
         history.Clear();
     }
@@ -75,7 +81,7 @@ protected:
     ScriptedPrompter prompter;
     ScriptedFileChooser chooser;
     CVelmoraDoc doc{prompter, chooser};
-    Database* db = &doc.db();
+    Database* db = nullptr;
     UndoHistory& history = doc.history();
     ChannelList list;
     ScriptedChannelDialogs channel_dialogs;
@@ -183,6 +189,7 @@ protected:
         for (const std::string& n : names) testing::Append(*db, radio, testing::MakeChannel(n));
         list.FillAllChannels(*db);
         list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
+        watch.Reset();
     }
     std::vector<std::string> Listed() const {
         std::vector<std::string> out;
@@ -190,6 +197,7 @@ protected:
         return out;
     }
     std::unique_ptr<Database> db = testing::OpenDatabase();
+    testing::ChangeWatch watch{*db};
     ChannelList list;
 };
 
@@ -197,7 +205,7 @@ TEST_F(BlockMove, RowsDroppedBelowEndAtTheTargetInTheirOrder) {
     Fill({"A", "B", "C", "D", "E", "F"});
     EXPECT_EQ(MoveRowsAsBlock(*db, list, {3, 0}, 4), (std::vector<int>{3, 4}));
     EXPECT_EQ(Listed(), (std::vector<std::string>{"B", "C", "E", "A", "D", "F"}));
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
     EXPECT_EQ(list.last_move_target(), 5);
 }
 
@@ -244,7 +252,7 @@ TEST_F(BlockMove, NothingChangesForBadRowsOrADropInPlace) {
     Fill({"A", "B", "C"});
     EXPECT_TRUE(MoveRowsAsBlock(*db, list, {7, -1}, 0).empty());
     EXPECT_TRUE(MoveRowsAsBlock(*db, list, {1, 2}, 2).empty());
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
     db->database_open = false;
     EXPECT_TRUE(MoveRowsAsBlock(*db, list, {0}, 2).empty());
 }

@@ -27,7 +27,6 @@ template <typename F>
 void Record(UndoHistory& h, Database& db, const std::string& label, F change) {
     h.Begin(db);
     change(db);
-    db.modified = true;
     h.Commit(db, label);
 }
 
@@ -73,14 +72,13 @@ TEST(UndoHistory, ModifiedFlagFollowsTheSavedState) {
     UndoHistory h;
     Record(h, *db, "A", [](Database& d) { d.tv[0].set_pcr_pid(10); });
     h.MarkSaved();
-    db->modified = false;
     Record(h, *db, "B", [](Database& d) { d.tv[0].set_pcr_pid(11); });
     h.Undo(*db);
-    EXPECT_FALSE(db->modified) << "back at the saved state";
+    EXPECT_TRUE(h.AtSavedState()) << "back at the saved state";
     h.Undo(*db);
-    EXPECT_TRUE(db->modified);
+    EXPECT_FALSE(h.AtSavedState());
     h.Redo(*db);
-    EXPECT_FALSE(db->modified);
+    EXPECT_TRUE(h.AtSavedState());
 }
 
 TEST(UndoHistory, NewChangeAfterUndoDropsRedoAndMakesOldSavedStateUnreachable) {
@@ -92,7 +90,7 @@ TEST(UndoHistory, NewChangeAfterUndoDropsRedoAndMakesOldSavedStateUnreachable) {
     Record(h, *db, "B", [](Database& d) { d.tv[0].set_pcr_pid(20); });
     EXPECT_FALSE(h.CanRedo());
     h.Undo(*db);
-    EXPECT_TRUE(db->modified) << "the saved state (pcr 10) can no longer be reached";
+    EXPECT_FALSE(h.AtSavedState()) << "the saved state (pcr 10) can no longer be reached";
 }
 
 TEST(UndoHistory, ClearEmptiesTheHistory) {

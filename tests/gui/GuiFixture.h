@@ -14,6 +14,7 @@
 
 #include "app/CVelmoraApp.h"
 #include "database/DatabaseFile.h"
+#include "tests/core/TestDatabases.h"
 #include "tests/support/SampleDatabase.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -51,7 +52,12 @@ protected:
     }
     void StartWithSample() { Start({QString::fromStdString(sample)}); }
 
-    Database& db() { return app->doc().db(); }
+    const Database& db() { return app->doc().db(); }
+    // Changes the open database as one recorded step, as a command would.
+    template <typename Change>
+    void ChangeDb(Change&& change) {
+        testing::ChangeTables(app->doc(), change);
+    }
 
     // Runs `act` while a pop-up menu is up: picks the entry whose data is `id`
     // (0: closes the menu without a choice), and records the entries' texts.

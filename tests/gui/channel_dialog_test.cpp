@@ -21,6 +21,7 @@
 #include "commands/CommandIds.h"
 #include "database/Upkeep.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -109,10 +110,12 @@ protected:
 
     int RunEdit(int row) {
         ChannelCommandContext c{*db, list, {row}, prompter, dialogs};
+        watch.Reset();
         return EditChannel(c);
     }
 
     std::unique_ptr<Database> db = std::make_unique<Database>();
+    testing::ChangeWatch watch{*db};
     ChannelList list;
     ScriptedPrompter prompter;
     DrivenDialogs dialogs{prompter};
@@ -143,7 +146,7 @@ TEST_F(ChannelDialogTest, EditConfirmedChangesTheRecordTheListAndTheFavouriteCol
     EXPECT_EQ(ch.fav_marks(), 0x42u);
     EXPECT_EQ(ch.locked(), 1u);
     EXPECT_EQ(ch.audio_mode(), 2u);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
     EXPECT_EQ(list.CellText(*db, 1, kColName), "ZDF \xE9");
     EXPECT_EQ(list.CellText(*db, 1, kColLock), "Lock");
     EXPECT_EQ(list.CellText(*db, 1, kColFav1 + 1), "Yes");
@@ -180,7 +183,7 @@ TEST_F(ChannelDialogTest, CancelLeavesTheRecordAlone) {
     });
     EXPECT_EQ(RunEdit(2), 0);
     EXPECT_EQ(db->tv[2].bytes, before.bytes);
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(ChannelDialogTest, ListsFollowTheSatelliteAndCanBeDisabled) {

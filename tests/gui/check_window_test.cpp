@@ -55,10 +55,13 @@ TEST_F(CheckWindowTest, ListsFindingsByKindShowsOneFixesItAndUndoes) {
     EXPECT_FALSE(Button("fix")->isEnabled());
 
     // Selecting the duplicate shows its transponder in the tree and its row in the list.
-    window->findingList()->setCurrentItem(Group(0)->child(0));
+    // (the user's click: selecting it in code moves nothing in the main window).
+    QTreeWidget* findings = window->findingList();
+    QTest::mouseClick(findings->viewport(), Qt::LeftButton, {},
+                      findings->visualItemRect(Group(0)->child(0)).center());
     const Transponder& tp = db().transponders[db().FindTransponder(db().tv[0].tp_id())];
     EXPECT_EQ(tree->SelectedNode().kind, TreeNodeKind::Transponder);
-    EXPECT_EQ(db().current_tp_id, tp.tp_id());
+    EXPECT_EQ(view->list().current_tp_id(), tp.tp_id());
     EXPECT_EQ(view->SelectedRows(), std::vector<int>{RowOf(0)});
     const QModelIndex repeated = view->model()->index(RowOf(duplicate), 1);
     EXPECT_TRUE(repeated.data(Qt::BackgroundRole).isValid());

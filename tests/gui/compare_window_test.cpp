@@ -74,6 +74,9 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
     EXPECT_EQ(Compare().rows()[renamed].fields, "name");
     // Selecting the changed row shows the channel here, selected in the TV list.
     ASSERT_TRUE(window->SelectRow(renamed));
+    const QModelIndex clicked = window->table()->currentIndex();
+    QTest::mouseClick(window->table()->viewport(), Qt::LeftButton, {},
+                      window->table()->visualRect(clicked).center());
     EXPECT_EQ(view->list().shown_table(), ChannelTable::Tv);
     ASSERT_EQ(view->SelectedRows().size(), 1u);
     EXPECT_EQ(view->list().row_map()[view->SelectedRows()[0]], 2);
@@ -87,14 +90,14 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
 
     ASSERT_EQ(db().tv_count(), tv_before + 1);
     EXPECT_EQ(db().tv[tv_before].name(), "Only There");
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
     EXPECT_EQ(app->doc().history().UndoLabel(), "Copy to this database");
     EXPECT_EQ(FindRow(CompareSection::Tv, CompareStatus::OnlyThere, "Only There"), -1);
     EXPECT_EQ(window->model()->rowCount(), 0);
 
     frame->RunCommand(kCmdEditUndo);
     EXPECT_EQ(Snapshot(db()), before);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
     ExpectTreeShowsTheTables();
 
     const QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
@@ -105,6 +108,47 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
         QApplication::processEvents();
         EXPECT_TRUE(
             window->grab().save(QDir(shots).filePath(QStringLiteral("compare-window.png"))));
+    }
+}
+
+// The windows beside the editor follow every step of the document at once, keep their
+// selection, and leave the main window's selection to the user.
+TEST_F(CompareWindowTest, BesideWindowsFollowEachStepKeepingTheirSelection) {
+    chooser.answers.push_back(other_path);
+    frame->RunCommand(kCmdCompareWith);
+    CompareWindow* compare = Compare().window();
+    ASSERT_TRUE(compare);
+    frame->RunCommand(kCmdCheckDatabase);
+    CheckWindow* check = frame->checkWindow();
+    ASSERT_TRUE(check && check->isVisible());
+    tree->setCurrentItem(tree->RootNode(kRootChannelList));
+    const int renamed = FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There");
+    ASSERT_TRUE(compare->SelectRow(renamed));
+    const size_t rows_before = Compare().rows().size();
+    auto selected_text = [&] {
+        const std::vector<int> rows = compare->SelectedRows();
+        return rows.size() == 1 ? Compare().rows()[static_cast<size_t>(rows[0])].there_text
+                                : std::string();
+    };
+    const std::string kept = selected_text();
+    ASSERT_FALSE(kept.empty());
+
+    view->SelectRows({0});
+    prompter.answers.push_back(Answer::Yes);
+    frame->RunCommand(kCmdDeleteChannel);
+    const struct {
+        int id;
+        size_t rows;
+    } steps[] = {
+        {0, rows_before + 1}, {kCmdEditUndo, rows_before}, {kCmdEditRedo, rows_before + 1}};
+    for (const auto& step : steps) {
+        if (step.id) frame->RunCommand(step.id);
+        SCOPED_TRACE(step.id);
+        EXPECT_EQ(Compare().rows().size(), step.rows);
+        EXPECT_EQ(compare->model()->rowCount(), static_cast<int>(step.rows));
+        EXPECT_EQ(check->findings(), CheckDatabase(db()));
+        EXPECT_EQ(selected_text(), kept);
+        EXPECT_EQ(tree->SelectedNode().kind, TreeNodeKind::ChannelList);
     }
 }
 

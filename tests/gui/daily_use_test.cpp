@@ -68,8 +68,8 @@ TEST_F(DailyUse, CollapsingASatelliteHandsItsTransponderSelectionToIt) {
     EXPECT_EQ(tree->currentItem(), sat);
     EXPECT_TRUE(sat->isSelected());
     EXPECT_EQ(view->list().list_mode(), kListSatellite);
-    EXPECT_EQ(db().current_satellite, 1);
-    EXPECT_EQ(db().current_tp_id, -1);
+    EXPECT_EQ(view->list().current_satellite(), 1);
+    EXPECT_EQ(view->list().current_tp_id(), -1);
 
     // Collapsing another satellite leaves the selection where it is.
     tree->SatelliteNode(0)->setExpanded(true);

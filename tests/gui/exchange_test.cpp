@@ -88,7 +88,7 @@ TEST_F(ExchangeInWindow, AppliedEditsShowInTheListAndUndoTakesThemBack) {
         << "renamed and moved to the end";
     EXPECT_EQ(db().tv[0].name(), old_last);
     EXPECT_EQ(NameCell(tv - 1), QStringLiteral("Südwest"));
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
     EXPECT_EQ(frame->action(kCmdEditUndo)->text(), QStringLiteral("&Undo Apply CSV Edits"));
 
     frame->RunCommand(kCmdEditUndo);
@@ -109,7 +109,7 @@ TEST_F(ExchangeInWindow, ARefusedFileIsToldAndChangesNothing) {
                                           ", column service_number: No TV channel has tp_id "
                                           "4000 and service_number 1.");
     EXPECT_TRUE(Snapshot(db()) == before);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
 }
 

@@ -57,7 +57,7 @@ TEST_F(ChannelIntegration, DoubleClickEditsTheRowAndTheListShowsTheNewNameAndMar
     EXPECT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().tv[pos].name(), "Renamed \xe9");
     EXPECT_TRUE(db().tv[pos].fav(g));
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
     EXPECT_EQ(Cell(row, kColName), QStringLiteral("Renamed \u00e9"));
     EXPECT_NE(Cell(row, kColFav1 + g), fav_before);
     EXPECT_EQ(Cell(row, kColFav1 + g).toStdString(),
@@ -114,12 +114,12 @@ TEST_F(ChannelIntegration, RefusedFieldKeepsTheDialogOpenAndChangesNothing) {
     EXPECT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().tv[pos].bytes, before.bytes);
     EXPECT_EQ(Cell(row, kColName), QString::fromLatin1(before.name()));
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
 }
 
 TEST_F(ChannelIntegration, AddChannelFromTheToolbarJoinsTheShownTransponder) {
     tree->setCurrentItem(tree->TransponderNode(0, 1));
-    const int tp_id = db().current_tp_id;
+    const int tp_id = view->list().current_tp_id();
     const int rows = view->model()->rowCount();
     const int tv = db().tv_count();
     ModalDriver dialogs;

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "printing/qt/PrintController.h"
 #include "commands/CommandIds.h"
 #include "import/ListingImportCommand.h"
+#include "printing/qt/PrintController.h"
 #include "tests/gui/IntegrationFixture.h"
 
 namespace velmora::testing {
@@ -53,12 +53,12 @@ TEST_F(ImportPrintIntegration, ImportFromTheAntennaMenuAddsTwoSatellitesWithThei
     EXPECT_EQ(tree->SatelliteNode(sats)->childCount() + tree->SatelliteNode(sats + 1)->childCount(),
               db().tp_count() - tps);
     EXPECT_TRUE(tree->SatelliteNode(sats + 1)->text(0).contains(QStringLiteral("Ku_Example Sat ")));
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
 
     // The new nodes list their (no) channels like any other.
     tree->setCurrentItem(tree->TransponderNode(sats + 1, 0));
     EXPECT_EQ(view->model()->rowCount(), 0);
-    EXPECT_EQ(db().current_satellite, sats + 1);
+    EXPECT_EQ(view->list().current_satellite(), sats + 1);
 }
 
 TEST_F(ImportPrintIntegration, CancelledImportChangesNothing) {
@@ -67,7 +67,7 @@ TEST_F(ImportPrintIntegration, CancelledImportChangesNothing) {
     ChooseFromMenu(tree->RootNode(kRootAntenna), kMenuLoadListing);
     EXPECT_EQ(chooser.asked.size(), 1u);
     EXPECT_EQ(db().sat_count(), sats);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
     ExpectTreeShowsTheTables();
 }
 

@@ -48,7 +48,7 @@ TEST_F(SatelliteIntegration, AddAntennaAppendsItsNodeAndKeepsTheSelection) {
     ExpectListShowsTheSelection();
     tree->setCurrentItem(tree->SatelliteNode(count));
     EXPECT_EQ(view->model()->rowCount(), 0) << "a new satellite has no channels";
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
 }
 
 TEST_F(SatelliteIntegration, EditAntennaRelabelsItsNodeAndARefusedAngleKeepsTheDialog) {

@@ -40,7 +40,7 @@ TEST_F(SettingsIntegration, RenamedGroupShowsInItsNodeAndTheListHeader) {
     // The group's own listing keeps the new header too.
     EXPECT_EQ(view->list().list_mode(), kListFavourite);
     EXPECT_EQ(Header(kColFav1 + 2), QStringLiteral("FilmsNew"));
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
 }
 
 TEST_F(SettingsIntegration, CancelledRenameKeepsTheNameEverywhere) {
@@ -54,7 +54,7 @@ TEST_F(SettingsIntegration, CancelledRenameKeepsTheNameEverywhere) {
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(tree->GroupNode(5)->text(0), old_name);
     EXPECT_EQ(Header(kColFav1 + 5), old_name);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
 }
 
 TEST_F(SettingsIntegration, EnterOnParentalControlStoresTheLocks) {
@@ -68,7 +68,7 @@ TEST_F(SettingsIntegration, EnterOnParentalControlStoresTheLocks) {
     PressOn(tree->RootNode(kRootParental), Qt::Key_Return);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().settings.lock_flags(), 0b1011);
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
 }
 
 TEST_F(SettingsIntegration, DoubleClickOnParentalControlOpensItToo) {
@@ -76,7 +76,7 @@ TEST_F(SettingsIntegration, DoubleClickOnParentalControlOpensItToo) {
     dialogs.Then(ParentalForm::kTemplateId, [](QDialog& d) { ClickCancel(d); });
     DoubleClick(tree->RootNode(kRootParental));
     EXPECT_EQ(dialogs.handled(), 1);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
 }
 
 TEST_F(SettingsIntegration, DoubleClickOnOtherSettingStoresTheChoices) {
@@ -90,7 +90,7 @@ TEST_F(SettingsIntegration, DoubleClickOnOtherSettingStoresTheChoices) {
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().settings.menu_color(), 2);
     EXPECT_EQ(db().settings.menu_language(), 3);
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
 }
 
 TEST_F(SettingsIntegration, EnterOnOtherSettingOpensIt) {
@@ -101,7 +101,7 @@ TEST_F(SettingsIntegration, EnterOnOtherSettingOpensIt) {
     });
     PressOn(tree->RootNode(kRootOtherSetting), Qt::Key_Return);
     ASSERT_EQ(dialogs.handled(), 1);
-    EXPECT_TRUE(db().modified);
+    EXPECT_TRUE(app->doc().IsModified());
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ TEST_F(KeysAndPlace, UndoAndRedoKeepTheSameChannelsSelected) {
 
 TEST_F(KeysAndPlace, UnderAFindMoveAndSwapCountTheWholeTableAndClearingKeepsTheChannel) {
     const int p = 120;  // far down, alone under its name
-    db().tv[p].set_name("Zz Found");
+    ChangeDb([&](Database& d) { d.tv[p].set_name("Zz Found"); });
     for (int id : {kCmdMoveChannel, kCmdSwapChannel}) {
         const Channel first = db().tv[0];
         frame->findPane()->findField()->setText(QStringLiteral("zz found"));

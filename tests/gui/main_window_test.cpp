@@ -324,8 +324,7 @@ TEST_F(MainWindow, TvAndRadioSwitchTheTableAndTheMark) {
 TEST_F(MainWindow, CloseAnsweredNoResetsTheWindowAndKeepsTheFile) {
     StartWithSample();
     tree->setCurrentItem(tree->RootNode(kRootChannelList));
-    db().satellites[0].set_name("Unsaved");
-    app->doc().SetModifiedFlag();
+    ChangeDb([](Database& d) { d.satellites[0].set_name("Unsaved"); });
     prompter.answers.push_back(Answer::No);
     frame->action(kCmdFileClose)->trigger();
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Do you want to save changed data ?"});
@@ -343,8 +342,7 @@ TEST_F(MainWindow, CloseAnsweredNoResetsTheWindowAndKeepsTheFile) {
 
 TEST_F(MainWindow, CloseAnsweredYesSavesTheChanges) {
     StartWithSample();
-    db().satellites[0].set_name("Saved");
-    app->doc().SetModifiedFlag();
+    ChangeDb([](Database& d) { d.satellites[0].set_name("Saved"); });
     prompter.answers.push_back(Answer::Yes);
     frame->action(kCmdFileClose)->trigger();
     EXPECT_FALSE(app->doc().IsOpen());
@@ -355,7 +353,7 @@ TEST_F(MainWindow, CloseAnsweredYesSavesTheChanges) {
 
 TEST_F(MainWindow, WindowCloseAnsweredNoClosesWithoutWriting) {
     StartWithSample();
-    app->doc().SetModifiedFlag();
+    testing::ChangeTables(app->doc());
     prompter.answers.push_back(Answer::No);
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(prompter.shown.size(), 1u);
@@ -364,7 +362,7 @@ TEST_F(MainWindow, WindowCloseAnsweredNoClosesWithoutWriting) {
 TEST_F(MainWindow, WindowCloseWhoseSaveFailsStaysOpen) {
     StartWithSample();
     std::filesystem::create_directories(sample + ".velmora-tmp");
-    app->doc().SetModifiedFlag();
+    testing::ChangeTables(app->doc());
     prompter.answers.push_back(Answer::Yes);
     EXPECT_FALSE(frame->close());
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Do you want to save changed data ?",

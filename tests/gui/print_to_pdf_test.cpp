@@ -25,9 +25,9 @@
 #include <vector>
 
 #include "channels/ChannelList.h"
-#include "printing/qt/PrintController.h"
 #include "database/Upkeep.h"
 #include "printing/TreePrintLayout.h"
+#include "printing/qt/PrintController.h"
 
 namespace velmora {
 namespace {

@@ -13,6 +13,7 @@
 #include "satellites/qt/CModifyTPDlg.h"
 #include "satellites/qt/CSatelliteDlg.h"
 #include "satellites/qt/CTransponderDlg.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -177,12 +178,13 @@ TEST(SatelliteDialog, EditAntennaStoresWhatTheDialogTook) {
         Control<QLineEdit>(dialog, 1029)->setText("Eutelsat");
         Control<QLineEdit>(dialog, 1030)->setText("13");
     };
+    testing::ChangeWatch watch(*db);
     const auto effect = EditSatellite(*db, dialogs, 1);
     EXPECT_EQ(effect.change, TreeChange::RelabelSatellite);
     EXPECT_EQ(effect.satellite, 1);
     EXPECT_EQ(db->satellites[1].name(), "Eutelsat");
     EXPECT_EQ(db->satellites[1].angle(), 1300);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 // Writes the picture of the satellite dialog used in the documentation when

@@ -84,7 +84,7 @@ TEST_F(SatXmlWindows, LoadWindowAddsTwoSatellitesAndUndoTakesThemAway) {
     frame->RunCommand(kCmdEditUndo);
     EXPECT_EQ(db().sat_count(), sats);
     EXPECT_EQ(db().tp_count(), tps);
-    EXPECT_FALSE(db().modified);
+    EXPECT_FALSE(app->doc().IsModified());
     ExpectTreeShowsTheTables();
 }
 

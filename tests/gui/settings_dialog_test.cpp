@@ -23,6 +23,7 @@
 #include "settings/SettingsOps.h"
 #include "settings/qt/CSpinButton.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora {
 namespace {
@@ -69,7 +70,7 @@ protected:
     void SetUp() override {
         ResetToNewDatabase(*db);
         db->database_open = true;
-        db->modified = false;
+        watch.Reset();
     }
 
     // The settings operations, with what the tree shows of a renamed group.
@@ -86,6 +87,7 @@ protected:
     };
 
     std::unique_ptr<Database> db = std::make_unique<Database>();
+    testing::ChangeWatch watch{*db};
     testing::ScriptedPrompter prompter;
     DrivenSettingsDialogs dialogs{prompter};
     Runner runner{*db, prompter, dialogs};
@@ -106,7 +108,7 @@ TEST_F(SettingsDialogTest, RenameStoresTheFilteredNameForNodeAndColumnHeader) {
     EXPECT_EQ(*label, QStringLiteral("Cin\u00e9ma "));
     EXPECT_EQ(db->settings.fav_name(0), "Cin\xe9ma ");
     EXPECT_EQ(ChannelList::ColumnHeader(*db, kColFav1), "Cin\xe9ma ");
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(SettingsDialogTest, RenameCancelledKeepsTheName) {
@@ -116,7 +118,7 @@ TEST_F(SettingsDialogTest, RenameCancelledKeepsTheName) {
     };
     EXPECT_FALSE(runner.RenameGroup(3));
     EXPECT_EQ(db->settings.fav_name(3), "Kids");
-    EXPECT_FALSE(db->modified);
+    EXPECT_FALSE(watch.changed());
 }
 
 TEST_F(SettingsDialogTest, ParentalSwitchesShowTheirFieldsAndHiddenFieldsCountAtOk) {
@@ -146,7 +148,7 @@ TEST_F(SettingsDialogTest, ParentalSwitchesShowTheirFieldsAndHiddenFieldsCountAt
     EXPECT_TRUE(runner.EditParental());
     EXPECT_EQ(db->settings.password(), "1234");
     EXPECT_EQ(db->settings.lock_flags(), 0x09);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(SettingsDialogTest, PasswordFieldsAreMaskedDigitsOfAtMostFour) {
@@ -217,7 +219,7 @@ TEST_F(SettingsDialogTest, OtherSettingsStoresTheListPositionsAndRfChannel) {
     EXPECT_EQ(s.transparency(), 8);
     EXPECT_EQ(s.time_offset(), 12);
     EXPECT_EQ(s.need_help(), 1u);
-    EXPECT_TRUE(db->modified);
+    EXPECT_TRUE(watch.changed());
 }
 
 TEST_F(SettingsDialogTest, SpinRangeFollowsTheRfSystemFromOpening) {

@@ -14,7 +14,7 @@ namespace {
 struct RecordingTreeHooks {
     std::vector<std::string> calls;
     bool rename_result = true;
-    Database* db = nullptr;
+    CVelmoraDoc* doc = nullptr;
     CMainFrame* frame = nullptr;
 
     void Run(int id) {
@@ -37,7 +37,8 @@ struct RecordingTreeHooks {
             {kCmdOtherSetting, "EditOtherSettings"}};
         calls.push_back(names.count(id) ? names.at(id) : "command " + std::to_string(id));
         if (id == kCmdRenameFavGroup && rename_result) {
-            db->settings.set_fav_name(n.position, "Films");
+            testing::ChangeTables(
+                *doc, [&](Database& d) { d.settings.set_fav_name(n.position, "Films"); });
             frame->Apply({.relabel_group = n.position});
         }
     }
@@ -47,7 +48,7 @@ class TreeView : public GuiTest {
 protected:
     RecordingTreeHooks* InstallHooks() {
         hooks = std::make_unique<RecordingTreeHooks>();
-        hooks->db = &db();
+        hooks->doc = &app->doc();
         hooks->frame = frame;
         RecordingTreeHooks* raw = hooks.get();
         tree->SetCommandSink([raw](int id) { raw->Run(id); });
@@ -112,13 +113,13 @@ TEST_F(TreeView, SelectingNodesFillsTheListAndSetsTheCurrentSelection) {
     tree->setCurrentItem(tree->RootNode(kRootChannelList));
     EXPECT_EQ(view->list().list_mode(), kListAll);
     EXPECT_EQ(view->model()->rowCount(), expected->tv_count());
-    EXPECT_EQ(db().current_satellite, -1);
+    EXPECT_EQ(view->list().current_satellite(), -1);
 
     // The third transponder of the second satellite.
     tree->setCurrentItem(tree->TransponderNode(1, 2));
     const int tp_id = expected->transponders[tree->node_map().at(1, 2)].tp_id();
-    EXPECT_EQ(db().current_satellite, 1);
-    EXPECT_EQ(db().current_tp_id, tp_id);
+    EXPECT_EQ(view->list().current_satellite(), 1);
+    EXPECT_EQ(view->list().current_tp_id(), tp_id);
     EXPECT_EQ(view->list().list_mode(), kListTransponder);
     const auto on_tp = Expected([&](const Channel& ch) { return ch.tp_id() == tp_id; });
     EXPECT_EQ(view->list().row_map(), on_tp);
@@ -131,13 +132,13 @@ TEST_F(TreeView, SelectingNodesFillsTheListAndSetsTheCurrentSelection) {
     // "All Services", "Antenna", "FAV List", "Parental Control" change nothing.
     for (int root : {kRootAllServices, kRootAntenna, kRootFavList, kRootParental}) {
         tree->setCurrentItem(tree->RootNode(root));
-        EXPECT_EQ(db().current_tp_id, tp_id);
+        EXPECT_EQ(view->list().current_tp_id(), tp_id);
         EXPECT_EQ(view->list().row_map(), on_tp);
     }
 
     tree->setCurrentItem(tree->SatelliteNode(2));
-    EXPECT_EQ(db().current_satellite, 2);
-    EXPECT_EQ(db().current_tp_id, -1);
+    EXPECT_EQ(view->list().current_satellite(), 2);
+    EXPECT_EQ(view->list().current_tp_id(), -1);
     EXPECT_EQ(view->list().list_mode(), kListSatellite);
     EXPECT_EQ(view->list().row_map(), Expected([&](const Channel& ch) {
                   return expected->SatelliteOfTransponder(ch.tp_id()) == 2;
@@ -145,7 +146,7 @@ TEST_F(TreeView, SelectingNodesFillsTheListAndSetsTheCurrentSelection) {
 
     tree->setCurrentItem(tree->GroupNode(0));
     EXPECT_EQ(view->list().list_mode(), kListFavourite);
-    EXPECT_EQ(db().current_satellite, -1);
+    EXPECT_EQ(view->list().current_satellite(), -1);
     EXPECT_EQ(view->list().row_map(), Expected([](const Channel& ch) { return ch.fav(0); }));
 }
 
@@ -221,7 +222,7 @@ TEST_F(TreeView, RenamedGroupShowsTheStoredName) {
     tree->RunMenuItem(1);
     EXPECT_EQ(tree->GroupNode(2)->text(0), QStringLiteral("Films"));
     hooks->rename_result = false;
-    db().settings.set_fav_name(3, "Ignored");
+    ChangeDb([](Database& d) { d.settings.set_fav_name(3, "Ignored"); });
     tree->setCurrentItem(tree->GroupNode(3));
     tree->RunMenuItem(1);
     EXPECT_EQ(tree->GroupNode(3)->text(0), QStringLiteral("Kids"));
@@ -265,7 +266,7 @@ TEST_F(TreeView, NodeUpkeepForTheOperations) {
     ASSERT_GE(before, 3);
     // Delete transponder node 1 of satellite 0 from the table, then from the tree.
     const int index = tree->node_map().at(0, 1);
-    DeleteTransponderAt(db(), index);
+    ChangeDb([&](Database& d) { DeleteTransponderAt(d, index); });
     tree->RemoveTransponderNode(0, 1);
     ASSERT_EQ(tree->SatelliteNode(0)->childCount(), before - 1);
     for (int s = 0; s < db().sat_count(); ++s) {
@@ -276,7 +277,7 @@ TEST_F(TreeView, NodeUpkeepForTheOperations) {
     EXPECT_EQ(tree->TransponderNode(0, 1)->text(0).toStdString(),
               TransponderLabel(db().transponders[tree->node_map().at(0, 1)], 1));
 
-    db().satellites[0].set_name("Renamed");
+    ChangeDb([](Database& d) { d.satellites[0].set_name("Renamed"); });
     tree->UpdateSatelliteNode(0);
     EXPECT_TRUE(tree->SatelliteNode(0)->text(0).contains(QStringLiteral("Renamed")));
     tree->RebuildSatellites();
