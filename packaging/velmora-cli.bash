@@ -52,6 +52,7 @@ _velmora_cli() {
         case $command in
         check) options+=" --fix" ;;
         export) options+=" --format -o --bom" ;;
+        apply-csv) options+=" --dry-run" ;;
         esac
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
