@@ -26,6 +26,7 @@ public:
     bool RunParental(ParentalForm& form, Prompter& prompter) override;
     bool RunOtherSettings(OtherSettingsForm& form, Prompter& prompter) override;
     bool RunShowInfo(ShowInfoForm& form) override;
+    bool RunCsvEditsPreview(const CsvEditsPreview& preview) override;
 
 protected:
     // Runs `dialog` modally and returns its result: the one place tests drive a dialog.

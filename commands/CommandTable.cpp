@@ -175,21 +175,22 @@ ViewEffect Restore(Context& c) {
 
 // Export and CSV edits work on the table the list shows, with its columns.
 ExchangeContext Exchange(Context& c) {
-    return {c.db(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
+    return {c.db(),       c.list.radio_shown(), c.list.ShownColumns(),
+            c.prompter(), c.doc.chooser(),      &c.dialogs};
 }
 template <bool (*Export)(ExchangeContext&)>
 ViewEffect ExportChannels(Context& c) {
     if (!c.db().database_open) return {};
     ExchangeContext e = Exchange(c);
     Export(e);
-    return {};
+    return {.note = e.told};
 }
 ViewEffect ApplyCsvEdits(Context& c) {
     if (!c.db().database_open) return {};
     ExchangeContext e = Exchange(c);
     // Names, marks and order may all have changed: list the same selection again.
     if (ApplyCsvEditsCommand(e) && c.list.listed()) c.list.Relist(c.db());
-    return {};
+    return {.note = e.told};
 }
 
 ViewEffect ApplyOrderFrom(Context& c) {

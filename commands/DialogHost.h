@@ -4,6 +4,7 @@
 
 #include "channels/ChannelDialogs.h"
 #include "channels/ShowInfoForm.h"
+#include "exchange/CsvEditsPreview.h"
 #include "satellites/SatelliteDialogs.h"
 #include "settings/SettingsDialogs.h"
 
@@ -12,7 +13,8 @@ namespace velmora {
 class DialogHost : public ChannelDialogs,
                    public SatelliteDialogs,
                    public SettingsDialogs,
-                   public ShowInfoDialogHost {
+                   public ShowInfoDialogHost,
+                   public CsvEditsPreviewHost {
 public:
     using ChannelDialogs::RunMove;
     using SatelliteDialogs::RunMove;

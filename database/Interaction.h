@@ -32,7 +32,8 @@ public:
 struct FileChoice {
     bool save = false;  // save-file dialog rather than open-file dialog
     std::string title;
-    std::string filter;  // "Label (*.x)|*.x|...||" as the menus define it
+    std::string filter;         // "Label (*.x)|*.x|...||" as the menus define it
+    std::string proposed = {};  // the file a save dialog offers, empty for none
 };
 
 class FileChooser {

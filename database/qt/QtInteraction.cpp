@@ -54,6 +54,7 @@ void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(FileDialogNameFilters(choice.filter));
+    if (!choice.proposed.empty()) dialog.selectFile(QFile::decodeName(choice.proposed.c_str()));
 }
 
 Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon icon,

@@ -18,6 +18,7 @@ public:
     ScriptedSatelliteDialogs satellites;
     ScriptedSettingsDialogs settings;
     std::function<bool(ShowInfoForm&)> show_info;
+    std::function<bool(const CsvEditsPreview&)> csv_preview;
 
     bool RunChannel(ChannelForm& f) override { return channels.RunChannel(f); }
     bool RunAudio(AudioForm& f) override { return channels.RunAudio(f); }
@@ -39,6 +40,13 @@ public:
             return false;
         }
         return show_info(f);
+    }
+    bool RunCsvEditsPreview(const CsvEditsPreview& p) override {
+        if (!csv_preview) {
+            ADD_FAILURE() << "unexpected CSV edits preview";
+            return false;
+        }
+        return csv_preview(p);
     }
 };
 
