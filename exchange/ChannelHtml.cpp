@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "channels/ChannelList.h"
-#include "database/Latin1.h"
 #include "printing/ChannelPrintLayout.h"
+#include "database/Latin1.h"
 
 namespace velmora {
 namespace {
