@@ -177,8 +177,10 @@ void CountChanges(const Database& db, bool radio, const std::vector<Channel>& be
     const auto& table = db.channels(radio);
     for (int i = 0; i < static_cast<int>(order.size()); ++i) {
         const Channel& old = before[order[i]];
+        // The whole name field as it was, bytes after the end of the name too.
         Channel renamed_back = table[i];
-        renamed_back.set_name(old.name());
+        Channel old_copy = old;
+        std::memcpy(renamed_back.name_field(), old_copy.name_field(), Channel::kNameSize);
         CsvEditChange change{radio, order[i],       i, Latin1ToUtf8(old.name()), {},
                              false, !kept[order[i]]};
         change.renamed = table[i].name() != old.name();

@@ -1,5 +1,5 @@
 // What applying a spreadsheet's file tells: the counts of renamed, moved and otherwise
-// changed channels, the names a spreadsheet converted, and files separated by ';'.
+// changed channels, and the names a spreadsheet converted.
 
 #include <gtest/gtest.h>
 
@@ -34,20 +34,13 @@ std::unique_ptr<Database> FiftyChannels() {
     return db;
 }
 
-std::string EditedCsv(const Database& db, const std::function<void(Rows&)>& edit,
-                      char separator = ',') {
+std::string EditedCsv(const Database& db, const std::function<void(Rows&)>& edit) {
     Rows rows;
     for (CsvRecord& r : ReadCsvRecords(ChannelsCsv(db, ChannelTables::Both)).records)
         rows.push_back(std::move(r.fields));
     edit(rows);
     std::string text;
-    for (const auto& r : rows) {
-        for (size_t i = 0; i < r.size(); ++i) {
-            if (i > 0) text.push_back(separator);
-            AppendCsvField(text, r[i]);
-        }
-        text.append("\r\n");
-    }
+    for (const auto& r : rows) AppendCsvRecord(text, r);
     return text;
 }
 
@@ -170,27 +163,6 @@ TEST(SpreadsheetNames, TellsWhatASpreadsheetMakesOfANameFromAUsersRename) {
         EXPECT_EQ(LooksConvertedBySpreadsheet(c.old_name, c.new_name), c.converted)
             << c.old_name << " -> " << c.new_name;
     }
-}
-
-TEST(CsvEditsSummary, SemicolonSeparatedFilesApplyAsCommaSeparatedOnes) {
-    const auto edit = [](Rows& r) {
-        r[2][kCsvName] = "Semi";
-        Drag(r, 1, 40);
-    };
-    const auto comma = FiftyChannels();
-    const auto semicolon = FiftyChannels();
-    const CsvEditsResult a = ApplyCsvEdits(*comma, EditedCsv(*comma, edit));
-    const CsvEditsResult b = ApplyCsvEdits(*semicolon, EditedCsv(*semicolon, edit, ';'));
-    ASSERT_FALSE(b.refusal) << *b.refusal;
-    EXPECT_TRUE(b.changed);
-    EXPECT_TRUE(testing::Snapshot(*comma) == testing::Snapshot(*semicolon));
-    EXPECT_EQ(b.summary.moved, 1);
-    // A name holding ',' stays one field of a ';' file.
-    const CsvEditsResult c =
-        ApplyCsvEdits(*semicolon, EditedCsv(
-                                      *semicolon, [](Rows& r) { r[3][kCsvName] = "A, B"; }, ';'));
-    ASSERT_FALSE(c.refusal) << *c.refusal;
-    EXPECT_EQ(semicolon->tv[2].name(), "A, B");
 }
 
 }  // namespace
