@@ -6,6 +6,7 @@
 #include "channels/qt/CChannelDlg.h"
 #include "channels/qt/CMoveDlg.h"
 #include "channels/qt/CShowInfoDlg.h"
+#include "exchange/qt/CCsvEditsPreviewDlg.h"
 #include "satellites/ModifiedTpList.h"
 #include "satellites/qt/CModifyTPDlg.h"
 #include "satellites/qt/CSatelliteDlg.h"
@@ -96,6 +97,11 @@ bool QtDialogHost::RunSatXmlUpdate(SatXmlUpdateForm& form) {
     if (!Accepted(dialog)) return false;
     form = dialog.form();
     return true;
+}
+
+bool QtDialogHost::RunCsvEditsPreview(const CsvEditsPreview& preview) {
+    CCsvEditsPreviewDlg dialog(preview, DialogParent());
+    return Accepted(dialog);
 }
 
 }  // namespace velmora

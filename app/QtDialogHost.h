@@ -28,6 +28,7 @@ public:
     bool RunShowInfo(ShowInfoForm& form) override;
     bool RunSatXmlLoad(SatXmlLoadForm& form) override;
     bool RunSatXmlUpdate(SatXmlUpdateForm& form) override;
+    bool RunCsvEditsPreview(const CsvEditsPreview& preview) override;
 
 protected:
     // Runs `dialog` modally and returns its result: the one place tests drive a dialog.

@@ -77,6 +77,7 @@ public:
     bool RunShowInfo(ShowInfoForm&) override { return true; }
     bool RunSatXmlLoad(SatXmlLoadForm&) override { return false; }
     bool RunSatXmlUpdate(SatXmlUpdateForm&) override { return false; }
+    bool RunCsvEditsPreview(const CsvEditsPreview&) override { return true; }
 
 private:
     Prompter& prompter_;

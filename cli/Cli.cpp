@@ -80,6 +80,9 @@ int Run(int argc, char** argv) {
     apply_csv->add_option("FILE.sdx", sdx, "database file, changed in place (old one kept as .bak)")
         ->required();
     apply_csv->add_option("EDITS.csv", csv, "channel CSV as export writes it")->required();
+    bool dry_run = false;
+    apply_csv->add_flag("--dry-run", dry_run,
+                        "check the file and tell what it would change, writing nothing");
 
     std::string xml;
     std::vector<std::string> xml_sats;
@@ -125,7 +128,7 @@ int Run(int argc, char** argv) {
                                                    : ExportFormat::SatellitesXml;
         return Export(sdx, f, out_path, bom, std::cout, std::cerr);
     }
-    if (apply_csv->parsed()) return ApplyCsv(sdx, csv, std::cerr);
+    if (apply_csv->parsed()) return ApplyCsv(sdx, csv, std::cerr, dry_run);
     return Import(sdx, page, std::cerr);
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "cli/DiffJson.h"
 #include "cli/FindingsJson.h"
@@ -286,25 +287,39 @@ int Export(const std::string& sdx_path, ExportFormat format, const std::string& 
     return 0;
 }
 
-int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err) {
-    return EditOrTell(
-        sdx_path,
-        [&](Database& db) {
-            // Read in blocks, row by row: a huge or hostile file is refused at its first
-            // bad line without being held.
-            const CsvEditsResult result = ApplyCsvEdits(db, CsvInput{{}, csv_path});
-            if (!result.opened) {
-                Tell(err, kCannotOpen);
-                return EditChange::Refused;
-            }
-            if (result.refusal) {
-                Tell(err, *result.refusal);
-                return EditChange::Refused;
-            }
-            // As Save: a file that nothing changed is not written again.
-            return result.changed ? EditChange::Made : EditChange::None;
-        },
-        err);
+int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err,
+             bool dry_run) {
+    std::optional<CsvEditsSummary> applied;
+    const auto apply = [&](Database& db) {
+        // Read in blocks, row by row: a huge or hostile file is refused at its first
+        // bad line without being held.
+        const CsvEditsResult result = ApplyCsvEdits(db, CsvInput{{}, csv_path});
+        if (!result.opened) {
+            Tell(err, kCannotOpen);
+            return EditChange::Refused;
+        }
+        if (result.refusal) {
+            Tell(err, *result.refusal);
+            return EditChange::Refused;
+        }
+        applied = result.summary;
+        // As Save: a file that nothing changed is not written again.
+        return result.changed ? EditChange::Made : EditChange::None;
+    };
+    int code = 0;
+    if (dry_run) {
+        // A trial needs no write access and takes no lock.
+        const auto db = OpenOrTell(sdx_path, FileAccess::ReadOnly, err);
+        code = db && apply(*db) != EditChange::Refused ? 0 : 1;
+    } else {
+        code = EditOrTell(sdx_path, apply, err);
+    }
+    // Told once the file is written, so that a failed save is not followed by a success.
+    if (code == 0 && applied) {
+        Tell(err, SummaryLine(*applied));
+        if (applied->looks_converted > 0) Tell(err, ConvertedNamesLine(applied->looks_converted));
+    }
+    return code;
 }
 
 }  // namespace velmora::cli

@@ -39,7 +39,10 @@ enum class ExportFormat { Csv, Html, Json, Names, SatellitesXml };
 int Export(const std::string& sdx_path, ExportFormat format, const std::string& out_path, bool bom,
            std::ostream& out, std::ostream& err);
 // Applies the edits of a channel CSV and saves the database in place, keeping the old file
-// as NAME.bak. On a refusal the message goes to `err` and the file is not touched.
-int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err);
+// as NAME.bak. On a refusal the message goes to `err` and the file is not touched. Once
+// applied, tells the summary line (and how many names look converted by a spreadsheet);
+// `dry_run` checks and tells the same but writes nothing.
+int ApplyCsv(const std::string& sdx_path, const std::string& csv_path, std::ostream& err,
+             bool dry_run = false);
 
 }  // namespace velmora::cli

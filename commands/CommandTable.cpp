@@ -222,21 +222,22 @@ ViewEffect Restore(Context& c) {
 
 // Export and CSV edits work on the table the list shows, with its columns.
 ExchangeContext Exchange(Context& c) {
-    return {c.data(), c.list.radio_shown(), c.list.ShownColumns(), c.prompter(), c.doc.chooser()};
+    return {c.data(),     c.list.radio_shown(), c.list.ShownColumns(),
+            c.prompter(), c.doc.chooser(),      &c.dialogs};
 }
 template <bool (*Export)(ExchangeContext&)>
 ViewEffect ExportChannels(Context& c) {
     if (!c.data().database_open) return {};
     ExchangeContext e = Exchange(c);
     Export(e);
-    return {};
+    return {.note = e.told};
 }
 ViewEffect ApplyCsvEdits(Context& c) {
     if (!c.data().database_open) return {};
     ExchangeContext e = Exchange(c);
     // Names, marks and order may all have changed: list the same selection again.
     if (ApplyCsvEditsCommand(c.db(), e) && c.list.listed()) c.list.Relist(c.data());
-    return {};
+    return {.note = e.told};
 }
 
 ViewEffect ApplyOrderFrom(Context& c) {

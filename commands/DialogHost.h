@@ -4,6 +4,7 @@
 
 #include "channels/ChannelDialogs.h"
 #include "channels/ShowInfoForm.h"
+#include "exchange/CsvEditsPreview.h"
 #include "satellites/SatelliteDialogs.h"
 #include "satxml/SatXmlDialogs.h"
 #include "settings/SettingsDialogs.h"
@@ -14,7 +15,8 @@ class DialogHost : public ChannelDialogs,
                    public SatelliteDialogs,
                    public SettingsDialogs,
                    public SatXmlDialogs,
-                   public ShowInfoDialogHost {
+                   public ShowInfoDialogHost,
+                   public CsvEditsPreviewHost {
 public:
     using ChannelDialogs::RunMove;
     using SatelliteDialogs::RunMove;

@@ -330,7 +330,9 @@ OrderReference ReferenceFromExportCsv(const CsvInput& input) {
             return line + "more than " + std::to_string(kMaxChannels) + " channels";
         return std::nullopt;
     };
-    const CsvReadOutcome read = ReadCsv(input, take_row);
+    CsvInput with_separator = input;
+    with_separator.separator_from_header = true;  // ';' from European spreadsheets
+    const CsvReadOutcome read = ReadCsv(with_separator, take_row);
     if (!read.opened) return Refuse(std::string(kMsgCannotOpen));
     if (read.refusal) {
         // A file that is no CSV at all is told as not being the export.

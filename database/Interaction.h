@@ -32,8 +32,9 @@ public:
 struct FileChoice {
     bool save = false;  // save-file dialog rather than open-file dialog
     std::string title;
-    std::string filter;       // "Label (*.x)|*.x|...||" as the menus define it
-    std::string folder = {};  // where the dialog starts; empty: wherever the chooser likes
+    std::string filter;         // "Label (*.x)|*.x|...||" as the menus define it
+    std::string folder = {};    // where the dialog starts; empty: wherever the chooser likes
+    std::string proposed = {};  // the file a save dialog offers, empty for none
 };
 
 class FileChooser {

@@ -88,37 +88,40 @@ std::string ChannelCsvRow::Where(int column) const {
 
 CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler& on_row) {
     bool header_seen = false;
-    CsvReadOutcome outcome = ReadCsv(input, [&](CsvRecord& record) -> std::optional<std::string> {
-        if (AllEmpty(record)) return std::nullopt;
-        const auto line = [&record] { return "line " + std::to_string(record.line()) + ": "; };
-        if (!header_seen) {
-            if (!std::equal(record.fields.begin(), record.fields.end(), kCsvColumns.begin(),
-                            kCsvColumns.end()))
-                return line() + "The first line must be the header " + HeaderText() + ".";
-            header_seen = true;
-            return std::nullopt;
-        }
-        if (record.fields.size() != kCsvColumnCount) {
-            return line() + "The line has " + std::to_string(record.fields.size()) +
-                   " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
-        }
-        ChannelCsvRow row;
-        for (int c = 0; c < kCsvColumnCount; ++c) {
-            row.fields[c] = std::move(record.fields[c]);
-            row.lines[c] = record.lines[c];
-        }
-        const std::string& table = row.fields[kCsvTable];
-        if (table != "tv" && table != "radio")
-            return row.Where(kCsvTable) + ": Please enter tv or radio.";
-        row.radio = table == "radio";
-        for (int c : {kCsvTpId, kCsvServiceNumber}) {
-            int value = 0;
-            if (auto refusal = CheckIntegerField(c, row.fields[c], value, 0, 0xFFFF))
-                return row.Where(c) + ": " + refusal->message;
-            (c == kCsvTpId ? row.tp_id : row.service_number) = static_cast<uint16_t>(value);
-        }
-        return on_row(row);
-    });
+    CsvInput with_separator = input;
+    with_separator.separator_from_header = true;
+    CsvReadOutcome outcome =
+        ReadCsv(with_separator, [&](CsvRecord& record) -> std::optional<std::string> {
+            if (AllEmpty(record)) return std::nullopt;
+            const auto line = [&record] { return "line " + std::to_string(record.line()) + ": "; };
+            if (!header_seen) {
+                if (!std::equal(record.fields.begin(), record.fields.end(), kCsvColumns.begin(),
+                                kCsvColumns.end()))
+                    return line() + "The first line must be the header " + HeaderText() + ".";
+                header_seen = true;
+                return std::nullopt;
+            }
+            if (record.fields.size() != kCsvColumnCount) {
+                return line() + "The line has " + std::to_string(record.fields.size()) +
+                       " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
+            }
+            ChannelCsvRow row;
+            for (int c = 0; c < kCsvColumnCount; ++c) {
+                row.fields[c] = std::move(record.fields[c]);
+                row.lines[c] = record.lines[c];
+            }
+            const std::string& table = row.fields[kCsvTable];
+            if (table != "tv" && table != "radio")
+                return row.Where(kCsvTable) + ": Please enter tv or radio.";
+            row.radio = table == "radio";
+            for (int c : {kCsvTpId, kCsvServiceNumber}) {
+                int value = 0;
+                if (auto refusal = CheckIntegerField(c, row.fields[c], value, 0, 0xFFFF))
+                    return row.Where(c) + ": " + refusal->message;
+                (c == kCsvTpId ? row.tp_id : row.service_number) = static_cast<uint16_t>(value);
+            }
+            return on_row(row);
+        });
     if (outcome.opened && !outcome.refusal && !header_seen)
         outcome.refusal = "line 1: The first line must be the header " + HeaderText() + ".";
     return outcome;

@@ -11,6 +11,7 @@
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "exchange/ChannelCsv.h"
+#include "exchange/SpreadsheetNames.h"
 
 namespace velmora {
 namespace {
@@ -132,8 +133,9 @@ std::optional<std::string> EditRecord(const ChannelCsvRow& row, Channel& record)
     return std::nullopt;
 }
 
-// The table ordered as its rows name its channels, the others after them in their order.
-void Reorder(Database& db, bool radio, const std::vector<int>& listed) {
+// The table ordered as its rows name its channels, the others after them in their order;
+// returns the old position of each new one.
+std::vector<int> Reorder(Database& db, bool radio, const std::vector<int>& listed) {
     auto& table = db.channels(radio);
     const int count = db.channel_count(radio);
     std::vector<bool> is_listed(count, false);
@@ -144,6 +146,56 @@ void Reorder(Database& db, bool radio, const std::vector<int>& listed) {
     }
     std::vector<Channel> old(table.begin(), table.begin() + count);
     for (int i = 0; i < count; ++i) table[i] = old[order[i]];
+    return order;
+}
+
+// Marks the old positions of one longest run of `order` (old positions in their new
+// order) that kept their relative order; the others are the fewest that moved.
+// Patience sorting, O(n log n).
+std::vector<bool> KeptInOrder(const std::vector<int>& order) {
+    std::vector<int> tails;  // index into `order` of the smallest tail of each run length
+    std::vector<int> previous(order.size(), -1);
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+        const auto at = std::lower_bound(tails.begin(), tails.end(), order[i],
+                                         [&order](int t, int value) { return order[t] < value; });
+        if (at != tails.begin()) previous[i] = *(at - 1);
+        if (at == tails.end()) {
+            tails.push_back(i);
+        } else {
+            *at = i;
+        }
+    }
+    std::vector<bool> kept(order.size(), false);
+    for (int i = tails.empty() ? -1 : tails.back(); i >= 0; i = previous[i]) kept[order[i]] = true;
+    return kept;
+}
+
+// The changes of one table, `before` holding its old records.
+void CountChanges(const Database& db, bool radio, const std::vector<Channel>& before,
+                  const std::vector<int>& order, CsvEditsResult& result) {
+    const std::vector<bool> kept = KeptInOrder(order);
+    const auto& table = db.channels(radio);
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+        const Channel& old = before[order[i]];
+        // The whole name field as it was, bytes after the end of the name too.
+        Channel renamed_back = table[i];
+        Channel old_copy = old;
+        std::memcpy(renamed_back.name_field(), old_copy.name_field(), Channel::kNameSize);
+        CsvEditChange change{radio, order[i],       i, Latin1ToUtf8(old.name()), {},
+                             false, !kept[order[i]]};
+        change.renamed = table[i].name() != old.name();
+        change.other = std::memcmp(&renamed_back, &old, sizeof(Channel)) != 0;
+        if (!change.renamed && !change.moved && !change.other) continue;
+        change.name = change.renamed ? Latin1ToUtf8(table[i].name()) : change.old_name;
+        change.looks_converted =
+            change.renamed && LooksConvertedBySpreadsheet(change.old_name, change.name);
+        CsvEditsSummary& s = result.summary;
+        s.renamed += change.renamed;
+        s.moved += change.moved;
+        s.other += !change.renamed && !change.moved && change.other;
+        s.looks_converted += change.looks_converted;
+        result.changes.push_back(std::move(change));
+    }
 }
 
 std::vector<Channel> UsedRecords(const Database& db, bool radio) {
@@ -157,6 +209,15 @@ bool SameRecords(const Database& db, bool radio, const std::vector<Channel>& rec
 }
 
 }  // namespace
+
+std::string SummaryLine(const CsvEditsSummary& summary) {
+    return std::to_string(summary.renamed) + " channels renamed, " + std::to_string(summary.moved) +
+           " moved, " + std::to_string(summary.other) + " with other changes";
+}
+
+std::string ConvertedNamesLine(int count) {
+    return std::to_string(count) + " names look converted by a spreadsheet";
+}
 
 CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
     CsvEditsResult result;
@@ -232,7 +293,10 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
         db.channels(e.radio)[e.position] = e.record;
         listed[e.radio].push_back(e.position);
     }
-    for (bool radio : {false, true}) Reorder(db, radio, listed[radio]);
+    for (bool radio : {false, true})
+        CountChanges(db, radio, before[radio], Reorder(db, radio, listed[radio]), result);
+    std::stable_partition(result.changes.begin(), result.changes.end(),
+                          [](const CsvEditChange& c) { return c.looks_converted; });
 
     result.changed = !SameRecords(db, false, before[0]) || !SameRecords(db, true, before[1]) ||
                      db.favourites.bytes != favourites_before->bytes;

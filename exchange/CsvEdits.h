@@ -4,17 +4,48 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "database/Database.h"
 #include "exchange/CsvText.h"
 
 namespace velmora {
 
+// What applying a file does to one channel.
+struct CsvEditChange {
+    bool radio = false;
+    int from = 0, to = 0;          // 0-based positions in its table before and after
+    std::string old_name, name;    // UTF-8
+    bool renamed = false;          // the name changed
+    bool moved = false;            // among the fewest channels whose moves give the order
+    bool other = false;            // a field besides the name changed
+    bool looks_converted = false;  // the new name looks made by a spreadsheet
+};
+
+// The counts `apply-csv` and the preview tell. Moved counts, per table, the fewest
+// channels that, taken out and put back elsewhere, give the new order (the table's length
+// minus its longest run of channels that kept their relative order); `other` counts the
+// channels neither renamed nor moved whose other fields changed.
+struct CsvEditsSummary {
+    int renamed = 0;
+    int moved = 0;
+    int other = 0;
+    int looks_converted = 0;
+};
+
+// "N channels renamed, M moved, K with other changes"
+std::string SummaryLine(const CsvEditsSummary& summary);
+// "W names look converted by a spreadsheet"
+std::string ConvertedNamesLine(int count);
+
 struct CsvEditsResult {
     // Why the file was refused, naming line and column; the database is then unchanged.
     std::optional<std::string> refusal;
     bool changed = false;  // whether any table changed
     bool opened = true;    // false: the CSV file could not be read (nothing changed)
+    CsvEditsSummary summary;
+    // The channels that changed, names looking converted first, then in table order.
+    std::vector<CsvEditChange> changes;
 };
 
 // Applies the channel CSV `input` to `db`. Each row is matched to its channel by `table`,

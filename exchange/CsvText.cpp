@@ -23,7 +23,8 @@ bool NeedsQuotes(std::string_view field) {
     if (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' ||
         field.back() == '\t')
         return true;
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+    // ';' too: spreadsheets of most European locales split there.
+    return field.find_first_of(",;\"\r\n") != std::string_view::npos;
 }
 
 // Line breaks in `text`: CR, LF and CRLF each count once. `after_cr` carries a CR at the
@@ -61,8 +62,9 @@ struct CsvReader::State {
     bool too_wide = false;  // the current record has more than kMaxCsvFields fields
     int line = 1;           // the line the chunk being parsed starts on
     bool after_cr = false;
-    bool started = false;  // past the place of a byte-order mark
-    std::string head;      // the first bytes, until a byte-order mark is ruled out
+    bool decide_separator = false;  // until the first line showed ',' or ';'
+    bool started = false;           // past the place of a byte-order mark
+    std::string head;               // the first bytes, until a byte-order mark is ruled out
     std::optional<std::string> refusal;
 
     // Where the field libcsv is still collecting started.
@@ -106,6 +108,14 @@ struct CsvReader::State {
     }
 
     void ParseChunk(std::string_view chunk) {
+        if (decide_separator) {
+            // Chunks end at line ends, so the first one showing a separator is the first line.
+            const size_t at = chunk.find_first_of(",;");
+            if (at != std::string_view::npos) {
+                if (chunk[at] == ';') csv_set_delim(&parser, ';');
+                decide_separator = false;
+            }
+        }
         if (csv_parse(&parser, chunk.data(), chunk.size(), OnField, OnRecordEnd, this) !=
                 chunk.size() &&
             !refusal) {
@@ -135,8 +145,10 @@ struct CsvReader::State {
     }
 };
 
-CsvReader::CsvReader(CsvRecordHandler on_record) : state_(std::make_unique<State>()) {
+CsvReader::CsvReader(CsvRecordHandler on_record, bool separator_from_header)
+    : state_(std::make_unique<State>()) {
     state_->on_record = std::move(on_record);
+    state_->decide_separator = separator_from_header;
     if (csv_init(&state_->parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
         state_->refusal = AtLine(1, kUnreadableMessage);
         return;
@@ -202,7 +214,7 @@ void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields) {
 
 CsvReadOutcome ReadCsv(const CsvInput& input, const CsvRecordHandler& on_record) {
     CsvReadOutcome outcome;
-    CsvReader reader(on_record);
+    CsvReader reader(on_record, input.separator_from_header);
     if (input.path.empty()) {
         if (reader.Feed(input.text)) reader.Finish();
     } else {

@@ -13,7 +13,7 @@
 namespace velmora {
 
 // Appends `field` to `out`: as it is when it needs no quotes, otherwise quoted by libcsv
-// (a separator, a quote, a line break, or a blank at either end, which readers trim).
+// (',' or ';', a quote, a line break, or a blank at either end, which readers trim).
 void AppendCsvField(std::string& out, std::string_view field);
 // Appends the fields separated by commas and ended by CRLF.
 void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields);
@@ -37,7 +37,10 @@ using CsvRecordHandler = std::function<std::optional<std::string>(CsvRecord&)>;
 // lines hold no record. The first refusal, of the text or of the handler, stops it.
 class CsvReader {
 public:
-    explicit CsvReader(CsvRecordHandler on_record);
+    // With `separator_from_header`, fields are separated by ';' when the first line
+    // separates its fields so (spreadsheets in most European locales save CSV that way),
+    // otherwise by ','.
+    explicit CsvReader(CsvRecordHandler on_record, bool separator_from_header = false);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
@@ -57,7 +60,8 @@ private:
 // Text to read: in memory, or the file at `path` read in blocks, never whole.
 struct CsvInput {
     std::string_view text;
-    std::string path;  // when set, the file is read instead of `text`
+    std::string path;                    // when set, the file is read instead of `text`
+    bool separator_from_header = false;  // ';' or ',' as the first line has it (CsvReader)
 };
 
 struct CsvReadOutcome {

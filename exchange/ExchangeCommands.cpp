@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <memory>
 
 #include "database/CVelmoraDoc.h"
 #include "database/DatabaseFile.h"
@@ -11,6 +13,9 @@
 
 namespace velmora {
 namespace {
+
+constexpr const char* kExportedTo = "Exported to ";
+constexpr const char* kNothingToApply = "The CSV file changes nothing.";
 
 // `path` with `ending` appended unless it already ends so, in any case.
 std::string WithEnding(const std::string& path, std::string_view ending) {
@@ -33,14 +38,22 @@ bool Export(ExchangeContext& c, std::string_view title, std::string_view filter,
             std::string_view ending, MakeText make_text) {
     if (!c.db.database_open) return false;
     const ChannelTables tables = AskTables(c);
-    const auto chosen = c.chooser.Choose(FileChoice{true, std::string(title), std::string(filter)});
+    // "channels.sdx" proposes "channels.csv" beside it.
+    std::string proposed;
+    if (!c.db.path_name.empty())
+        proposed = std::filesystem::path(c.db.path_name).replace_extension(ending).string();
+    const auto chosen = c.chooser.Choose(FileChoice{.save = true,
+                                                    .title = std::string(title),
+                                                    .filter = std::string(filter),
+                                                    .proposed = proposed});
     if (!chosen) return false;
     const std::string text = make_text(tables);
-    if (!ReplaceFileAtomically(WithEnding(*chosen, ending),
-                               std::vector<uint8_t>(text.begin(), text.end()))) {
+    const std::string path = WithEnding(*chosen, ending);
+    if (!ReplaceFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()))) {
         c.prompter.Tell(kMsgCannotSave, Icon::Error);
         return false;
     }
+    c.told = std::string(kExportedTo) + PageTitleOfPath(path);
     return true;
 }
 
@@ -70,8 +83,10 @@ bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
         c.chooser.Choose(FileChoice{false, "Apply CSV Edits", std::string(kCsvFilter)});
     if (!chosen) return false;
     // Read row by row from the file: a huge file is refused at its first bad line and
-    // never held whole.
-    const CsvEditsResult result = ApplyCsvEdits(db, CsvInput{{}, *chosen});
+    // never held whole. Tried on a copy, so that the preview's Cancel changes nothing.
+    auto trial = std::make_unique<Database>();
+    trial->tables() = db.tables();
+    const CsvEditsResult result = ApplyCsvEdits(*trial, CsvInput{{}, *chosen});
     if (!result.opened) {
         c.prompter.Tell(kMsgCannotOpen, Icon::Error);
         return false;
@@ -80,6 +95,9 @@ bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
         c.prompter.Tell(*result.refusal, Icon::Error);
         return false;
     }
+    if (c.preview && !c.preview->RunCsvEditsPreview(MakeCsvEditsPreview(result))) return false;
+    c.told = result.changed ? SummaryLine(result.summary) : kNothingToApply;
+    if (result.changed) db.tables() = trial->tables();
     return result.changed;
 }
 

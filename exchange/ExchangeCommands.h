@@ -9,6 +9,7 @@
 
 #include "database/Database.h"
 #include "database/Interaction.h"
+#include "exchange/CsvEditsPreview.h"
 
 namespace velmora {
 
@@ -21,6 +22,8 @@ struct ExchangeContext {
     std::vector<int> columns;  // the list's shown columns, for the HTML page
     Prompter& prompter;
     FileChooser& chooser;
+    CsvEditsPreviewHost* preview = nullptr;  // "Apply CSV Edits..." asks it before applying
+    std::string told = {};                   // what a command did, for the status bar
 };
 
 // The question an export asks first: Yes exports both tables, No the shown one.
@@ -28,13 +31,15 @@ std::string BothTablesQuestion(bool radio_shown);
 
 // "Channels as CSV..." / "Channels as HTML...": asks whether both tables go out, then
 // for a file (".csv" / ".html" appended when the name has no such ending), and writes it
-// whole or not at all. True when written; "Can not save file!" when it could not be.
+// whole or not at all. True when written (`told` says so); "Can not save file!" when it
+// could not be.
 bool ExportChannelsCsv(ExchangeContext& c);
 bool ExportChannelsHtml(ExchangeContext& c);
 
-// "Apply CSV Edits...": asks for a channel CSV and applies it (ApplyCsvEdits). A file
-// that can't be read or is refused is told and changes nothing. True when the tables
-// changed.
+// "Apply CSV Edits...": asks for a channel CSV, tries it on a copy of the tables
+// (ApplyCsvEdits) and, when a preview host is given, shows what it would do; Apply takes
+// it over into `db`, Cancel changes nothing. A file that can't be read or is refused is
+// told and changes nothing. True when the tables changed.
 bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c);
 
 }  // namespace velmora

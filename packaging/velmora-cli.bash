@@ -53,6 +53,7 @@ _velmora_cli() {
         check) options+=" --fix" ;;
         export) options+=" --format -o --bom" ;;
         xml-update) options+=" --remove-vanished" ;;
+        apply-csv) options+=" --dry-run" ;;
         esac
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return

@@ -56,6 +56,7 @@ void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice) {
     dialog.setNameFilters(FileDialogNameFilters(choice.filter));
     if (!choice.folder.empty())
         dialog.setDirectory(QFile::decodeName(QByteArray::fromStdString(choice.folder)));
+    if (!choice.proposed.empty()) dialog.selectFile(QFile::decodeName(choice.proposed.c_str()));
 }
 
 Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon icon,

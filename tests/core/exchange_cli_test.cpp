@@ -106,5 +106,58 @@ TEST_F(ExchangeCli, RefusedEditsLeaveTheFileUnchanged) {
     EXPECT_EQ(Text(sdx), original);
 }
 
+// The export's records, the first TV row's name set to `name`, joined by `separator`.
+std::string Edited(const std::string& csv, const std::string& name, char separator = ',') {
+    CsvReadResult read = ReadCsvRecords(csv);
+    read.records[1].fields[kCsvName] = name;
+    std::string text;
+    for (const CsvRecord& r : read.records) {
+        for (size_t i = 0; i < r.fields.size(); ++i) {
+            if (i > 0) text.push_back(separator);
+            AppendCsvField(text, r.fields[i]);
+        }
+        text.append("\r\n");
+    }
+    return text;
+}
+
+TEST_F(ExchangeCli, ApplyCsvTellsWhatItChangesAndADryRunWritesNothing) {
+    const std::string csv = RunCli(dir, "export " + sdx + " --format csv").out;
+    const auto apply = [&](const std::string& name, const std::string& options) {
+        WriteText(dir / "edits.csv", Edited(csv, name));
+        return RunCli(dir, "apply-csv " + sdx + " " + (dir / "edits.csv") + options);
+    };
+    const std::string renamed = "1 channels renamed, 0 moved, 0 with other changes\n";
+    EXPECT_EQ(apply("007", "").err, renamed);
+    const std::string saved = Text(sdx);
+    // A spreadsheet drops the zeros: told, not refused.
+    const std::string told = renamed + "1 names look converted by a spreadsheet\n";
+    const CliRun trial = apply("7", " --dry-run");
+    EXPECT_EQ(trial.exit_code, 0);
+    EXPECT_EQ(trial.err, told);
+    EXPECT_EQ(Text(sdx), saved);
+    const CliRun refused = apply(std::string(200, 'x'), " --dry-run");
+    EXPECT_EQ(refused.exit_code, 1);
+    EXPECT_EQ(refused.err.find("renamed"), std::string::npos) << refused.err;
+    const CliRun real = apply("7", "");
+    EXPECT_EQ(real.exit_code, 0);
+    EXPECT_EQ(real.err, told);
+    EXPECT_NE(Text(sdx), saved);
+    EXPECT_EQ(apply("7", "").err, "0 channels renamed, 0 moved, 0 with other changes\n");
+}
+
+TEST_F(ExchangeCli, ApplyCsvAndOrderReadFilesSeparatedBySemicolons) {
+    const std::string csv = RunCli(dir, "export " + sdx + " --format csv").out;
+    WriteText(dir / "semi.csv", Edited(csv, "Semi; colon", ';'));
+    const CliRun r = RunCli(dir, "apply-csv " + sdx + " " + (dir / "semi.csv"));
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    const ChannelCsvRows rows = ReadChannelCsv(RunCli(dir, "export " + sdx + " --format csv").out);
+    ASSERT_FALSE(rows.refusal);
+    EXPECT_EQ(rows.rows[0].name(), "Semi; colon");
+    const CliRun order = RunCli(dir, "order " + sdx + " " + (dir / "semi.csv"));
+    EXPECT_EQ(order.exit_code, 0) << order.err;
+    EXPECT_EQ(order.err.find("Ordered 0 "), std::string::npos) << order.err;
+}
+
 }  // namespace
 }  // namespace velmora

@@ -21,6 +21,7 @@ public:
     std::function<bool(ShowInfoForm&)> show_info;
     std::function<bool(SatXmlLoadForm&)> satxml_load;
     std::function<bool(SatXmlUpdateForm&)> satxml_update;
+    std::function<bool(const CsvEditsPreview&)> csv_preview;
 
     bool RunChannel(ChannelForm& f) override { return channels.RunChannel(f); }
     bool RunAudio(AudioForm& f) override { return channels.RunAudio(f); }
@@ -56,6 +57,13 @@ public:
             return false;
         }
         return show_info(f);
+    }
+    bool RunCsvEditsPreview(const CsvEditsPreview& p) override {
+        if (!csv_preview) {
+            ADD_FAILURE() << "unexpected CSV edits preview";
+            return false;
+        }
+        return csv_preview(p);
     }
 };
 
