@@ -20,27 +20,33 @@ std::string ImportedMessage(const XmlImportCounts& c) {
            " skipped)";
 }
 
+// The satellites.xml, read before the database's lock is taken: it is input, not the file
+// being edited. Null, with the reason told, when it cannot be read.
+std::optional<SatXmlRead> ReadOrTell(const std::string& xml_path, std::ostream& err) {
+    SatXmlRead read = ReadSatellitesXmlFile(xml_path);
+    if (read.ok()) return read;
+    Tell(err, read.problem);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int XmlImport(const std::string& sdx_path, const std::string& xml_path,
               const std::vector<std::string>& sats, std::ostream& err) {
+    const std::optional<SatXmlRead> read = ReadOrTell(xml_path, err);
+    if (!read) return 1;
     XmlImportCounts counts;
     const int code = EditOrTell(
         sdx_path,
         [&](Database& db) {
-            const SatXmlRead read = ReadSatellitesXmlFile(xml_path);
-            if (!read.ok()) {
-                Tell(err, read.problem);
-                return EditChange::Refused;
-            }
             std::string unmatched;
-            const auto chosen = MatchXmlSatellites(read.satellites, sats, unmatched);
+            const auto chosen = MatchXmlSatellites(read->satellites, sats, unmatched);
             if (!chosen) {
                 Tell(err, NoMatchMessage(unmatched));
                 return EditChange::Refused;
             }
             StreamPrompter prompter(err);
-            if (!ImportXmlSatellites(db, read.satellites, *chosen, prompter, counts))
+            if (!ImportXmlSatellites(db, read->satellites, *chosen, prompter, counts))
                 return EditChange::Refused;
             return counts.satellites > 0 ? EditChange::Made : EditChange::None;
         },
@@ -52,16 +58,13 @@ int XmlImport(const std::string& sdx_path, const std::string& xml_path,
 int XmlUpdate(const std::string& sdx_path, const std::string& xml_path, bool remove_vanished,
               std::ostream& out, std::ostream& err) {
     Json vanished = Json::array();
+    const std::optional<SatXmlRead> read = ReadOrTell(xml_path, err);
+    if (!read) return 1;
     std::optional<XmlUpdateCounts> counts;
     const int code = EditOrTell(
         sdx_path,
         [&](Database& db) {
-            const SatXmlRead read = ReadSatellitesXmlFile(xml_path);
-            if (!read.ok()) {
-                Tell(err, read.problem);
-                return EditChange::Refused;
-            }
-            const XmlUpdatePlan plan = PlanXmlUpdate(db, read.satellites);
+            const XmlUpdatePlan plan = PlanXmlUpdate(db, read->satellites);
             StreamPrompter prompter(err);
             counts = ApplyXmlUpdate(db, plan, remove_vanished, prompter);
             if (!counts) return EditChange::Refused;

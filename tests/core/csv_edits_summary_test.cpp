@@ -10,11 +10,13 @@
 #include "exchange/CsvEdits.h"
 #include "exchange/SpreadsheetNames.h"
 #include "tests/core/TestDatabases.h"
+#include "tests/core/csv_edit_support.h"
 
 namespace velmora {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using testing::EditedCsv;
+using testing::Rows;
 constexpr int kTv = 50;
 
 // 50 TV channels and 3 radio channels on one transponder.
@@ -32,16 +34,6 @@ std::unique_ptr<Database> FiftyChannels() {
         testing::AppendChannel(*db, i >= kTv, ch);
     }
     return db;
-}
-
-std::string EditedCsv(const Database& db, const std::function<void(Rows&)>& edit) {
-    Rows rows;
-    for (CsvRecord& r : ReadCsvRecords(ChannelsCsv(db, ChannelTables::Both)).records)
-        rows.push_back(std::move(r.fields));
-    edit(rows);
-    std::string text;
-    for (const auto& r : rows) AppendCsvRecord(text, r);
-    return text;
 }
 
 // Rows 1..50 are the TV channels, 51..53 the radio channels.

@@ -11,23 +11,14 @@
 #include "exchange/CsvEdits.h"
 #include "exchange/CsvText.h"
 #include "tests/core/TestDatabases.h"
+#include "tests/core/csv_edit_support.h"
 #include "tests/support/SampleDatabase.h"
 
 namespace velmora {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-// The database's CSV after `edit` changed its records (header first).
-std::string EditedCsv(const Database& db, const std::function<void(Rows&)>& edit) {
-    Rows rows;
-    for (CsvRecord& r : ReadCsvRecords(ChannelsCsv(db, ChannelTables::Both)).records)
-        rows.push_back(std::move(r.fields));
-    edit(rows);
-    std::string text;
-    for (const auto& r : rows) AppendCsvRecord(text, r);
-    return text;
-}
+using testing::EditedCsv;
+using testing::Rows;
 
 class CsvEdits : public ::testing::Test {
 protected:
