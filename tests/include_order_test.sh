@@ -6,7 +6,7 @@
 set -euo pipefail
 root=${1:?usage: include_order_test.sh SOURCE_DIR}
 
-ORDER=(database channels satellites settings import printing health exchange compare satxml
+ORDER=(text database channels satellites settings import printing health exchange compare satxml
        commands)
 # Folders that are not core: the programs, the tests, and what is built beside them.
 NOT_CORE=" app cli tests bench fuzz docs examples packaging tools cmake build translations "

@@ -1,0 +1,38 @@
+#include "text/Translate.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+TEST(Fill, PutsEachArgumentWhereItsNumberStands) {
+    struct Case {
+        const char* pattern;
+        std::initializer_list<std::string_view> args;
+        const char* filled;
+    };
+    const Case cases[] = {
+        {"%1 of %2", {"3", "10"}, "3 of 10"},
+        {"%2 von %1", {"10", "3"}, "3 von 10"},              // a translation may reorder
+        {"100%% of %1", {"x"}, "100% of x"},                 // a percent sign
+        {"%1 and %3", {"a"}, "a and %3"},                    // a missing argument stays
+        {"%1", {"%2 stays as given"}, "%2 stays as given"},  // arguments are not read again
+        {"ends in %", {}, "ends in %"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Fill(c.pattern, c.args), c.filled) << c.pattern;
+}
+
+std::string Shout(const char* context, const char* text) {
+    return std::string(context) + ":" + text;
+}
+
+TEST(Translate, UsesTheInstalledTranslatorAndEnglishWithoutOne) {
+    EXPECT_EQ(VT_TR("health", "Fix"), "Fix");
+    SetTranslator(&Shout);
+    EXPECT_EQ(VT_TR("health", "Fix"), "health:Fix");
+    SetTranslator(nullptr);
+    EXPECT_EQ(VT_TR("health", "Fix"), "Fix");
+}
+
+}  // namespace
+}  // namespace velmora
