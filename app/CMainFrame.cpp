@@ -14,6 +14,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CommandMenus.h"
 #include "app/Images.h"
+#include "app/Language.h"
 #include "app/LockKeys.h"
 #include "app/PaneLook.h"
 #include "app/QtDialogHost.h"
@@ -126,6 +127,15 @@ void CMainFrame::CreateMenus() {
     tables->setExclusive(true);
     for (const CommandRow& row : CommandRows()) {
         if (row.checkable) tables->addAction(CommandAction(row.id));
+    }
+    // View > Language, below the table marks.
+    if (!tables->actions().isEmpty()) {
+        for (QObject* shown_in : tables->actions().front()->associatedObjects()) {
+            if (auto* view = qobject_cast<QMenu*>(shown_in)) {
+                AddLanguageMenu(view, *settings_, doc_.prompter());
+                break;
+            }
+        }
     }
     // Pane switching and Find have no menu entry, only their keys.
     for (int id : WindowKeyCommands()) addAction(CommandAction(id));

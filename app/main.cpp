@@ -1,9 +1,11 @@
 // velmora: the desktop editor.
 
 #include <QApplication>
+#include <QSettings>
 #include <cstring>
 
 #include "app/CVelmoraApp.h"
+#include "app/Language.h"
 #include "velmora/Version.h"
 
 namespace {
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(velmora::kSettingsApplication));
     QApplication::setApplicationVersion(QString::fromLatin1(velmora::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    velmora::InstallChosenLanguage(QSettings());
     velmora::CVelmoraApp velmora;
     if (!velmora.InitInstance(QApplication::arguments())) return 1;
     return QApplication::exec();

@@ -52,3 +52,15 @@ install(CODE [[
     endif()
   endif()
 ]])
+
+# The editor's catalogues (translations/*.ts), compiled at build time and built into the
+# program under :/i18n. tools/update-translations.sh brings them up to date with the sources.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+set(VELMORA_LANGUAGES de fr it es nl pl tr)
+set(VELMORA_TS_FILES)
+foreach(language ${VELMORA_LANGUAGES})
+  list(APPEND VELMORA_TS_FILES ${PROJECT_SOURCE_DIR}/translations/velmora_${language}.ts)
+endforeach()
+qt_add_lrelease(velmora_gui TS_FILES ${VELMORA_TS_FILES} QM_FILES_OUTPUT_VARIABLE VELMORA_QM_FILES)
+qt_add_resources(velmora_gui velmora_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}
+                 FILES ${VELMORA_QM_FILES})

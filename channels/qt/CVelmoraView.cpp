@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStringList>
+#include <QStyle>
 #include <algorithm>
 
 #include "channels/qt/ChannelCellDelegate.h"
@@ -105,7 +106,7 @@ void CVelmoraView::Relisted() {
                     at = it + 1;
                 }
             }
-            order.insert(at, {column, ChannelList::ColumnWidth(column)});
+            order.insert(at, {column, FirstWidth(column)});
         }
         QHeaderView* header = horizontalHeader();
         for (int visual = 0; visual < static_cast<int>(order.size()); ++visual) {
@@ -118,6 +119,17 @@ void CVelmoraView::Relisted() {
         laid_out_columns_ = shown;
     }
     emit listChanged();
+}
+
+int CVelmoraView::FirstWidth(int column) const {
+    const std::vector<int>& shown = model_->shown_columns();
+    const int section =
+        static_cast<int>(std::find(shown.begin(), shown.end(), column) - shown.begin());
+    const QHeaderView* header = horizontalHeader();
+    const QString caption = model_->headerData(section, Qt::Horizontal).toString();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    return std::max(ChannelList::ColumnWidth(column),
+                    header->fontMetrics().horizontalAdvance(caption) + margins);
 }
 
 void CVelmoraView::SetFilter(const std::string& text) {

@@ -86,6 +86,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A newly shown column's width: its own, or what its caption needs in the user's
+    // language when that is more.
+    int FirstWidth(int column) const;
     void Relisted();
     // True when a command was chosen.
     bool RunPopup(const QPoint& global_pos);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "text/Languages.h"
+
 namespace velmora {
 namespace {
 
@@ -32,6 +36,32 @@ TEST(Translate, UsesTheInstalledTranslatorAndEnglishWithoutOne) {
     EXPECT_EQ(VT_TR("health", "Fix"), "health:Fix");
     SetTranslator(nullptr);
     EXPECT_EQ(VT_TR("health", "Fix"), "Fix");
+}
+
+TEST(ChooseLanguage, SettingThenGettextOrderThenEnglish) {
+    struct Case {
+        const char* chosen;
+        std::map<std::string, std::string> env;
+        const char* code;
+    };
+    const Case cases[] = {
+        {"", {{"LANG", "de_DE.UTF-8"}}, "de"},
+        {"", {{"LC_ALL", "tr_TR.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, "tr"},
+        {"", {{"LC_MESSAGES", "nl_BE@euro"}, {"LANG", "de_DE"}}, "nl"},
+        {"", {{"LANGUAGE", "sv:pl:de"}, {"LANG", "de_DE.UTF-8"}}, "pl"},  // first it speaks
+        {"", {{"LANGUAGE", "fr"}, {"LANG", "C"}}, "en"},                  // C turns it off
+        {"", {{"LANG", "sv_SE.UTF-8"}}, "en"},                            // not spoken
+        {"", {}, "en"},
+        {"it", {{"LANG", "de_DE.UTF-8"}}, "it"},  // the setting wins
+        {"xx", {{"LANG", "es_ES.UTF-8"}}, "es"},  // a stale setting
+    };
+    for (const Case& c : cases) {
+        const auto env = [&](const char* name) {
+            const auto it = c.env.find(name);
+            return it == c.env.end() ? std::string() : it->second;
+        };
+        EXPECT_EQ(ChooseLanguage(c.chosen, env), c.code) << c.chosen << " " << c.env.size();
+    }
 }
 
 }  // namespace
