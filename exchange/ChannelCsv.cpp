@@ -7,6 +7,7 @@
 #include "database/Latin1.h"
 #include "exchange/CsvText.h"
 #include "satellites/TreeLabels.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -68,6 +69,13 @@ std::string HeaderText() {
     return text;
 }
 
+// "line 3: The first line must be the header table,index,..."
+std::string HeaderRefusal(int line) {
+    return Fill(VT_TR("exchange", "line %1: %2"),
+                {std::to_string(line),
+                 Fill(VT_TR("exchange", "The first line must be the header %1."), {HeaderText()})});
+}
+
 }  // namespace
 
 std::string ChannelsCsv(const Database& db, ChannelTables tables, bool bom) {
@@ -83,7 +91,9 @@ std::string ChannelsCsv(const Database& db, ChannelTables tables, bool bom) {
 }
 
 std::string ChannelCsvRow::Where(int column) const {
-    return "line " + std::to_string(lines[column]) + ", column " + std::string(kCsvColumns[column]);
+    //: Where a value is refused: "line 3, column tp_id"; %2 is the file's column name.
+    return Fill(VT_TR("exchange", "line %1, column %2"),
+                {std::to_string(lines[column]), kCsvColumns[column]});
 }
 
 CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler& on_row) {
@@ -93,17 +103,19 @@ CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler&
     CsvReadOutcome outcome =
         ReadCsv(with_separator, [&](CsvRecord& record) -> std::optional<std::string> {
             if (AllEmpty(record)) return std::nullopt;
-            const auto line = [&record] { return "line " + std::to_string(record.line()) + ": "; };
             if (!header_seen) {
                 if (!std::equal(record.fields.begin(), record.fields.end(), kCsvColumns.begin(),
                                 kCsvColumns.end()))
-                    return line() + "The first line must be the header " + HeaderText() + ".";
+                    return HeaderRefusal(record.line());
                 header_seen = true;
                 return std::nullopt;
             }
             if (record.fields.size() != kCsvColumnCount) {
-                return line() + "The line has " + std::to_string(record.fields.size()) +
-                       " fields; the header names " + std::to_string(kCsvColumnCount) + ".";
+                return Fill(VT_TR("exchange", "line %1: %2"),
+                            {std::to_string(record.line()),
+                             Fill(VT_TR("exchange", "The line has %1 fields; the header names %2."),
+                                  {std::to_string(record.fields.size()),
+                                   std::to_string(kCsvColumnCount)})});
             }
             ChannelCsvRow row;
             for (int c = 0; c < kCsvColumnCount; ++c) {
@@ -112,7 +124,8 @@ CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler&
             }
             const std::string& table = row.fields[kCsvTable];
             if (table != "tv" && table != "radio")
-                return row.Where(kCsvTable) + ": Please enter tv or radio.";
+                //: "tv" and "radio" are the values the column takes: keep them.
+                return row.Where(kCsvTable) + ": " + VT_TR("exchange", "Please enter tv or radio.");
             row.radio = table == "radio";
             for (int c : {kCsvTpId, kCsvServiceNumber}) {
                 int value = 0;
@@ -122,8 +135,7 @@ CsvReadOutcome ReadChannelCsv(const CsvInput& input, const ChannelCsvRowHandler&
             }
             return on_row(row);
         });
-    if (outcome.opened && !outcome.refusal && !header_seen)
-        outcome.refusal = "line 1: The first line must be the header " + HeaderText() + ".";
+    if (outcome.opened && !outcome.refusal && !header_seen) outcome.refusal = HeaderRefusal(1);
     return outcome;
 }
 

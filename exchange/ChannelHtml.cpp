@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "channels/ChannelList.h"
-#include "printing/ChannelPrintLayout.h"
 #include "database/Latin1.h"
+#include "printing/ChannelPrintLayout.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -48,7 +49,8 @@ void AppendTable(std::string& out, const Database& db, bool radio,
                  const std::vector<int>& columns) {
     const int count = db.channel_count(radio);
     out += "<section>\n<h2>";
-    out += radio ? "Radio channels" : "TV channels";
+    out +=
+        EscapeHtml(radio ? VT_TR("exchange", "Radio channels") : VT_TR("exchange", "TV channels"));
     out += " <span class=\"count\">(" + std::to_string(count) + ")</span></h2>\n";
     out += "<table>\n<thead><tr>";
     for (int c : columns) out += "<th>" + EscapeHtml(ColumnTitle(db, c)) + "</th>";
@@ -113,8 +115,13 @@ std::string ChannelsHtml(const Database& db, ChannelTables tables, const std::ve
     std::string out;
     out.reserve(static_cast<size_t>(60 + 20 * columns.size()) * (db.tv_count() + db.radio_count()));
     const std::string heading = EscapeHtml(title);
-    out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
-    out += heading + " - channel list</title>\n<style>\n";
+    //: The language code of this translation (de, fr, ...), for the HTML page's lang attribute.
+    const std::string language = EscapeHtml(VT_TR("exchange", "en"));
+    out += "<!DOCTYPE html>\n<html lang=\"" + language +
+           "\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    //: The HTML page's title: "channels.sdx - channel list".
+    out += EscapeHtml(Fill(VT_TR("exchange", "%1 - channel list"), {title}));
+    out += "</title>\n<style>\n";
     out += kStyle;
     out += "</style>\n</head>\n<body>\n<h1>" + heading + "</h1>\n";
     if (tables != ChannelTables::Radio) AppendTable(out, db, false, columns);

@@ -12,27 +12,33 @@
 #include "database/Upkeep.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/SpreadsheetNames.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::string_view kNotUtf8Message =
-    "The name is not UTF-8 text; save the file as CSV in UTF-8.";
-constexpr std::string_view kNotAFlagMessage = "Please enter 1 or 0.";
-constexpr std::string_view kRadioVideoMessage =
-    "The video PID of a radio channel cannot be changed.";
-constexpr std::string_view kEmptyNameMessage =
-    "No character of the name fits a channel name (ISO-8859-1): the name would be empty.";
-constexpr std::string_view kCollisionMessage =
-    "\"Check Database...\" (Tools menu) mends key collisions; apply the file after it.";
+// Translated where a refusal is made: Translate("exchange", ...).
+constexpr const char* kNotUtf8Message =
+    VT_TR_NOOP("exchange", "The name is not UTF-8 text; save the file as CSV in UTF-8.");
+constexpr const char* kNotAFlagMessage = VT_TR_NOOP("exchange", "Please enter 1 or 0.");
+constexpr const char* kRadioVideoMessage =
+    VT_TR_NOOP("exchange", "The video PID of a radio channel cannot be changed.");
+constexpr const char* kEmptyNameMessage = VT_TR_NOOP(
+    "exchange",
+    "No character of the name fits a channel name (ISO-8859-1): the name would be empty.");
+//: "Check Database..." and "Tools" are the menu's texts: use their translations.
+constexpr const char* kCollisionMessage =
+    VT_TR_NOOP("exchange",
+               "\"Check Database...\" (Tools menu) mends key collisions; apply the file after it.");
 
 std::string Refusal(const ChannelCsvRow& row, int column, std::string_view message) {
     return row.Where(column) + ": " + std::string(message);
 }
 
 std::string KeyText(const ChannelCsvRow& row) {
-    return "tp_id " + std::to_string(row.tp_id) + " and service_number " +
-           std::to_string(row.service_number);
+    //: tp_id and service_number are the file's column names: keep them.
+    return Fill(VT_TR("exchange", "tp_id %1 and service_number %2"),
+                {std::to_string(row.tp_id), std::to_string(row.service_number)});
 }
 
 // Channel positions of one table sorted by key (equal keys in table order), to find the
@@ -77,14 +83,14 @@ struct Edit {
 // refusal when the dialog would refuse one.
 std::optional<std::string> EditRecord(const ChannelCsvRow& row, Channel& record) {
     const std::optional<std::string> name = Utf8ToLatin1Dropping(row.fields[kCsvName]);
-    if (!name) return Refusal(row, kCsvName, kNotUtf8Message);
+    if (!name) return Refusal(row, kCsvName, Translate("exchange", kNotUtf8Message));
     if (*name != record.name()) {
         if (static_cast<int>(name->size()) > kMaxNameLength)
             return Refusal(row, kCsvName, TooLongMessage(kMaxNameLength));
         const std::string filtered = FilterNameBytes(*name);
         // A name of emoji alone would silently become no name.
         if (filtered.empty() && !row.fields[kCsvName].empty())
-            return Refusal(row, kCsvName, kEmptyNameMessage);
+            return Refusal(row, kCsvName, Translate("exchange", kEmptyNameMessage));
         record.set_name(filtered);
     }
 
@@ -111,7 +117,7 @@ std::optional<std::string> EditRecord(const ChannelCsvRow& row, Channel& record)
     }
     const Pid& video = pids[2];
     if (video.value != video.current) {
-        if (row.radio) return Refusal(row, kCsvVideoPid, kRadioVideoMessage);
+        if (row.radio) return Refusal(row, kCsvVideoPid, Translate("exchange", kRadioVideoMessage));
         record.set_video_pid(static_cast<uint16_t>(video.value));
         record.set_radio_flag(video.value == kNoVideoPid ? 1u : 0u);
     }
@@ -124,7 +130,8 @@ std::optional<std::string> EditRecord(const ChannelCsvRow& row, Channel& record)
         while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
             text.remove_prefix(1);
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-        if (text != "0" && text != "1") return Refusal(row, c, kNotAFlagMessage);
+        if (text != "0" && text != "1")
+            return Refusal(row, c, Translate("exchange", kNotAFlagMessage));
         flags[c - kCsvScrambled] = text == "1";
     }
     record.set_fta(flags[0] ? 0u : 1u);
@@ -211,12 +218,14 @@ bool SameRecords(const Database& db, bool radio, const std::vector<Channel>& rec
 }  // namespace
 
 std::string SummaryLine(const CsvEditsSummary& summary) {
-    return std::to_string(summary.renamed) + " channels renamed, " + std::to_string(summary.moved) +
-           " moved, " + std::to_string(summary.other) + " with other changes";
+    return Fill(VT_TR("exchange", "%1 channels renamed, %2 moved, %3 with other changes"),
+                {std::to_string(summary.renamed), std::to_string(summary.moved),
+                 std::to_string(summary.other)});
 }
 
 std::string ConvertedNamesLine(int count) {
-    return std::to_string(count) + " names look converted by a spreadsheet";
+    return Fill(VT_TR("exchange", "%1 names look converted by a spreadsheet"),
+                {std::to_string(count)});
 }
 
 CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
@@ -228,15 +237,22 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
     const CsvReadOutcome read =
         ReadChannelCsv(input, [&](ChannelCsvRow& row) -> std::optional<std::string> {
             const int p = keys[row.radio].Take(row.key());
-            const std::string table = row.radio ? "radio" : "TV";
             if (p == KeyIndex::kNoChannel)
                 return Refusal(row, kCsvServiceNumber,
-                               "No " + table + " channel has " + KeyText(row) + ".");
+                               Fill(row.radio ? VT_TR("exchange", "No radio channel has %1.")
+                                              : VT_TR("exchange", "No TV channel has %1."),
+                                    {KeyText(row)}));
             if (p == KeyIndex::kSeveral)
-                return Refusal(row, kCsvServiceNumber,
-                               "More than one " + table + " channel has " + KeyText(row) +
-                                   ", so the row could change either. " +
-                                   std::string(kCollisionMessage));
+                return Refusal(
+                    row, kCsvServiceNumber,
+                    Fill(row.radio ? VT_TR("exchange",
+                                           "More than one radio channel has %1, so the row could "
+                                           "change either.")
+                                   : VT_TR("exchange",
+                                           "More than one TV channel has %1, so the row could "
+                                           "change either."),
+                         {KeyText(row)}) +
+                        " " + Translate("exchange", kCollisionMessage));
             if (p == KeyIndex::kTaken) {
                 // The earlier row of the same key, for the user to find.
                 int earlier = 0;
@@ -244,8 +260,8 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
                     if (e.radio == row.radio && e.key == row.key()) earlier = e.line;
                 }
                 return Refusal(row, kCsvServiceNumber,
-                               "The channel with " + KeyText(row) + " is already on line " +
-                                   std::to_string(earlier) + ".");
+                               Fill(VT_TR("exchange", "The channel with %1 is already on line %2."),
+                                    {KeyText(row), std::to_string(earlier)}));
             }
             // Only what the later steps need is kept of the row; its fields are let go.
             Edit edit{row.radio, row.key(), row.line(), {}, p, db.channels(row.radio)[p]};
@@ -280,9 +296,10 @@ CsvEditsResult ApplyCsvEdits(Database& db, const CsvInput& input) {
             if (stored.fav(g) || !e.record.fav(g)) continue;
             if (AddFavouriteKey(db, g, stored.key(), e.radio) != 1) {
                 db.favourites = *favourites_before;
-                result.refusal = "line " + std::to_string(e.favourite_lines[g]) + ", column " +
-                                 std::string(kCsvColumns[kCsvFav1 + g]) + ": " +
-                                 std::string(kFavouriteFullMessage);
+                result.refusal =
+                    Fill(VT_TR("exchange", "line %1, column %2"),
+                         {std::to_string(e.favourite_lines[g]), kCsvColumns[kCsvFav1 + g]}) +
+                    ": " + Translate("channels", kFavouriteFullMessage.data());
                 return result;
             }
         }

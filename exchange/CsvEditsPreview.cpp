@@ -1,22 +1,21 @@
 #include "exchange/CsvEditsPreview.h"
 
+#include "text/Translate.h"
+
 namespace velmora {
 namespace {
 
 constexpr const char* kArrow = " \xE2\x86\x92 ";
-constexpr const char* kTv = "TV ";
-constexpr const char* kRadio = "Radio ";
-constexpr const char* kMovedFrom = ", moved from ";
-constexpr const char* kOtherChanged = ", PIDs, flags or marks changed";
-constexpr const char* kWarningEnd =
-    ": a spreadsheet may have changed them on opening the file. They are listed first; "
-    "check them before you apply.";
 
 std::string RowText(const CsvEditChange& c) {
-    std::string text = std::string(c.radio ? kRadio : kTv) + std::to_string(c.to + 1) + ": ";
-    text += c.renamed ? c.old_name + kArrow + c.name : c.name;
-    if (c.moved) text += kMovedFrom + std::to_string(c.from + 1);
-    if (c.other) text += kOtherChanged;
+    const std::string name = c.renamed ? c.old_name + kArrow + c.name : c.name;
+    //: A changed channel: "TV 3: Das Erste", "Radio 2: old name → new name".
+    std::string text =
+        Fill(c.radio ? VT_TR("exchange", "Radio %1: %2") : VT_TR("exchange", "TV %1: %2"),
+             {std::to_string(c.to + 1), name});
+    if (c.moved)
+        text += ", " + Fill(VT_TR("exchange", "moved from %1"), {std::to_string(c.from + 1)});
+    if (c.other) text += ", " + VT_TR("exchange", "PIDs, flags or marks changed");
     return text;
 }
 
@@ -25,8 +24,13 @@ std::string RowText(const CsvEditChange& c) {
 CsvEditsPreview MakeCsvEditsPreview(const CsvEditsResult& result) {
     CsvEditsPreview preview;
     preview.summary = SummaryLine(result.summary);
-    if (result.summary.looks_converted > 0)
-        preview.warning = ConvertedNamesLine(result.summary.looks_converted) + kWarningEnd;
+    if (result.summary.looks_converted > 0) {
+        //: %1 is "N names look converted by a spreadsheet".
+        preview.warning = Fill(VT_TR("exchange",
+                                     "%1: a spreadsheet may have changed them on opening the file. "
+                                     "They are listed first; check them before you apply."),
+                               {ConvertedNamesLine(result.summary.looks_converted)});
+    }
     for (const CsvEditChange& c : result.changes) {
         preview.rows.push_back(RowText(c));
         preview.converted_rows += c.looks_converted;

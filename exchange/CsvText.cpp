@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "database/DatabaseFile.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -14,9 +15,11 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // callback knows its line and a refusal stops within a few kilobytes.
 constexpr size_t kChunkBytes = 4096;
 
-constexpr const char* kQuoteMessage = "A quote is out of place or a quoted field is not closed.";
-constexpr const char* kOpenQuoteMessage = "A quoted field is not closed.";
-constexpr const char* kUnreadableMessage = "The text could not be read.";
+// Translated where a refusal is made: Translate("exchange", ...).
+constexpr const char* kQuoteMessage =
+    VT_TR_NOOP("exchange", "A quote is out of place or a quoted field is not closed.");
+constexpr const char* kOpenQuoteMessage = VT_TR_NOOP("exchange", "A quoted field is not closed.");
+constexpr const char* kUnreadableMessage = VT_TR_NOOP("exchange", "The text could not be read.");
 
 bool NeedsQuotes(std::string_view field) {
     if (field.empty()) return false;
@@ -49,7 +52,8 @@ int CountLineBreaks(std::string_view text) {
 }
 
 std::string AtLine(int line, std::string_view message) {
-    return "line " + std::to_string(line) + ": " + std::string(message);
+    //: Where a file is refused, then why: "line 3: A quoted field is not closed."
+    return Fill(VT_TR("exchange", "line %1: %2"), {std::to_string(line), message});
 }
 
 }  // namespace
@@ -75,8 +79,8 @@ struct CsvReader::State {
     }
 
     std::string WideLine() const {
-        return AtLine(current.line(),
-                      "The line has more than " + std::to_string(kMaxCsvFields) + " fields.");
+        return AtLine(current.line(), Fill(VT_TR("exchange", "The line has more than %1 fields."),
+                                           {std::to_string(kMaxCsvFields)}));
     }
 
     static void OnField(void* data, size_t size, void* self) {
@@ -119,16 +123,18 @@ struct CsvReader::State {
         if (csv_parse(&parser, chunk.data(), chunk.size(), OnField, OnRecordEnd, this) !=
                 chunk.size() &&
             !refusal) {
-            refusal =
-                AtLine(line, csv_error(&parser) == CSV_EPARSE ? kQuoteMessage : kUnreadableMessage);
+            refusal = AtLine(
+                line, Translate("exchange", csv_error(&parser) == CSV_EPARSE ? kQuoteMessage
+                                                                             : kUnreadableMessage));
         }
         if (refusal) return;
         line += CountLineBreaks(chunk, after_cr);
         if (too_wide) {
             refusal = WideLine();
         } else if (parser.entry_pos > kMaxCsvFieldBytes) {
-            refusal = AtLine(OpenFieldLine(), "A field is longer than " +
-                                                  std::to_string(kMaxCsvFieldBytes) + " bytes.");
+            refusal =
+                AtLine(OpenFieldLine(), Fill(VT_TR("exchange", "A field is longer than %1 bytes."),
+                                             {std::to_string(kMaxCsvFieldBytes)}));
         }
     }
 
@@ -150,7 +156,7 @@ CsvReader::CsvReader(CsvRecordHandler on_record, bool separator_from_header)
     state_->on_record = std::move(on_record);
     state_->decide_separator = separator_from_header;
     if (csv_init(&state_->parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        state_->refusal = AtLine(1, kUnreadableMessage);
+        state_->refusal = AtLine(1, Translate("exchange", kUnreadableMessage));
         return;
     }
     state_->ready = true;
@@ -185,7 +191,7 @@ bool CsvReader::Finish() {
     }
     if (s.refusal) return false;
     if (csv_fini(&s.parser, State::OnField, State::OnRecordEnd, &s) != 0 && !s.refusal)
-        s.refusal = AtLine(s.OpenFieldLine(), kOpenQuoteMessage);
+        s.refusal = AtLine(s.OpenFieldLine(), Translate("exchange", kOpenQuoteMessage));
     return !s.refusal;
 }
 

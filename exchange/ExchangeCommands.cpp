@@ -10,12 +10,10 @@
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvEdits.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
-
-constexpr const char* kExportedTo = "Exported to ";
-constexpr const char* kNothingToApply = "The CSV file changes nothing.";
 
 // `path` with `ending` appended unless it already ends so, in any case.
 std::string WithEnding(const std::string& path, std::string_view ending) {
@@ -33,9 +31,10 @@ ChannelTables AskTables(ExchangeContext& c) {
     return c.radio_shown ? ChannelTables::Radio : ChannelTables::Tv;
 }
 
+// `title` and `filter` as marked ("exchange"), translated here.
 template <typename MakeText>
-bool Export(ExchangeContext& c, std::string_view title, std::string_view filter,
-            std::string_view ending, MakeText make_text) {
+bool Export(ExchangeContext& c, const char* title, const char* filter, std::string_view ending,
+            MakeText make_text) {
     if (!c.db.database_open) return false;
     const ChannelTables tables = AskTables(c);
     // "channels.sdx" proposes "channels.csv" beside it.
@@ -43,44 +42,47 @@ bool Export(ExchangeContext& c, std::string_view title, std::string_view filter,
     if (!c.db.path_name.empty())
         proposed = std::filesystem::path(c.db.path_name).replace_extension(ending).string();
     const auto chosen = c.chooser.Choose(FileChoice{.save = true,
-                                                    .title = std::string(title),
-                                                    .filter = std::string(filter),
+                                                    .title = Translate("exchange", title),
+                                                    .filter = Translate("exchange", filter),
                                                     .proposed = proposed});
     if (!chosen) return false;
     const std::string text = make_text(tables);
     const std::string path = WithEnding(*chosen, ending);
     if (!ReplaceFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()))) {
-        c.prompter.Tell(kMsgCannotSave, Icon::Error);
+        c.prompter.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);
         return false;
     }
-    c.told = std::string(kExportedTo) + PageTitleOfPath(path);
+    c.told = Fill(VT_TR("exchange", "Exported to %1"), {PageTitleOfPath(path)});
     return true;
 }
 
 }  // namespace
 
 std::string BothTablesQuestion(bool radio_shown) {
-    return radio_shown ? "Export the TV channels as well as the radio channels?\n"
-                         "No exports the radio channels only."
-                       : "Export the radio channels as well as the TV channels?\n"
-                         "No exports the TV channels only.";
+    return radio_shown ? VT_TR("exchange",
+                               "Export the TV channels as well as the radio channels?\n"
+                               "No exports the radio channels only.")
+                       : VT_TR("exchange",
+                               "Export the radio channels as well as the TV channels?\n"
+                               "No exports the TV channels only.");
 }
 
 bool ExportChannelsCsv(ExchangeContext& c) {
-    return Export(c, "Export Channels as CSV", kCsvFilter, ".csv",
+    return Export(c, VT_TR_NOOP("exchange", "Export Channels as CSV"), kCsvFilter, ".csv",
                   [&](ChannelTables tables) { return ChannelsCsv(c.db, tables); });
 }
 
 bool ExportChannelsHtml(ExchangeContext& c) {
-    return Export(c, "Export Channels as HTML", kHtmlFilter, ".html", [&](ChannelTables tables) {
-        return ChannelsHtml(c.db, tables, c.columns, PageTitleOfPath(c.db.path_name));
-    });
+    return Export(c, VT_TR_NOOP("exchange", "Export Channels as HTML"), kHtmlFilter, ".html",
+                  [&](ChannelTables tables) {
+                      return ChannelsHtml(c.db, tables, c.columns, PageTitleOfPath(c.db.path_name));
+                  });
 }
 
 bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
     if (!db.database_open) return false;
-    const auto chosen =
-        c.chooser.Choose(FileChoice{false, "Apply CSV Edits", std::string(kCsvFilter)});
+    const auto chosen = c.chooser.Choose(
+        FileChoice{false, VT_TR("exchange", "Apply CSV Edits"), Translate("exchange", kCsvFilter)});
     if (!chosen) return false;
     // Read row by row from the file: a huge file is refused at its first bad line and
     // never held whole. Tried on a copy, so that the preview's Cancel changes nothing.
@@ -88,7 +90,7 @@ bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
     trial->tables() = db.tables();
     const CsvEditsResult result = ApplyCsvEdits(*trial, CsvInput{{}, *chosen});
     if (!result.opened) {
-        c.prompter.Tell(kMsgCannotOpen, Icon::Error);
+        c.prompter.Tell(Translate("database", kMsgCannotOpen.data()), Icon::Error);
         return false;
     }
     if (result.refusal) {
@@ -96,7 +98,8 @@ bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
         return false;
     }
     if (c.preview && !c.preview->RunCsvEditsPreview(MakeCsvEditsPreview(result))) return false;
-    c.told = result.changed ? SummaryLine(result.summary) : kNothingToApply;
+    c.told = result.changed ? SummaryLine(result.summary)
+                            : VT_TR("exchange", "The CSV file changes nothing.");
     if (result.changed) db.tables() = trial->tables();
     return result.changed;
 }

@@ -10,11 +10,17 @@
 #include "database/Database.h"
 #include "database/Interaction.h"
 #include "exchange/CsvEditsPreview.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
-inline constexpr std::string_view kHtmlFilter = "HTML Files (*.html)|*.html|All Files (*.*)|*.*||";
+// Translated where they are shown: Translate("exchange", ...).
+//: A file dialog's filter: the labels only; the patterns and the | stay.
+inline constexpr const char* kCsvFilter =
+    VT_TR_NOOP("exchange", "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+//: A file dialog's filter: the labels only; the patterns and the | stay.
+inline constexpr const char* kHtmlFilter =
+    VT_TR_NOOP("exchange", "HTML Files (*.html)|*.html|All Files (*.*)|*.*||");
 
 struct ExchangeContext {
     const Database& db;

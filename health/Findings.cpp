@@ -6,6 +6,7 @@
 
 #include "channels/ChannelSorts.h"
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -24,23 +25,24 @@ FindingTable ChannelTable(bool radio) {
 
 // "A", "A and B", "A, B and C".
 std::string JoinList(const std::vector<std::string>& parts) {
-    std::string out;
-    for (size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) out += i + 1 == parts.size() ? " and " : ", ";
-        out += parts[i];
-    }
-    return out;
+    if (parts.empty()) return {};
+    std::string head;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) head += (i > 0 ? ", " : "") + parts[i];
+    if (head.empty()) return parts.back();
+    //: The end of a list: "A and B", "A, B and C".
+    return Fill(VT_TR("health", "%1 and %2"), {head, parts.back()});
 }
 
 // Positions in the texts count from 1, as the channel list's Index does.
 std::string ChannelText(const Database& db, bool radio, int pos) {
-    return std::string(radio ? "radio" : "TV") + " channel \"" + db.channels(radio)[pos].name() +
-           "\" (No. " + std::to_string(pos + 1) + ")";
+    return Fill(radio ? VT_TR("health", "radio channel \"%1\" (No. %2)")
+                      : VT_TR("health", "TV channel \"%1\" (No. %2)"),
+                {db.channels(radio)[pos].name(), std::to_string(pos + 1)});
 }
 
 std::string SatelliteText(const Database& db, int s) {
     if (s < db.sat_count()) return "\"" + db.satellites[s].name() + "\"";
-    return "satellite index " + std::to_string(s);
+    return Fill(VT_TR("health", "satellite index %1"), {std::to_string(s)});
 }
 
 std::string TransponderText(const Transponder& tp) {
@@ -86,9 +88,11 @@ void FindKeyCollisions(const Database& db, std::vector<Finding>& out) {
             f.others.push_back(c.pos);
             f.other_tables.push_back(ChannelTable(c.radio));
         }
-        f.text = JoinList(names) + " share the channel key of service " +
-                 std::to_string(ch.service_number()) + " on transponder id " +
-                 std::to_string(ch.tp_id()) + ", so their favourite marks are ambiguous.";
+        f.text = Fill(
+            VT_TR("health",
+                  "%1 share the channel key of service %2 on transponder id %3, so "
+                  "their favourite marks are ambiguous."),
+            {JoinList(names), std::to_string(ch.service_number()), std::to_string(ch.tp_id())});
         out.push_back(std::move(f));
     }
 }
@@ -114,10 +118,12 @@ void FindDuplicateChannels(const Database& db, std::vector<Finding>& out) {
             for (size_t k = 1; k < group.size(); ++k) {
                 f.others.push_back(group[k]);
                 f.other_tables.push_back(f.table);
-                repeats.push_back("No. " + std::to_string(group[k] + 1));
+                repeats.push_back(Fill(VT_TR("health", "No. %1"), {std::to_string(group[k] + 1)}));
             }
-            f.text = ChannelText(db, radio, group[0]) + " is repeated as " + JoinList(repeats) +
-                     ": same transponder, name, video, PCR and first audio PID.";
+            f.text = Fill(VT_TR("health",
+                                "%1 is repeated as %2: same transponder, name, video, "
+                                "PCR and first audio PID."),
+                          {ChannelText(db, radio, group[0]), JoinList(repeats)});
             out.push_back(std::move(f));
         }
     }
@@ -135,8 +141,10 @@ void FindOrphanChannels(const Database& db, std::vector<Finding>& out) {
                            i,
                            {},
                            {},
-                           ChannelText(db, radio, i) + " is on transponder id " +
-                               std::to_string(tp_id) + ", which no transponder has."});
+                           Fill(VT_TR("health",
+                                      "%1 is on transponder id %2, which no "
+                                      "transponder has."),
+                                {ChannelText(db, radio, i), std::to_string(tp_id)})});
         }
     }
 }
@@ -157,9 +165,9 @@ void FindDuplicateTransponders(const Database& db, std::vector<Finding>& out) {
             f.other_tables.push_back(f.table);
             ids.push_back(std::to_string(db.transponders[group[k]].tp_id()));
         }
-        f.text = "Transponder " + TransponderText(tp) + " (id " + std::to_string(tp.tp_id()) +
-                 ") of " + SatelliteText(db, tp.satellite()) + " is repeated with id " +
-                 JoinList(ids) + ".";
+        f.text = Fill(VT_TR("health", "Transponder %1 (id %2) of %3 is repeated with id %4."),
+                      {TransponderText(tp), std::to_string(tp.tp_id()),
+                       SatelliteText(db, tp.satellite()), JoinList(ids)});
         out.push_back(std::move(f));
     }
 }
@@ -173,10 +181,11 @@ void FindOrphanTransponders(const Database& db, std::vector<Finding>& out) {
                        t,
                        {},
                        {},
-                       "Transponder " + TransponderText(tp) + " (id " + std::to_string(tp.tp_id()) +
-                           ") names satellite index " + std::to_string(tp.satellite()) +
-                           ", but there are only " + std::to_string(db.sat_count()) +
-                           " satellites."});
+                       Fill(VT_TR("health",
+                                  "Transponder %1 (id %2) names satellite index %3, but "
+                                  "there are only %4 satellites."),
+                            {TransponderText(tp), std::to_string(tp.tp_id()),
+                             std::to_string(tp.satellite()), std::to_string(db.sat_count())})});
     }
 }
 
@@ -188,14 +197,16 @@ void FindDuplicateTpIds(const Database& db, std::vector<Finding>& out) {
         std::vector<std::string> names;
         for (int t : group) {
             const Transponder& tp = db.transponders[t];
-            names.push_back(TransponderText(tp) + " of " + SatelliteText(db, tp.satellite()));
+            names.push_back(Fill(VT_TR("health", "%1 of %2"),
+                                 {TransponderText(tp), SatelliteText(db, tp.satellite())}));
             if (t == group[0]) continue;
             f.others.push_back(t);
             f.other_tables.push_back(f.table);
         }
-        f.text = "Transponders " + JoinList(names) + " share the id " +
-                 std::to_string(db.transponders[group[0]].tp_id()) +
-                 "; the channels on that id belong to the first.";
+        f.text = Fill(VT_TR("health",
+                            "Transponders %1 share the id %2; the channels on that id "
+                            "belong to the first."),
+                      {JoinList(names), std::to_string(db.transponders[group[0]].tp_id())});
         out.push_back(std::move(f));
     }
 }
@@ -205,26 +216,33 @@ void FindPidsOutOfRange(const Database& db, std::vector<Finding>& out) {
         for (int i = 0; i < db.channel_count(radio); ++i) {
             const Channel& ch = db.channels(radio)[i];
             std::vector<std::string> bad;
-            auto test = [&](const std::string& what, int pid) {
-                if (pid > kMaxPid) bad.push_back(what + " " + std::to_string(pid));
+            // `what` is the PID's name with %1 for its value, translated only when needed.
+            auto test = [&](const char* what, int pid) {
+                if (pid > kMaxPid)
+                    bad.push_back(Fill(Translate("health", what), {std::to_string(pid)}));
             };
-            test("video PID", ch.video_pid());
-            test("PCR PID", ch.pcr_pid());
-            test("teletext PID", ch.ttx_pid());
+            test(VT_TR_NOOP("health", "video PID %1"), ch.video_pid());
+            test(VT_TR_NOOP("health", "PCR PID %1"), ch.pcr_pid());
+            test(VT_TR_NOOP("health", "teletext PID %1"), ch.ttx_pid());
             const int stored = ch.audio_count() <= Channel::kPlainAudioMax
                                    ? static_cast<int>(ch.audio_count())
                                    : std::min<int>(ch.audio_count(), Channel::kPackedAudioMax);
-            for (int k = 0; k < stored; ++k)
-                test("audio PID " + std::to_string(k + 1), ch.audio_entry(k).pid);
+            for (int k = 0; k < stored; ++k) {
+                const int pid = ch.audio_entry(k).pid;
+                //: %1 is the audio track's number, %2 the PID.
+                if (pid > kMaxPid)
+                    bad.push_back(Fill(VT_TR("health", "audio PID %1 %2"),
+                                       {std::to_string(k + 1), std::to_string(pid)}));
+            }
             if (bad.empty()) continue;
             out.push_back({FindingKind::PidOutOfRange,
                            ChannelTable(radio),
                            i,
                            {},
                            {},
-                           ChannelText(db, radio, i) + " has " +
-                               (bad.size() == 1 ? "a PID" : "PIDs") +
-                               " above 8191: " + JoinList(bad) + "."});
+                           Fill(bad.size() == 1 ? VT_TR("health", "%1 has a PID above 8191: %2.")
+                                                : VT_TR("health", "%1 has PIDs above 8191: %2."),
+                                {ChannelText(db, radio, i), JoinList(bad)})});
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "channels/ChannelSorts.h"
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -16,9 +17,13 @@ using Occurrences = std::array<int, FavouriteGroups::kGroups>;
 
 // Numbers count from 1, as the list's Index and the group names do.
 std::string DroppedMarkNote(bool radio, int pos, const Channel& ch, int group) {
-    return std::string(radio ? "Radio" : "TV") + " channel " + std::to_string(pos + 1) + " \"" +
-           Latin1ToUtf8(ch.name()) + "\" lost its mark for favourite group " +
-           std::to_string(group + 1) + ": its new key found the group full.";
+    return Fill(radio ? VT_TR("health",
+                              "Radio channel %1 \"%2\" lost its mark for favourite group %3: its "
+                              "new key found the group full.")
+                      : VT_TR("health",
+                              "TV channel %1 \"%2\" lost its mark for favourite group %3: its new "
+                              "key found the group full."),
+                {std::to_string(pos + 1), Latin1ToUtf8(ch.name()), std::to_string(group + 1)});
 }
 
 // The lowest tp_id that neither a transponder nor a channel names: an id an orphan

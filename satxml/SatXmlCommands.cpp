@@ -11,15 +11,16 @@
 namespace velmora {
 namespace {
 
-constexpr std::string_view kLoadTitle = "Load Satellites from satellites.xml";
-constexpr std::string_view kUpdateTitle = "Update Transponders from satellites.xml";
-constexpr std::string_view kExportTitle = "Export Satellites as satellites.xml";
+constexpr const char* kLoadTitle = VT_TR_NOOP("satxml", "Load Satellites from satellites.xml");
+constexpr const char* kUpdateTitle =
+    VT_TR_NOOP("satxml", "Update Transponders from satellites.xml");
+constexpr const char* kExportTitle = VT_TR_NOOP("satxml", "Export Satellites as satellites.xml");
 
 // The file's satellites, or nullopt after telling the user why there are none.
 std::optional<std::vector<XmlSatellite>> ChooseAndRead(FileChooser& files, Prompter& prompter,
-                                                       std::string_view title) {
-    const auto path =
-        files.Choose(FileChoice{false, std::string(title), std::string(kSatXmlFilter)});
+                                                       const char* title) {
+    const auto path = files.Choose(
+        FileChoice{false, Translate("satxml", title), Translate("satxml", kSatXmlFilter)});
     if (!path) return std::nullopt;
     SatXmlRead read = ReadSatellitesXmlFile(*path);
     if (!read.ok()) {
@@ -58,7 +59,7 @@ bool UpdateTranspondersFromXml(Database& db, FileChooser& files, Prompter& promp
     if (!sats) return false;
     XmlUpdatePlan plan = PlanXmlUpdate(db, *sats, only);
     if (plan.added.empty() && plan.updated.empty() && plan.vanished.empty()) {
-        prompter.Tell(kSatXmlUpToDate, Icon::Information);
+        prompter.Tell(Translate("satxml", kSatXmlUpToDate), Icon::Information);
         return false;
     }
     SatXmlUpdateForm form = SatXmlUpdateForm::Load(db, std::move(plan));
@@ -69,13 +70,13 @@ bool UpdateTranspondersFromXml(Database& db, FileChooser& files, Prompter& promp
 
 bool ExportSatellitesXmlFile(const Database& db, FileChooser& files, Prompter& prompter) {
     if (!db.database_open) return false;
-    const auto chosen =
-        files.Choose(FileChoice{true, std::string(kExportTitle), std::string(kSatXmlFilter)});
+    const auto chosen = files.Choose(
+        FileChoice{true, Translate("satxml", kExportTitle), Translate("satxml", kSatXmlFilter)});
     if (!chosen) return false;
     const std::string path = EndsWithXml(*chosen) ? *chosen : *chosen + ".xml";
     const std::string text = SatellitesXml(db);
     if (!ReplaceFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()))) {
-        prompter.Tell(kMsgCannotSave, Icon::Error);
+        prompter.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);
         return false;
     }
     return true;

@@ -9,13 +9,18 @@
 #include "database/Database.h"
 #include "database/Interaction.h"
 #include "satxml/SatXmlDialogs.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-inline constexpr std::string_view kSatXmlFilter = "XML Files (*.xml)|*.xml|All Files (*.*)|*.*||";
-inline constexpr std::string_view kSatXmlUpToDate =
-    "Nothing to update: the transponders of the satellites at the file's positions are "
-    "as the file gives them.";
+// Translated where they are shown: Translate("satxml", ...).
+//: A file dialog's filter: the labels only; the patterns and the | stay.
+inline constexpr const char* kSatXmlFilter =
+    VT_TR_NOOP("satxml", "XML Files (*.xml)|*.xml|All Files (*.*)|*.*||");
+inline constexpr const char* kSatXmlUpToDate =
+    VT_TR_NOOP("satxml",
+               "Nothing to update: the transponders of the satellites at the file's positions are "
+               "as the file gives them.");
 
 // Asks for a satellites.xml and shows its satellites in the load window; on OK appends
 // the checked ones with their transponders (refused with Add's messages when they do not

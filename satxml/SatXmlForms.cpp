@@ -6,6 +6,7 @@
 #include "database/NameLists.h"
 #include "satellites/TransponderOps.h"
 #include "satxml/SatXmlMapping.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -22,8 +23,9 @@ std::string TransponderText(const Transponder& tp) {
            std::to_string(tp.symbol_rate()) + " " + std::string(FecText(tp.fec()));
 }
 
-std::string Plural(int n, const char* word) {
-    return std::to_string(n) + " " + word + (n == 1 ? "" : "s");
+// "%1 satellite" for one, "%1 satellites" otherwise, translated.
+std::string Counted(int n, const char* one, const char* many) {
+    return Fill(Translate("satxml", n == 1 ? one : many), {std::to_string(n)});
 }
 
 }  // namespace
@@ -64,9 +66,16 @@ int SatXmlLoadForm::ChosenTransponders() const {
 }
 
 std::string SatXmlLoadForm::Counts() const {
-    return "adds " + Plural(static_cast<int>(Chosen().size()), "satellite") + " / " +
-           Plural(ChosenTransponders(), "transponder") + " of " + std::to_string(free_satellites) +
-           "/" + std::to_string(free_transponders) + " free";
+    const std::string satellites =
+        Counted(static_cast<int>(Chosen().size()), VT_TR_NOOP("satxml", "%1 satellite"),
+                VT_TR_NOOP("satxml", "%1 satellites"));
+    const std::string transponders =
+        Counted(ChosenTransponders(), VT_TR_NOOP("satxml", "%1 transponder"),
+                VT_TR_NOOP("satxml", "%1 transponders"));
+    //: "adds 2 satellites / 3 transponders of 61/1997 free"
+    return Fill(VT_TR("satxml", "adds %1 / %2 of %3/%4 free"),
+                {satellites, transponders, std::to_string(free_satellites),
+                 std::to_string(free_transponders)});
 }
 
 bool SatXmlLoadForm::Fits() const {
@@ -78,23 +87,25 @@ bool SatXmlLoadForm::Fits() const {
 SatXmlUpdateForm SatXmlUpdateForm::Load(const Database& db, XmlUpdatePlan plan) {
     SatXmlUpdateForm form;
     for (const Transponder& tp : plan.added)
-        form.rows.push_back({"Add", db.satellites[tp.satellite()].name(), TransponderText(tp), ""});
+        form.rows.push_back({VT_TR("satxml", "Add"), db.satellites[tp.satellite()].name(),
+                             TransponderText(tp), ""});
     for (const XmlTpUpdate& u : plan.updated)
-        form.rows.push_back({"Change", db.satellites[u.satellite].name(), TransponderText(u.after),
-                             "was " + TransponderText(u.before)});
+        form.rows.push_back({VT_TR("satxml", "Change"), db.satellites[u.satellite].name(),
+                             TransponderText(u.after),
+                             Fill(VT_TR("satxml", "was %1"), {TransponderText(u.before)})});
     for (const XmlTpVanished& v : plan.vanished)
-        form.rows.push_back({"Vanished", db.satellites[v.satellite].name(),
+        form.rows.push_back({VT_TR("satxml", "Vanished"), db.satellites[v.satellite].name(),
                              TransponderText(db.transponders[v.index]),
-                             Plural(v.channels, "channel")});
+                             Counted(v.channels, VT_TR_NOOP("satxml", "%1 channel"),
+                                     VT_TR_NOOP("satxml", "%1 channels"))});
     form.plan = std::move(plan);
     return form;
 }
 
 std::string SatXmlUpdateForm::Summary() const {
-    return "adds " + std::to_string(plan.added.size()) + ", changes " +
-           std::to_string(plan.updated.size()) + ", vanished " +
-           std::to_string(plan.vanished.size()) + " (" + std::to_string(plan.Removable()) +
-           " without channels)";
+    return Fill(VT_TR("satxml", "adds %1, changes %2, vanished %3 (%4 without channels)"),
+                {std::to_string(plan.added.size()), std::to_string(plan.updated.size()),
+                 std::to_string(plan.vanished.size()), std::to_string(plan.Removable())});
 }
 
 }  // namespace velmora

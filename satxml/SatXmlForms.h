@@ -41,10 +41,10 @@ public:
 };
 
 struct SatXmlUpdateRow {
-    std::string change;       // "Add", "Change" or "Vanished"
+    std::string change;       // "Add", "Change" or "Vanished", translated (UTF-8)
     std::string satellite;    // its name, ISO-8859-1 bytes
     std::string transponder;  // "11727 VER 27500 3/4" as it will be (vanished: as it is)
-    std::string detail;       // a change: what it was; vanished: "N channels"
+    std::string detail;       // a change: what it was; vanished: "N channels"; UTF-8
 };
 
 // "Update Transponders from satellites.xml...": what the update adds, changes and finds

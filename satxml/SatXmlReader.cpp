@@ -5,29 +5,23 @@
 #include <pugixml.hpp>
 
 #include "database/DatabaseFile.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::string_view kCannotOpen = "Can't not open the file!";
-constexpr std::string_view kNotXml = "This file is not XML: line %1: %2.";
-constexpr std::string_view kNotSatellitesXml =
-    "This file is not a satellites.xml: its root element is not <satellites>.";
-constexpr std::string_view kTooDeep =
-    "This file is not a satellites.xml: line %1 nests "
-    "elements deeper than %2 levels.";
-constexpr std::string_view kBadNumber =
-    "This file is not a correct satellites.xml: line %1: <%2> has no whole number as %3.";
-
-std::string Fill(std::string_view text, const std::vector<std::string>& args) {
-    std::string out(text);
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        if (const size_t at = out.find(mark); at != std::string::npos)
-            out.replace(at, mark.size(), args[i]);
-    }
-    return out;
-}
+constexpr const char* kCannotOpen = VT_TR_NOOP("satxml", "Can't not open the file!");
+//: %2 is the XML parser's own English description of the fault.
+constexpr const char* kNotXml = VT_TR_NOOP("satxml", "This file is not XML: line %1: %2.");
+constexpr const char* kNotSatellitesXml = VT_TR_NOOP(
+    "satxml", "This file is not a satellites.xml: its root element is not <satellites>.");
+constexpr const char* kTooDeep = VT_TR_NOOP("satxml",
+                                            "This file is not a satellites.xml: line %1 nests "
+                                            "elements deeper than %2 levels.");
+//: %2 and %3 are the file's element and attribute names.
+constexpr const char* kBadNumber = VT_TR_NOOP(
+    "satxml",
+    "This file is not a correct satellites.xml: line %1: <%2> has no whole number as %3.");
 
 // The first element of the document nested deeper than kMaxXmlDepth, or an empty node.
 // pugixml walks the tree without recursion, so the walk itself is safe on any depth.
@@ -90,21 +84,21 @@ SatXmlRead ParseSatellitesXml(std::string_view bytes) {
     const pugi::xml_parse_result parsed =
         doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed) {
-        read.problem =
-            Fill(kNotXml, {std::to_string(LineAt(bytes, parsed.offset)), parsed.description()});
+        read.problem = Fill(Translate("satxml", kNotXml),
+                            {std::to_string(LineAt(bytes, parsed.offset)), parsed.description()});
         return read;
     }
     DepthWalker walker;
     doc.traverse(walker);
     if (walker.too_deep) {
-        read.problem =
-            Fill(kTooDeep, {std::to_string(LineAt(bytes, walker.too_deep.offset_debug())),
-                            std::to_string(kMaxXmlDepth)});
+        read.problem = Fill(Translate("satxml", kTooDeep),
+                            {std::to_string(LineAt(bytes, walker.too_deep.offset_debug())),
+                             std::to_string(kMaxXmlDepth)});
         return read;
     }
     const pugi::xml_node root = doc.document_element();
     if (std::string_view(root.name()) != "satellites") {
-        read.problem = std::string(kNotSatellitesXml);
+        read.problem = Translate("satxml", kNotSatellitesXml);
         return read;
     }
     LineCounter lines(bytes);
@@ -113,7 +107,8 @@ SatXmlRead ParseSatellitesXml(std::string_view bytes) {
         s.line = lines.At(sat.offset_debug());
         const auto position = WholeNumber(sat, "position");
         if (!position || *position < -1800 || *position > 1800) {
-            read.problem = Fill(kBadNumber, {std::to_string(s.line), "sat", "position"});
+            read.problem =
+                Fill(Translate("satxml", kBadNumber), {std::to_string(s.line), "sat", "position"});
             read.satellites.clear();
             return read;
         }
@@ -133,7 +128,8 @@ SatXmlRead ParseSatellitesXml(std::string_view bytes) {
                               : !fec ? "fec_inner"
                                      : nullptr;
             if (bad) {
-                read.problem = Fill(kBadNumber, {std::to_string(t.line), "transponder", bad});
+                read.problem = Fill(Translate("satxml", kBadNumber),
+                                    {std::to_string(t.line), "transponder", bad});
                 read.satellites.clear();
                 return read;
             }
@@ -152,7 +148,7 @@ SatXmlRead ReadSatellitesXmlFile(const std::string& path) {
     const std::optional<std::string> bytes = ReadInputFile(path);
     if (!bytes) {
         SatXmlRead read;
-        read.problem = std::string(kCannotOpen);
+        read.problem = Translate("satxml", kCannotOpen);
         return read;
     }
     return ParseSatellitesXml(*bytes);

@@ -24,10 +24,11 @@ SatXmlUpdateDialog::SatXmlUpdateDialog(const SatXmlUpdateForm& form, QWidget* pa
     };
     for (const SatXmlUpdateRow& row : form_.rows) {
         auto* item = new QTreeWidgetItem(list);
-        item->setText(0, latin1(row.change));
+        // The change and its details come translated, as UTF-8; the names are record bytes.
+        item->setText(0, QString::fromStdString(row.change));
         item->setText(1, latin1(row.satellite));
         item->setText(2, latin1(row.transponder));
-        item->setText(3, latin1(row.detail));
+        item->setText(3, QString::fromStdString(row.detail));
     }
     for (int c = 0; c < 3; ++c) list->resizeColumnToContents(c);
     remove_ = new QCheckBox(tr("Delete vanished transponders that no channel uses"), this);
