@@ -67,6 +67,7 @@ QString InstallChosenLanguage(const QSettings& settings) {
 }
 
 QMenu* AddLanguageMenu(QMenu* view, QSettings& settings, Prompter& prompter) {
+    view->addSeparator();
     QMenu* menu = view->addMenu(QCoreApplication::translate("velmora::Language", "&Language"));
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);

@@ -1,7 +1,5 @@
 #include "cli/FindingsJson.h"
 
-#include "database/Latin1.h"
-
 namespace velmora::cli {
 
 Json FindingsToJson(const std::vector<Finding>& findings) {
@@ -11,7 +9,7 @@ Json FindingsToJson(const std::vector<Finding>& findings) {
                         {"table", FindingTableName(f.table)},
                         {"index", f.index},
                         {"others", f.others},
-                        {"text", Latin1ToUtf8(f.text)}});
+                        {"text", f.text}});
     }
     const auto counts = CountFindings(findings);
     Json by_kind = Json::object();

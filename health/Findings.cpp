@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "channels/ChannelSorts.h"
+#include "database/Latin1.h"
 #include "database/NameLists.h"
 #include "text/Translate.h"
 
@@ -37,11 +38,11 @@ std::string JoinList(const std::vector<std::string>& parts) {
 std::string ChannelText(const Database& db, bool radio, int pos) {
     return Fill(radio ? VT_TR("health", "radio channel \"%1\" (No. %2)")
                       : VT_TR("health", "TV channel \"%1\" (No. %2)"),
-                {db.channels(radio)[pos].name(), std::to_string(pos + 1)});
+                {Latin1ToUtf8(db.channels(radio)[pos].name()), std::to_string(pos + 1)});
 }
 
 std::string SatelliteText(const Database& db, int s) {
-    if (s < db.sat_count()) return "\"" + db.satellites[s].name() + "\"";
+    if (s < db.sat_count()) return "\"" + Latin1ToUtf8(db.satellites[s].name()) + "\"";
     return Fill(VT_TR("health", "satellite index %1"), {std::to_string(s)});
 }
 

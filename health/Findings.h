@@ -40,7 +40,7 @@ struct Finding {
     int index = 0;
     std::vector<int> others;
     std::vector<FindingTable> other_tables;
-    std::string text;  // the sentence the editor shows, translated; names as ISO-8859-1 bytes
+    std::string text;  // the sentence the editor shows, translated, in UTF-8
 
     bool operator==(const Finding&) const = default;
 };

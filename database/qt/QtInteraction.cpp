@@ -8,14 +8,17 @@
 namespace velmora {
 namespace {
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// The texts the core shows (messages, captions, filters) are UTF-8: translated words
+// beside names the core has turned from their record bytes, and paths as the system
+// spells them.
+QString Utf8Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
 QString ToQtNameFilters(std::string_view filter) {
-    const QStringList parts = Latin1(filter).split(QLatin1Char('|'));
+    const QStringList parts = Utf8Text(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString label = parts[i];
@@ -32,7 +35,7 @@ QString ToQtNameFilters(std::string_view filter) {
 }
 
 QStringList FileDialogNameFilters(std::string_view filter) {
-    const QStringList parts = Latin1(filter).split(QLatin1Char('|'));
+    const QStringList parts = Utf8Text(filter).split(QLatin1Char('|'));
     const QStringList matching = ToQtNameFilters(filter).split(QStringLiteral(";;"));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size() && entries.size() < matching.size(); i += 2) {
@@ -47,7 +50,7 @@ QStringList FileDialogNameFilters(std::string_view filter) {
 }
 
 void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice) {
-    dialog.setWindowTitle(Latin1(choice.title));
+    dialog.setWindowTitle(Utf8Text(choice.title));
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The commands decide what a missing file or an existing one means, not the dialog.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -62,8 +65,8 @@ void SetUpFileDialog(QFileDialog& dialog, const FileChoice& choice) {
 Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon icon,
                         Buttons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(Latin1(caption));
-    box.setText(Latin1(text));
+    box.setWindowTitle(Utf8Text(caption));
+    box.setText(Utf8Text(text));
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

@@ -131,7 +131,7 @@ void CheckWindow::Rebuild() {
         for (size_t k = 0; k < findings_.size(); ++k) {
             if (findings_[k].kind != kind) continue;
             auto* item = new QTreeWidgetItem(group);
-            item->setText(0, QString::fromLatin1(findings_[k].text));
+            item->setText(0, QString::fromStdString(findings_[k].text));
             item->setToolTip(0, item->text(0));
             item->setData(0, kFindingRole, static_cast<int>(k));
         }
@@ -151,7 +151,7 @@ void CheckWindow::Rebuild() {
     for (const Finding& f : findings_) {
         if (f.kind != FindingKind::KeyCollision && f.kind != FindingKind::DuplicateChannel)
             continue;
-        const QString text = QString::fromLatin1(f.text);
+        const QString text = QString::fromStdString(f.text);
         auto note = [&](FindingTable t, int pos) {
             QString& n = notes_[(t == FindingTable::Radio ? kMaxChannels : 0) + pos];
             n = n.isEmpty() ? text : n + QLatin1Char('\n') + text;

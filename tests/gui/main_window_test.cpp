@@ -219,7 +219,10 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                       {"Satellite", 32802, ""},
                       {sep, 0, ""},
                       {"Apply Order From...", 32901, ""}});
-    ExpectMenu(popups[2]->menu(), {{"&TV Channel", 32782, ""}, {"&Radio Channel", 32783, ""}});
+    ExpectMenu(popups[2]->menu(), {{"&TV Channel", 32782, ""},
+                                   {"&Radio Channel", 32783, ""},
+                                   {sep, 0, ""},
+                                   {"&Language>", 0, ""}});
     ExpectMenu(popups[3]->menu(), {{"Check Database...", 32920, "Ctrl+K"}});
     ExpectMenu(popups[4]->menu(), {{"&About Velmora...", 57664, ""}});
     EXPECT_EQ(frame->action(kCmdNextPane)->shortcut().toString(), QStringLiteral("F6"));
