@@ -23,6 +23,7 @@
 #include "compare/qt/CompareController.h"
 #include "compare/qt/CompareWindow.h"
 #include "core/satellite_test_support.h"
+#include "database/qt/DialogControls.h"
 #include "exchange/qt/CCsvEditsPreviewDlg.h"
 #include "health/qt/CheckWindow.h"
 #include "satellites/qt/CModifyTPDlg.h"
@@ -182,6 +183,32 @@ TEST_P(TranslatedLayout, EveryWindowShowsItsTextsWhole) {
     frame->RunCommand(kCmdCheckDatabase);
     ASSERT_TRUE(frame->checkWindow());
     ExpectWhole(*frame->checkWindow(), "check");
+}
+
+// What the user reads of the core's texts: a dialog's refusal and a command's question.
+TEST_P(TranslatedLayout, TheCoresMessagesReachTheUserTranslated) {
+    const auto read = [&] {
+        prompter.shown.clear();
+        TransponderForm form = TransponderForm::Load(NewTransponderTemplate(0));
+        CTransponderDlg dialog(form, prompter, frame);
+        FindControl(&dialog, 1002)->setProperty("text", QStringLiteral("20001"));
+        testing::ClickOk(dialog);
+        view->SelectRows({0});
+        prompter.answers = {Answer::No};
+        frame->RunCommand(kCmdDeleteChannel);
+        return prompter.texts();
+    };
+    const std::vector<std::string> shown = read();
+    ASSERT_EQ(shown.size(), 2u);
+    InstallLanguage(QStringLiteral("en"));
+    const std::vector<std::string> english = read();
+    ASSERT_EQ(english.size(), 2u);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (std::string(GetParam()) == "en")
+            EXPECT_EQ(shown[i], english[i]);
+        else
+            EXPECT_NE(shown[i], english[i]) << GetParam() << " shows it in English";
+    }
 }
 
 std::vector<const char*> Codes() {
