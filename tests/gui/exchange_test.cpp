@@ -80,9 +80,9 @@ TEST_F(ExchangeInWindow, ExportWritesTheShownTableOrBothAsTheUserAnswers) {
     ASSERT_TRUE(export_entry);
     const QList<QAction*> entries = export_entry->menu()->actions();
     ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries[0]->text(), QStringLiteral("Channels as CSV..."));
-    EXPECT_EQ(entries[1]->text(), QStringLiteral("Channels as HTML..."));
-    EXPECT_EQ(entries[2]->text(), QStringLiteral("Satellites as satellites.xml..."));
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("Channels as &CSV..."));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("Channels as &HTML..."));
+    EXPECT_EQ(entries[2]->text(), QStringLiteral("&Satellites as satellites.xml..."));
     EXPECT_TRUE(entries[0]->isEnabled());
 
     prompter.answers = {Answer::Yes};
