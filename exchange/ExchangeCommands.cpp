@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "database/CVelmoraDoc.h"
+#include "database/ChosenFileType.h"
 #include "database/DatabaseFile.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
@@ -33,6 +34,7 @@ ChannelTables AskTables(ExchangeContext& c) {
     return c.radio_shown ? ChannelTables::Radio : ChannelTables::Tv;
 }
 
+// `make_text` gets the tables and the position of the file type chosen.
 template <typename MakeText>
 bool Export(ExchangeContext& c, std::string_view title, std::string_view filter,
             std::string_view ending, MakeText make_text) {
@@ -47,7 +49,7 @@ bool Export(ExchangeContext& c, std::string_view title, std::string_view filter,
                                                     .filter = std::string(filter),
                                                     .proposed = proposed});
     if (!chosen) return false;
-    const std::string text = make_text(tables);
+    const std::string text = make_text(tables, ChosenFileType(std::string(filter)));
     const std::string path = WithEnding(*chosen, ending);
     if (!ReplaceFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()))) {
         c.prompter.Tell(kMsgCannotSave, Icon::Error);
@@ -67,14 +69,17 @@ std::string BothTablesQuestion(bool radio_shown) {
 }
 
 bool ExportChannelsCsv(ExchangeContext& c) {
-    return Export(c, "Export Channels as CSV", kCsvFilter, ".csv",
-                  [&](ChannelTables tables) { return ChannelsCsv(c.db, tables); });
+    return Export(c, "Export Channels as CSV", kCsvExportFilter, ".csv",
+                  [&](ChannelTables tables, int type) {
+                      return ChannelsCsv(c.db, tables, type == kCsvWithBomFilter);
+                  });
 }
 
 bool ExportChannelsHtml(ExchangeContext& c) {
-    return Export(c, "Export Channels as HTML", kHtmlFilter, ".html", [&](ChannelTables tables) {
-        return ChannelsHtml(c.db, tables, c.columns, PageTitleOfPath(c.db.path_name));
-    });
+    return Export(c, "Export Channels as HTML", kHtmlFilter, ".html",
+                  [&](ChannelTables tables, int) {
+                      return ChannelsHtml(c.db, tables, c.columns, PageTitleOfPath(c.db.path_name));
+                  });
 }
 
 bool ApplyCsvEditsCommand(Database& db, ExchangeContext& c) {
