@@ -105,7 +105,7 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
     const QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
     if (!shots.isEmpty()) {
         // More to read: the renamed channel also locked, scrambled and in the third
-        // group, a transponder with another symbol rate, a group renamed.
+        // group, a transponder with another symbol rate, a lock set.
         auto richer = std::make_unique<Database>();
         ASSERT_EQ(LoadDatabaseFile(*richer, other_path), OpenResult::Ok);
         Channel& ch = richer->tv[2];
@@ -113,13 +113,14 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
         ch.set_fta(!ch.fta());
         ch.set_fav(2, !ch.fav(2));
         richer->transponders[0].set_symbol_rate(22000);
-        richer->settings.set_fav_name(2, "Nachrichten");
+        richer->settings.set_lock_flags(richer->settings.lock_flags() ^ 1u);
         ASSERT_EQ(SaveDatabaseFile(*richer, other_path), SaveResult::Written);
         chooser.answers.push_back(other_path);
         frame->RunCommand(kCmdCompareWith);
         window->statusFilter()->setCurrentIndex(0);
         window->textFilter()->clear();
         window->SelectRow(FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There"));
+        window->resize(1060, 480);
         window->activateWindow();
         QApplication::processEvents();
         EXPECT_TRUE(
