@@ -10,6 +10,7 @@ namespace velmora {
 namespace {
 
 constexpr int kGap = 8;
+constexpr int kMinWidth = 420;  // narrower, the window is of little use
 const QString kGroup = QStringLiteral("Window");
 
 // Saves the window's geometry after the user moved, resized or hid it.
@@ -58,13 +59,20 @@ protected:
 }  // namespace
 
 QRect BesideRect(const QRect& main, const QSize& size, const QRect& available) {
-    const int width = std::min(size.width(), available.width());
+    int width = std::min(size.width(), available.width());
     const int height = std::min(size.height(), available.height());
-    int x = available.right() + 1 - width;
-    if (main.right() + kGap + width <= available.right())
+    const int room_right = available.right() - main.right() - kGap;
+    const int room_left = main.left() - available.left() - kGap;
+    int x = available.right() + 1 - width;  // over the main window only when nothing else fits
+    if (width <= room_right) {
         x = main.right() + 1 + kGap;
-    else if (main.left() - kGap - width >= available.left())
+    } else if (width <= room_left) {
         x = main.left() - kGap - width;
+    } else if (std::max(room_right, room_left) >= kMinWidth) {
+        // Narrower, on the side with more room, rather than over the main window.
+        width = std::max(room_right, room_left);
+        x = room_right >= room_left ? main.right() + 1 + kGap : available.left();
+    }
     const int y = std::clamp(main.top(), available.top(), available.bottom() + 1 - height);
     return {x, y, width, height};
 }

@@ -12,7 +12,9 @@ namespace velmora {
 
 // Where a window of `size` goes beside a main window whose frame is `main` on a screen
 // whose free area is `available`: to its right when it fits there, else to its left,
-// else at the screen's right edge; level with its top; always inside `available`.
+// else narrower on the side with more room, and only when even that is too narrow at
+// the screen's right edge over the main window; level with its top; always inside
+// `available`.
 QRect BesideRect(const QRect& main, const QSize& size, const QRect& available);
 
 // Call once, before `window` is first shown: places it where it was saved under `key`
