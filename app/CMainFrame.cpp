@@ -19,6 +19,7 @@
 #include "app/PaneLook.h"
 #include "app/QtDialogHost.h"
 #include "compare/qt/CompareController.h"
+#include "database/qt/BesideWindow.h"
 #include "database/qt/StatusNote.h"
 
 namespace velmora {
@@ -58,6 +59,9 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
         [this](const char* label, const std::function<bool(Database&)>& change) {
             RecordChange(label, change);
         });
+    compare_->SetWindowPlacer([this](QWidget* window) {
+        KeepBesideMainWindow(window, this, settings_.get(), QStringLiteral("CompareGeometry"));
+    });
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
     RestoreLayout();
@@ -397,6 +401,7 @@ void CMainFrame::ShowCheckWindow() {
                 RecordChange(label, change);
             },
             this);
+        KeepBesideMainWindow(check_window_, this, settings_.get(), QStringLiteral("CheckGeometry"));
     }
     check_window_->show();
     check_window_->raise();

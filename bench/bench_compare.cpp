@@ -11,6 +11,7 @@
 
 #include "bench/FullDatabase.h"
 #include "compare/ApplyOrder.h"
+#include "compare/CompareRows.h"
 #include "compare/DatabaseDiff.h"
 #include "database/DatabaseFile.h"
 
@@ -77,6 +78,25 @@ void BM_DiffTwoFullDatabases(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DiffTwoFullDatabases)->Unit(benchmark::kMillisecond);
+
+// The comparison window's rows with every change in words, when every channel differs
+// (renamed and locked): the most it ever words.
+void BM_CompareRowsInWordsEveryChannelChanged(benchmark::State& state) {
+    const ComparePair& p = Prepared();
+    auto b = Copy(*p.a);
+    for (bool radio : {false, true}) {
+        for (int i = 0; i < b->channel_count(radio); ++i) {
+            Channel& ch = b->channels(radio)[i];
+            ch.set_name(ch.name() + "+");
+            ch.set_locked(!ch.locked());
+        }
+    }
+    for (auto _ : state) {
+        const std::vector<CompareRow> rows = BuildCompareRows(*p.a, *b, DiffDatabases(*p.a, *b));
+        benchmark::DoNotOptimize(rows.size());
+    }
+}
+BENCHMARK(BM_CompareRowsInWordsEveryChannelChanged)->Unit(benchmark::kMillisecond);
 
 void BM_ApplyOrderOfAFullDatabase(benchmark::State& state) {
     const ComparePair& p = Prepared();

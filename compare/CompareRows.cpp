@@ -1,5 +1,6 @@
 #include "compare/CompareRows.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "channels/ChannelSorts.h"
@@ -19,15 +20,6 @@ std::string SatelliteText(const Database& db, int i) {
     return std::to_string(i + 1) + " " + s.name() + " (" + Position(s) + ")";
 }
 
-std::string TransponderText(const Database& db, int i) {
-    const Transponder& t = db.transponders[i];
-    std::string text = std::to_string(t.frequency()) + " " +
-                       std::string(kPolarisationNames[t.polarisation()]) + " " +
-                       std::to_string(t.symbol_rate());
-    if (t.satellite() < db.sat_count()) text += " on " + db.satellites[t.satellite()].name();
-    return text;
-}
-
 std::string ChannelText(const Database& db, bool radio, int i) {
     return std::to_string(i + 1) + " " + db.channels(radio)[i].name();
 }
@@ -38,19 +30,21 @@ std::string Joined(const std::vector<std::string>& fields) {
     return out;
 }
 
-template <typename Text>
+using Text = std::function<std::string(int)>;
+using Words = std::function<std::vector<ReadableChange>(const ChangedRecord&)>;
+
 void AddSection(std::vector<CompareRow>& rows, CompareSection section, const SectionDiff& d,
-                Text text_here, Text text_there) {
+                const Text& text_here, const Text& text_there, const Words& words) {
     for (int i : d.only_a)
-        rows.push_back({section, CompareStatus::OnlyHere, i, -1, text_here(i), "", ""});
+        rows.push_back({section, CompareStatus::OnlyHere, i, -1, text_here(i), "", "", {}});
     for (int j : d.only_b)
-        rows.push_back({section, CompareStatus::OnlyThere, -1, j, "", text_there(j), ""});
+        rows.push_back({section, CompareStatus::OnlyThere, -1, j, "", text_there(j), "", {}});
     for (const ChangedRecord& c : d.changed) {
         rows.push_back({section, CompareStatus::Changed, c.a, c.b, text_here(c.a), text_there(c.b),
-                        Joined(c.fields)});
+                        Joined(c.fields), words(c)});
     }
     if (!d.same_order) {
-        rows.push_back({section, CompareStatus::Changed, -1, -1, "", "", "order"});
+        rows.push_back({section, CompareStatus::Changed, -1, -1, "", "", "order", {}});
     }
 }
 
@@ -70,27 +64,36 @@ std::string_view StatusName(CompareStatus status) {
 std::vector<CompareRow> BuildCompareRows(const Database& here, const Database& there,
                                          const DatabaseDiff& diff) {
     std::vector<CompareRow> rows;
-    using Text = std::function<std::string(int)>;
-    AddSection<Text>(
+    AddSection(
         rows, CompareSection::Satellites, diff.satellites,
         [&](int i) { return SatelliteText(here, i); },
-        [&](int j) { return SatelliteText(there, j); });
-    AddSection<Text>(
+        [&](int j) { return SatelliteText(there, j); },
+        [&](const ChangedRecord& c) { return SatelliteChanges(here, there, c); });
+    AddSection(
         rows, CompareSection::Transponders, diff.transponders,
-        [&](int i) { return TransponderText(here, i); },
-        [&](int j) { return TransponderText(there, j); });
+        [&](int i) { return TransponderWords(here, i); },
+        [&](int j) { return TransponderWords(there, j); },
+        [&](const ChangedRecord& c) { return TransponderChanges(here, there, c); });
     for (bool radio : {false, true}) {
-        AddSection<Text>(
+        AddSection(
             rows, radio ? CompareSection::Radio : CompareSection::Tv, diff.channels(radio),
             [&](int i) { return ChannelText(here, radio, i); },
-            [&](int j) { return ChannelText(there, radio, j); });
+            [&](int j) { return ChannelText(there, radio, j); },
+            [&](const ChangedRecord& c) { return ChannelChanges(here, there, radio, c); });
     }
-    for (const std::string& field : diff.settings_changed)
-        rows.push_back({CompareSection::Settings, CompareStatus::Changed, -1, -1, "", "", field});
+    for (const std::string& field : diff.settings_changed) {
+        rows.push_back({CompareSection::Settings, CompareStatus::Changed, -1, -1, "", "", field,
+                        SettingChanges(here.settings, there.settings, field)});
+    }
     for (int g : diff.favourite_names_changed) {
-        rows.push_back({CompareSection::Settings, CompareStatus::Changed, g, g,
-                        here.settings.fav_name(g), there.settings.fav_name(g),
-                        "fav_names[" + std::to_string(g) + "]"});
+        rows.push_back({CompareSection::Settings,
+                        CompareStatus::Changed,
+                        g,
+                        g,
+                        here.settings.fav_name(g),
+                        there.settings.fav_name(g),
+                        "fav_names[" + std::to_string(g) + "]",
+                        {FavouriteNameChange(here.settings, there.settings, g)}});
     }
     return rows;
 }
@@ -100,10 +103,13 @@ bool RowMatches(const CompareRow& row, const CompareFilter& filter) {
     if (filter.status && *filter.status != row.status) return false;
     if (filter.text.empty()) return true;
     const std::string needle = UpperLatin1(filter.text);
-    for (const std::string* text : {&row.here_text, &row.there_text, &row.fields}) {
-        if (UpperLatin1(*text).find(needle) != std::string::npos) return true;
-    }
-    return false;
+    auto found = [&](const std::string& text) {
+        return UpperLatin1(text).find(needle) != std::string::npos;
+    };
+    if (found(row.here_text) || found(row.there_text) || found(row.fields)) return true;
+    return std::any_of(row.changes.begin(), row.changes.end(), [&](const ReadableChange& c) {
+        return found(c.label) || found(c.here) || found(c.there);
+    });
 }
 
 CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen) {

@@ -10,6 +10,7 @@
 
 #include "compare/CopyAcross.h"
 #include "compare/DatabaseDiff.h"
+#include "compare/ReadableChanges.h"
 
 namespace velmora {
 
@@ -32,6 +33,8 @@ struct CompareRow {
     std::string here_text;
     std::string there_text;
     std::string fields;  // the changed fields, ", " between them
+    // A changed record's or setting's fields in words, with both values.
+    std::vector<ReadableChange> changes;
 };
 
 // Rows of every section in order: satellites, transponders, TV, radio, settings; within
@@ -42,7 +45,7 @@ std::vector<CompareRow> BuildCompareRows(const Database& here, const Database& t
 struct CompareFilter {
     std::optional<CompareSection> section;
     std::optional<CompareStatus> status;
-    std::string text;  // found in either side's text or the fields, ignoring case
+    std::string text;  // found in either side's text, the fields or the changes, ignoring case
 };
 bool RowMatches(const CompareRow& row, const CompareFilter& filter);
 

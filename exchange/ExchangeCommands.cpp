@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "database/CVelmoraDoc.h"
+#include "database/ChosenFileType.h"
 #include "database/DatabaseFile.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
@@ -31,7 +32,8 @@ ChannelTables AskTables(ExchangeContext& c) {
     return c.radio_shown ? ChannelTables::Radio : ChannelTables::Tv;
 }
 
-// `title` and `filter` as marked ("exchange"), translated here.
+// `title` and `filter` as marked ("exchange"), translated here; `make_text` gets the
+// tables and the position of the file type chosen.
 template <typename MakeText>
 bool Export(ExchangeContext& c, const char* title, const char* filter, std::string_view ending,
             MakeText make_text) {
@@ -41,12 +43,13 @@ bool Export(ExchangeContext& c, const char* title, const char* filter, std::stri
     std::string proposed;
     if (!c.db.path_name.empty())
         proposed = std::filesystem::path(c.db.path_name).replace_extension(ending).string();
+    const std::string shown_filter = Translate("exchange", filter);
     const auto chosen = c.chooser.Choose(FileChoice{.save = true,
                                                     .title = Translate("exchange", title),
-                                                    .filter = Translate("exchange", filter),
+                                                    .filter = shown_filter,
                                                     .proposed = proposed});
     if (!chosen) return false;
-    const std::string text = make_text(tables);
+    const std::string text = make_text(tables, ChosenFileType(shown_filter));
     const std::string path = WithEnding(*chosen, ending);
     if (!ReplaceFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()))) {
         c.prompter.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);
@@ -68,13 +71,15 @@ std::string BothTablesQuestion(bool radio_shown) {
 }
 
 bool ExportChannelsCsv(ExchangeContext& c) {
-    return Export(c, VT_TR_NOOP("exchange", "Export Channels as CSV"), kCsvFilter, ".csv",
-                  [&](ChannelTables tables) { return ChannelsCsv(c.db, tables); });
+    return Export(c, VT_TR_NOOP("exchange", "Export Channels as CSV"), kCsvExportFilter, ".csv",
+                  [&](ChannelTables tables, int type) {
+                      return ChannelsCsv(c.db, tables, type == kCsvWithBomFilter);
+                  });
 }
 
 bool ExportChannelsHtml(ExchangeContext& c) {
     return Export(c, VT_TR_NOOP("exchange", "Export Channels as HTML"), kHtmlFilter, ".html",
-                  [&](ChannelTables tables) {
+                  [&](ChannelTables tables, int) {
                       return ChannelsHtml(c.db, tables, c.columns, PageTitleOfPath(c.db.path_name));
                   });
 }

@@ -18,6 +18,14 @@ namespace velmora {
 //: A file dialog's filter: the labels only; the patterns and the | stay.
 inline constexpr const char* kCsvFilter =
     VT_TR_NOOP("exchange", "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+// The export's types: the second writes a byte-order mark first, which Excel needs to
+// read the file as UTF-8.
+//: A file dialog's filter: the labels only; the patterns and the | stay.
+inline constexpr const char* kCsvExportFilter =
+    VT_TR_NOOP("exchange",
+               "CSV Files (*.csv)|*.csv|CSV Files with byte-order mark, for Excel "
+               "(*.csv)|*.csv|All Files (*.*)|*.*||");
+inline constexpr int kCsvWithBomFilter = 1;
 //: A file dialog's filter: the labels only; the patterns and the | stay.
 inline constexpr const char* kHtmlFilter =
     VT_TR_NOOP("exchange", "HTML Files (*.html)|*.html|All Files (*.*)|*.*||");
@@ -37,8 +45,8 @@ std::string BothTablesQuestion(bool radio_shown);
 
 // "Channels as CSV..." / "Channels as HTML...": asks whether both tables go out, then
 // for a file (".csv" / ".html" appended when the name has no such ending), and writes it
-// whole or not at all. True when written (`told` says so); "Can not save file!" when it
-// could not be.
+// whole or not at all; a CSV begins with a byte-order mark when that type was chosen.
+// True when written (`told` says so); "Can not save file!" when it could not be.
 bool ExportChannelsCsv(ExchangeContext& c);
 bool ExportChannelsHtml(ExchangeContext& c);
 

@@ -247,4 +247,9 @@ int FixAllFindings(Database& db, std::vector<std::string>* notes) {
     return mended;
 }
 
+std::string FixedText(int fixed) {
+    if (fixed == 0) return "Nothing was fixed.";
+    return "Fixed " + std::to_string(fixed) + (fixed == 1 ? " finding" : " findings");
+}
+
 }  // namespace velmora

@@ -31,4 +31,7 @@ int FixFindings(Database& db, const std::vector<Finding>& findings,
 // Checks and mends until no mendable finding is left; returns how many were mended.
 int FixAllFindings(Database& db, std::vector<std::string>* notes = nullptr);
 
+// What Fix and Fix All did, for the status bar: "Fixed 3 findings".
+std::string FixedText(int fixed);
+
 }  // namespace velmora

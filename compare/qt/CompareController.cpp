@@ -52,6 +52,7 @@ void CompareController::CompareWith() {
         connect(window_, &CompareWindow::rowSelected, this, &CompareController::ShowRecord);
         connect(window_, &CompareWindow::copyRequested, this, &CompareController::CopySelected);
         connect(window_, &CompareWindow::activated, this, [this] { Refresh(false); });
+        if (place_) place_(window_);
     }
     Refresh(true);
     window_->show();

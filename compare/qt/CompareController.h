@@ -34,6 +34,8 @@ public:
     ~CompareController() override;
 
     void CompareWith();
+    // Called with the window when it is made, before it is first shown: places it.
+    void SetWindowPlacer(std::function<void(QWidget*)> place) { place_ = std::move(place); }
     // DocumentObserver: diffs again when the tables changed, keeping the selection.
     void StepFinished(DocumentStep step) override;
     // Copies the records of the window's selected rows that only the other side holds.
@@ -53,6 +55,7 @@ private:
     CVelmoraView& list_;
     QWidget* frame_;
     RecordChange record_;
+    std::function<void(QWidget*)> place_;
     QPointer<CompareWindow> window_;
     std::unique_ptr<Database> there_;
     std::string there_path_;

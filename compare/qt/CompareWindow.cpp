@@ -4,17 +4,31 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "commands/CommandIds.h"
 #include "compare/CompareCommands.h"
+#include "database/qt/BesideWindow.h"
 
 namespace velmora {
 namespace {
 
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ChangeText(const ReadableChange& c) {
+    return CompareWindow::tr("%1: %2 → %3").arg(Latin1(c.label), Latin1(c.here), Latin1(c.there));
+}
+
+// A row's changes on one line, or the fields it names when it has none in words.
+QString ChangesText(const CompareRow& row, const QString& between) {
+    if (row.changes.empty()) return Latin1(row.fields);
+    QStringList parts;
+    for (const ReadableChange& c : row.changes) parts << ChangeText(c);
+    return parts.join(between);
 }
 
 }  // namespace
@@ -40,8 +54,12 @@ int CompareTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CompareTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !rows_ || !index.isValid()) return {};
+    if (!rows_ || !index.isValid()) return {};
     const CompareRow& row = (*rows_)[static_cast<size_t>(RowIndex(index.row()))];
+    // The whole list of changes one per line, where the row shows them cut short.
+    if (role == Qt::ToolTipRole && index.column() == kChanges && !row.changes.empty())
+        return ChangesText(row, QStringLiteral("\n"));
+    if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case kSection:
             return Latin1(SectionName(row.section));
@@ -51,16 +69,16 @@ QVariant CompareTableModel::data(const QModelIndex& index, int role) const {
             return Latin1(row.here_text);
         case kThere:
             return Latin1(row.there_text);
-        case kFields:
-            return Latin1(row.fields);
+        case kChanges:
+            return ChangesText(row, QStringLiteral("; "));
     }
     return {};
 }
 
 QVariant CompareTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* kHeaders[] = {"Section", "Status", "This database", "Other database",
-                                     "Changed fields"};
+    static const char* kHeaders[] = {"Section", "Status", "This database", "Other database"};
+    if (section == kChanges) return tr("Changes");
     return section >= 0 && section < kColumnCount ? QString::fromLatin1(kHeaders[section])
                                                   : QVariant();
 }
@@ -97,12 +115,37 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     table_->setColumnWidth(CompareTableModel::kStatus, 90);
     table_->setColumnWidth(CompareTableModel::kHere, 220);
     table_->setColumnWidth(CompareTableModel::kThere, 220);
+    // One line per row: the changes are cut short there and listed in full below.
+    table_->setWordWrap(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+
+    details_ = new QTreeWidget(this);
+    details_->setObjectName(QStringLiteral("Details"));
+    details_->setColumnCount(3);
+    details_->setHeaderLabels({tr("Field"), tr("This database"), tr("Other database")});
+    details_->setRootIsDecorated(false);
+    details_->setUniformRowHeights(true);
+    details_->setWordWrap(false);
+    details_->setSelectionMode(QAbstractItemView::NoSelection);
+    details_->setFocusPolicy(Qt::NoFocus);
+    details_->setColumnWidth(0, 160);
+    details_->setColumnWidth(1, 260);
+    auto* panes = new QSplitter(Qt::Vertical, this);
+    panes->addWidget(table_);
+    panes->addWidget(details_);
+    panes->setStretchFactor(0, 3);
+    panes->setStretchFactor(1, 1);
+    panes->setChildrenCollapsible(false);
 
     summary_ = new QLabel(this);
     copy_ = new QPushButton(Latin1(kCopyToThisDatabaseText), this);
     copy_->setObjectName(QString::number(kCmdCopyToThisDatabase));
     copy_->setToolTip(
         QStringLiteral("Copy the selected records that only the other database holds"));
+    copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy_->setToolTip(
+        tr("%1 (%2)").arg(copy_->toolTip(), copy_->shortcut().toString(QKeySequence::NativeText)));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
 
     auto* filters = new QHBoxLayout;
@@ -116,7 +159,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
     layout->addLayout(filters);
-    layout->addWidget(table_, 1);
+    layout->addWidget(panes, 1);
     layout->addLayout(buttons);
     resize(900, 520);
 
@@ -127,9 +170,18 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(copy_, &QPushButton::clicked, this, &CompareWindow::copyRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // Only the user's own click moves the main window's selection.
-    connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    const auto show_record = [this](const QModelIndex& index) {
         if (index.isValid()) emit rowSelected(model_->RowIndex(index.row()));
-    });
+    };
+    connect(table_, &QTableView::clicked, this, show_record);
+    // Enter on a row (and a double click) shows its record as a click does.
+    connect(table_, &QTableView::activated, this, show_record);
+    // The current row may change before its selection does.
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CompareWindow::ShowDetails);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CompareWindow::ShowDetails);
+    CloseOnEscape(this);
 }
 
 void CompareWindow::SetRows(const std::vector<CompareRow>* rows, const QString& there) {
@@ -152,6 +204,22 @@ void CompareWindow::ApplyFilter() {
         total == 0
             ? QStringLiteral("The databases hold the same records.")
             : QStringLiteral("%1 of %2 differences shown").arg(model_->rowCount()).arg(total));
+    ShowDetails();
+}
+
+void CompareWindow::ShowDetails() {
+    details_->clear();
+    QModelIndex current = table_->currentIndex();
+    if (!current.isValid() || !table_->selectionModel()->isRowSelected(current.row())) {
+        const QModelIndexList selected = table_->selectionModel()->selectedRows();
+        current = selected.isEmpty() ? QModelIndex() : selected.first();
+    }
+    if (!rows_ || !current.isValid()) return;
+    const CompareRow& row = (*rows_)[static_cast<size_t>(model_->RowIndex(current.row()))];
+    for (const ReadableChange& c : row.changes) {
+        details_->addTopLevelItem(
+            new QTreeWidgetItem({Latin1(c.label), Latin1(c.here), Latin1(c.there)}));
+    }
 }
 
 std::vector<int> CompareWindow::SelectedRows() const {
@@ -181,6 +249,7 @@ void CompareWindow::SelectRows(const std::vector<int>& rows) {
     const QSignalBlocker block(table_->selectionModel());
     table_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     table_->viewport()->update();
+    ShowDetails();
 }
 
 void CompareWindow::changeEvent(QEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
 // The comparison window: the rows of a comparison (only here, only there, changed with
-// the fields named), filterable by section, status and text. It shows what it is given
-// and reports the user's choices; the controller acts on them.
+// each change's old and new value), filterable by section, status and text; below the
+// rows, the changes of the current row one per line. It shows what it is given and
+// reports the user's choices; the controller acts on them. Enter on a row shows its
+// record, Esc closes the window.
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTreeWidget>
 #include <QWidget>
 #include <vector>
 
@@ -20,7 +23,7 @@ namespace velmora {
 class CompareTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { kSection, kStatus, kHere, kThere, kFields, kColumnCount };
+    enum Column { kSection, kStatus, kHere, kThere, kChanges, kColumnCount };
 
     void SetRows(const std::vector<CompareRow>* rows, const CompareFilter& filter);
     // Index into the rows given of a shown row.
@@ -56,6 +59,8 @@ public:
     QLineEdit* textFilter() const { return text_; }
     QPushButton* copyButton() const { return copy_; }
     QLabel* summary() const { return summary_; }
+    // The current row's changes: field, value here, value there.
+    QTreeWidget* details() const { return details_; }
     CompareTableModel* model() const { return model_; }
 
 signals:
@@ -70,6 +75,7 @@ protected:
 
 private:
     void ApplyFilter();
+    void ShowDetails();
 
     const std::vector<CompareRow>* rows_ = nullptr;
     QLabel* title_;
@@ -78,6 +84,7 @@ private:
     QLineEdit* text_;
     QTableView* table_;
     CompareTableModel* model_;
+    QTreeWidget* details_;
     QLabel* summary_;
     QPushButton* copy_;
 };

@@ -4,6 +4,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
+
+#include "database/ChosenFileType.h"
 
 namespace velmora {
 namespace {
@@ -95,7 +98,12 @@ Answer QtPrompter::Show(std::string_view text, std::string_view caption, Icon ic
 std::optional<std::string> QtFileChooser::Choose(const FileChoice& choice) {
     QFileDialog dialog(parent_);
     SetUpFileDialog(dialog, choice);
+    const QStringList types = dialog.nameFilters();
+    const int last = ChosenFileType(choice.filter);
+    if (last > 0 && last < types.size()) dialog.selectNameFilter(types[last]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    RememberChosenFileType(
+        choice.filter, std::max(0, static_cast<int>(types.indexOf(dialog.selectedNameFilter()))));
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 

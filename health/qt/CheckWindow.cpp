@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "database/qt/BesideWindow.h"
+#include "database/qt/StatusNote.h"
 #include "health/Fixes.h"
 #include "satellites/qt/ShowRecord.h"
 
@@ -54,7 +56,9 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("findings"));
     list_->setHeaderHidden(true);
-    list_->setWordWrap(true);
+    // One line per finding; the whole text is its tooltip.
+    list_->setWordWrap(false);
+    list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fix_ = new QPushButton(QStringLiteral("Fix"), this);
     fix_->setObjectName(QStringLiteral("fix"));
@@ -79,9 +83,13 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, 
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CheckWindow::UpdateButtons);
     // Only the user's own click moves the main window's selection.
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    const auto show_record = [this](QTreeWidgetItem* item) {
         if (const Finding* f = FindingAt(item)) ShowRecord(*f);
-    });
+    };
+    connect(list_, &QTreeWidget::itemClicked, this, show_record);
+    // Enter on a finding (and a double click) shows its record as a click does.
+    connect(list_, &QTreeWidget::itemActivated, this, show_record);
+    CloseOnEscape(this);
 }
 
 CheckWindow::~CheckWindow() {
@@ -221,12 +229,16 @@ void CheckWindow::UpdateButtons() {
 void CheckWindow::FixSelected() {
     const std::vector<Finding> chosen = SelectedMendable();
     if (chosen.empty()) return;
-    record_("Fix", [&chosen](Database& db) { return FixFindings(db, chosen) > 0; });
+    int fixed = 0;
+    record_("Fix", [&](Database& db) { return (fixed = FixFindings(db, chosen)) > 0; });
+    ShowStatusNote(this, QString::fromLatin1(FixedText(fixed)));
     Refresh();
 }
 
 void CheckWindow::FixAll() {
-    record_("Fix All", [](Database& db) { return FixAllFindings(db) > 0; });
+    int fixed = 0;
+    record_("Fix All", [&](Database& db) { return (fixed = FixAllFindings(db)) > 0; });
+    ShowStatusNote(this, QString::fromLatin1(FixedText(fixed)));
     Refresh();
 }
 

@@ -59,6 +59,25 @@ TEST(CommandTable, MenusToolbarAndKeysNameRowsWithTexts) {
     EXPECT_TRUE(TreeMenu(TreeNodeKind::ChannelList).empty());
 }
 
+// Alt+letter reaches one entry of a menu: no two entries of one menu share a mnemonic.
+TEST(CommandTable, MnemonicsDoNotClashWithinAMenu) {
+    std::vector<std::set<char>> open(1);  // the letters of each menu being read
+    auto take = [&](const char* text) {
+        const char* amp = text ? std::strchr(text, '&') : nullptr;
+        if (!amp || !amp[1]) return;
+        const char letter = static_cast<char>(std::tolower(amp[1]));
+        EXPECT_TRUE(open.back().insert(letter).second) << text;
+    };
+    for (const MenuItem& item : MainMenu()) {
+        if (item.kind == MenuItem::Command) take(FindCommand(item.id)->menu_text);
+        if (item.kind == MenuItem::Menu) {
+            take(item.text);
+            open.emplace_back();
+        }
+        if (item.kind == MenuItem::End) open.pop_back();
+    }
+}
+
 TEST(CommandTable, EachMenuTextAndUndoLabelIsSaidOnce) {
     std::map<std::string, int> menu_texts, undo_labels;
     for (const CommandRow& row : CommandRows()) {

@@ -1,9 +1,11 @@
 // The diff of two databases: only-here and only-there records, the changed fields by
-// their dump names, the order, the settings and the group names; and its JSON.
+// their dump names, the order, the settings and the group names; its JSON; and the
+// comparison's rows wording each change with the dialogs' labels.
 
 #include <gtest/gtest.h>
 
 #include "cli/DiffJson.h"
+#include "compare/CompareRows.h"
 #include "compare/DatabaseDiff.h"
 #include "tests/core/TestDatabases.h"
 
@@ -185,6 +187,65 @@ TEST(DiffJson, EveryChangedFieldCarriesItsValueInAAndInB) {
         ASSERT_EQ(changed.size(), 1u);
         EXPECT_EQ(changed[0]["values"].size(), changed[0]["fields"].size());
         EXPECT_EQ(changed[0]["values"][row.field].dump(), row.values);
+    }
+}
+
+// Each changed field under its dialog's label with both values; numbers packed into one
+// field are split and only their differing parts listed; bits no label names as hex.
+TEST(CompareRows, ChangesAreWordedWithTheDialogsLabelsAndBothValues) {
+    using C = ReadableChange;
+    struct Row {
+        const char* what;
+        void (*change)(Database&);
+        std::vector<ReadableChange> changes;
+    };
+    const Row rows[] = {
+        {"a name",
+         [](Database& b) { b.tv[0].set_name("Nova One HD"); },
+         {C{"Name", "Nova One", "Nova One HD"}}},
+        {"the channel's flags",
+         [](Database& b) {
+             b.tv[0].set_locked(1);
+             b.tv[0].set_fta(0);
+             b.tv[0].set_fav(2, true);
+             b.tv[0].set_audio_mode(1);
+         },
+         {C{"Audio mode", "Stereo", "Left"}, C{"Lock", "no", "yes"}, C{"Scramble", "no", "yes"},
+          C{"FAV3", "no", "yes"}}},
+        {"a flag no label names",
+         [](Database& b) { b.tv[0].set_ch_flags(b.tv[0].ch_flags() | 1u << 25); },
+         {C{"Other flags", "0x00400001", "0x02400001"}}},
+        {"a transponder",
+         [](Database& b) { b.transponders[1].set_fec(3); },
+         {C{"FEC", "Auto", "3/4"}}},
+        {"a satellite's switching",
+         [](Database& b) {
+             b.satellites[0].set_tone_22k(1);
+             b.satellites[0].set_diseqc(2);
+         },
+         {C{"22KHz", "Off", "On"}, C{"DiSEqC", "None", "LNB2"}}},
+        {"the locks",
+         [](Database& b) { b.settings.set_lock_flags(0b0101); },
+         {C{"Password Lock", "no", "yes"}, C{"Installation Lock", "no", "yes"}}},
+        {"TV settings and the time",
+         [](Database& b) {
+             b.settings.set_screen_format(1);
+             b.settings.set_time_offset(-5);
+         },
+         {C{"Time Offset", "GMT+00", "GMT-05"}, C{"TV Screen Format", "4:3", "16:9"}}},
+        {"a group name",
+         [](Database& b) { b.settings.set_fav_name(2, "Nachrichten"); },
+         {C{"FAV3 Group Name", "News", "Nachrichten"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const auto a = MakeA();
+        auto b = Copy(*a);
+        row.change(*b);
+        std::vector<ReadableChange> changes;
+        for (const CompareRow& r : BuildCompareRows(*a, *b, DiffDatabases(*a, *b)))
+            changes.insert(changes.end(), r.changes.begin(), r.changes.end());
+        EXPECT_EQ(changes, row.changes);
     }
 }
 

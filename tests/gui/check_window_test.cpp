@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "commands/CommandIds.h"
 #include "health/Fixes.h"
@@ -70,6 +71,7 @@ TEST_F(CheckWindowTest, ListsFindingsByKindShowsOneFixesItAndUndoes) {
 
     QTest::mouseClick(Button("fix"), Qt::LeftButton);
     EXPECT_EQ(db().tv_count(), duplicate + 1);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Fixed 1 finding"));
     EXPECT_TRUE(frame->doc().IsModified());
     ASSERT_EQ(window->findings().size(), 1u);
     EXPECT_EQ(window->findings()[0].kind, FindingKind::OrphanChannel);

@@ -1,10 +1,12 @@
 // The comparison in the editor: "Compare With..." over the example and a changed copy,
 // the window's rows and filters, selecting a row, "Copy to this database" as one undo
-// step, and "Apply Order From..." with its status-bar message.
+// step, "Apply Order From..." with its status-bar message, and the keys of the windows
+// beside the editor.
 
 #include <QDir>
 #include <QFile>
 #include <QStatusBar>
+#include <QTreeWidgetItemIterator>
 
 #include "commands/CommandIds.h"
 #include "compare/CompareCommands.h"
@@ -102,8 +104,23 @@ TEST_F(CompareWindowTest, CompareWithAChangedCopyCopyAChannelAcrossAndUndo) {
 
     const QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
     if (!shots.isEmpty()) {
+        // More to read: the renamed channel also locked, scrambled and in the third
+        // group, a transponder with another symbol rate, a lock set.
+        auto richer = std::make_unique<Database>();
+        ASSERT_EQ(LoadDatabaseFile(*richer, other_path), OpenResult::Ok);
+        Channel& ch = richer->tv[2];
+        ch.set_locked(!ch.locked());
+        ch.set_fta(!ch.fta());
+        ch.set_fav(2, !ch.fav(2));
+        richer->transponders[0].set_symbol_rate(22000);
+        richer->settings.set_lock_flags(richer->settings.lock_flags() ^ 1u);
+        ASSERT_EQ(SaveDatabaseFile(*richer, other_path), SaveResult::Written);
+        chooser.answers.push_back(other_path);
+        frame->RunCommand(kCmdCompareWith);
         window->statusFilter()->setCurrentIndex(0);
         window->textFilter()->clear();
+        window->SelectRow(FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There"));
+        window->resize(1060, 480);
         window->activateWindow();
         QApplication::processEvents();
         EXPECT_TRUE(
@@ -149,6 +166,56 @@ TEST_F(CompareWindowTest, BesideWindowsFollowEachStepKeepingTheirSelection) {
         EXPECT_EQ(check->findings(), CheckDatabase(db()));
         EXPECT_EQ(selected_text(), kept);
         EXPECT_EQ(tree->SelectedNode().kind, TreeNodeKind::ChannelList);
+    }
+}
+
+// In both windows beside the editor Enter on a row shows its record as a click does, and
+// Esc closes the window; the comparison lists the current row's changes with both values.
+TEST_F(CompareWindowTest, EnterShowsARowsRecordAndEscClosesTheWindow) {
+    // Something for the check to find: TV channel 0 repeated at the end.
+    ChangeTables(app->doc(), [](Database& d) {
+        Channel copy = d.tv[0];
+        copy.set_fav_marks(0);
+        copy.set_service_number(60000);
+        AppendChannel(d, false, copy);
+    });
+    chooser.answers.push_back(other_path);
+    frame->RunCommand(kCmdCompareWith);
+    frame->RunCommand(kCmdCheckDatabase);
+    CompareWindow* compare = Compare().window();
+    CheckWindow* check = frame->checkWindow();
+    ASSERT_TRUE(compare && check);
+    const int renamed = FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There");
+    ASSERT_TRUE(compare->SelectRow(renamed));
+    ASSERT_EQ(compare->details()->topLevelItemCount(), 1);
+    EXPECT_EQ(compare->details()->topLevelItem(0)->text(0), QStringLiteral("Name"));
+    EXPECT_EQ(compare->details()->topLevelItem(0)->text(2), QStringLiteral("Renamed There"));
+    // The first finding about a TV channel.
+    QTreeWidget* findings = check->findingList();
+    const Finding* finding = nullptr;
+    for (QTreeWidgetItemIterator it(findings); *it && !finding; ++it) {
+        const Finding* f = check->FindingAt(*it);
+        if (f && f->table == FindingTable::Tv) {
+            finding = f;
+            findings->setCurrentItem(*it);
+        }
+    }
+    ASSERT_TRUE(finding);
+
+    const struct {
+        QWidget* window;
+        QAbstractItemView* rows;
+        int channel;  // the TV channel Enter shows
+    } windows[] = {{compare, compare->table(), 2}, {check, findings, finding->index}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.window->objectName().toStdString());
+        tree->setCurrentItem(tree->RootNode(kRootFavList));
+        QTest::keyClick(w.rows, Qt::Key_Return);
+        EXPECT_EQ(view->list().shown_table(), ChannelTable::Tv);
+        ASSERT_EQ(view->SelectedRows().size(), 1u);
+        EXPECT_EQ(view->list().row_map()[view->SelectedRows()[0]], w.channel);
+        QTest::keyClick(w.rows, Qt::Key_Escape);
+        EXPECT_FALSE(w.window->isVisible());
     }
 }
 

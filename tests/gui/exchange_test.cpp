@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "commands/CommandIds.h"
+#include "database/ChosenFileType.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvText.h"
@@ -80,9 +81,9 @@ TEST_F(ExchangeInWindow, ExportWritesTheShownTableOrBothAsTheUserAnswers) {
     ASSERT_TRUE(export_entry);
     const QList<QAction*> entries = export_entry->menu()->actions();
     ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries[0]->text(), QStringLiteral("Channels as CSV..."));
-    EXPECT_EQ(entries[1]->text(), QStringLiteral("Channels as HTML..."));
-    EXPECT_EQ(entries[2]->text(), QStringLiteral("Satellites as satellites.xml..."));
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("Channels as &CSV..."));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("Channels as &HTML..."));
+    EXPECT_EQ(entries[2]->text(), QStringLiteral("&Satellites as satellites.xml..."));
     EXPECT_TRUE(entries[0]->isEnabled());
 
     prompter.answers = {Answer::Yes};
@@ -92,6 +93,13 @@ TEST_F(ExchangeInWindow, ExportWritesTheShownTableOrBothAsTheUserAnswers) {
     EXPECT_EQ(Text(Path("both.csv")), ChannelsCsv(db(), ChannelTables::Both)) << ".csv appended";
     EXPECT_EQ(chooser.asked.back().proposed, Path("example.csv")) << "named after the database";
     EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Exported to both.csv"));
+    // Its second file type begins the file with the byte-order mark Excel needs.
+    prompter.answers = {Answer::Yes};
+    chooser.answers = {Path("excel.csv")};
+    RememberChosenFileType(std::string(kCsvExportFilter), kCsvWithBomFilter);
+    entries[0]->trigger();
+    RememberChosenFileType(std::string(kCsvExportFilter), 0);
+    EXPECT_EQ(Text(Path("excel.csv")), ChannelsCsv(db(), ChannelTables::Both, true));
 
     frame->RunCommand(kCmdRadioChannel);
     prompter.answers = {Answer::No};

@@ -187,8 +187,8 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {"Save &As...", 57604, ""},
                                    {sep, 0, ""},
                                    {"&Export>", 0, ""},
-                                   {"Apply CSV Edits...", 32942, ""},
-                                   {"Compare With...", 32900, ""},
+                                   {"App&ly CSV Edits...", 32942, ""},
+                                   {"Compare &With...", 32900, ""},
                                    {sep, 0, ""},
                                    {"&Print...", 57607, "Ctrl+P"},
                                    {"Print Pre&view", 57609, ""},
@@ -223,7 +223,7 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsIdTextAndShortcut) {
                                    {"&Radio Channel", 32783, ""},
                                    {sep, 0, ""},
                                    {"&Language>", 0, ""}});
-    ExpectMenu(popups[3]->menu(), {{"Check Database...", 32920, "Ctrl+K"}});
+    ExpectMenu(popups[3]->menu(), {{"&Check Database...", 32920, "Ctrl+K"}});
     ExpectMenu(popups[4]->menu(), {{"&About Velmora...", 57664, ""}});
     EXPECT_EQ(frame->action(kCmdNextPane)->shortcut().toString(), QStringLiteral("F6"));
     EXPECT_EQ(frame->action(kCmdPrevPane)->shortcut().toString(), QStringLiteral("Shift+F6"));
