@@ -13,18 +13,20 @@
 namespace velmora {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Velmora(FTA)"));
+    setWindowTitle(tr("About Velmora(FTA)"));
     SetTemplateId(this, kAboutDialogId);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(VelmoraPixmap(32));
     icon->setAlignment(Qt::AlignTop);
     auto* lines = new QVBoxLayout;
-    for (const char* text :
-         {"Velmora V1.01", "Copyright (C) The Velmora developers", "Data: 23/12/2005"}) {
-        lines->addWidget(new QLabel(QString::fromLatin1(text), this));
+    // The name and version stay as they are.
+    for (const QString& text :
+         {QStringLiteral("Velmora V1.01"), tr("Copyright (C) The Velmora developers"),
+          tr("Data: 23/12/2005")}) {
+        lines->addWidget(new QLabel(text, this));
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

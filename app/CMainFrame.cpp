@@ -146,7 +146,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolbar_ = new QToolBar(tr("Toolbar"), this);
     toolbar_->setObjectName(QString::number(kMainResourceId));
     toolbar_->setIconSize(QSize(16, 15));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -176,17 +176,17 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     // Between prompts the bar says "Ready".
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(QStringLiteral("Ready"));
+        if (message.isEmpty()) bar->showMessage(tr("Ready"));
     });
-    const char* names[] = {"CAP", "NUM", "SCRL"};
+    // The panes are named after the English words; they show the user's.
+    const char* names[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
     for (size_t i = 0; i < lock_panes_.size(); ++i) {
         auto* pane = new QLabel(this);
         pane->setObjectName(QString::fromLatin1(names[i]));
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromLatin1(names[i])) +
-                              12);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(tr(names[i])) + 12);
         bar->addPermanentWidget(pane);
         lock_panes_[i] = pane;
     }
@@ -200,16 +200,16 @@ void CMainFrame::CreateStatusBar() {
     modified_pane_->setMinimumWidth(
         modified_pane_->fontMetrics().horizontalAdvance(tr("Modified")) + 12);
     bar->insertPermanentWidget(1, modified_pane_);
-    bar->showMessage(QStringLiteral("Ready"));
+    bar->showMessage(tr("Ready"));
     UpdateLockPanes();
 }
 
 void CMainFrame::UpdateLockPanes() {
     const LockKey keys[] = {LockKey::Caps, LockKey::Num, LockKey::Scroll};
-    const char* names[] = {"CAP", "NUM", "SCRL"};
+    const char* names[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
     for (size_t i = 0; i < lock_panes_.size(); ++i) {
         const bool on = LockKeyOn(keys[i]).value_or(false);
-        lock_panes_[i]->setText(on ? QString::fromLatin1(names[i]) : QString());
+        lock_panes_[i]->setText(on ? tr(names[i]) : QString());
     }
 }
 
@@ -248,8 +248,8 @@ void CMainFrame::UpdateUndoActions() {
     QAction* undo = actions_.at(kCmdEditUndo);
     QAction* redo = actions_.at(kCmdEditRedo);
     // The entries name the step they would take back or do again.
-    const QString undo_text = QString::fromLatin1(FindCommand(kCmdEditUndo)->menu_text);
-    const QString redo_text = QString::fromLatin1(FindCommand(kCmdEditRedo)->menu_text);
+    const QString undo_text = CommandText(FindCommand(kCmdEditUndo)->menu_text);
+    const QString redo_text = CommandText(FindCommand(kCmdEditRedo)->menu_text);
     undo->setText(undo->isEnabled()
                       ? undo_text + QLatin1Char(' ') + QString::fromLatin1(history.UndoLabel())
                       : undo_text);
@@ -267,7 +267,7 @@ void CMainFrame::UpdateFindCount() {
         return;
     }
     find_count_->setText(
-        QStringLiteral("%1 of %2 channels").arg(list.row_count()).arg(list.unfiltered_count()));
+        tr("%1 of %2 channels").arg(list.row_count()).arg(list.unfiltered_count()));
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
@@ -281,7 +281,7 @@ void CMainFrame::UpdateRecentFileMenu() {
             action->setVisible(true);
             action->setEnabled(can_open);
         } else {
-            action->setText(QString::fromLatin1(FindCommand(kCmdRecentFile1)->menu_text));
+            action->setText(CommandText(FindCommand(kCmdRecentFile1)->menu_text));
             action->setVisible(i == 0);
             action->setEnabled(false);
         }

@@ -16,12 +16,15 @@ CVelmoraApp::~CVelmoraApp() {
 
 bool CVelmoraApp::InitInstance(const QStringList& arguments, std::unique_ptr<QSettings> settings) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Velmora: editor for satellite receiver channel databases (.sdx)"));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "velmora::CVelmoraApp", "Velmora: editor for satellite receiver channel databases (.sdx)"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The .sdx file to open."),
-                                 QStringLiteral("[FILE.sdx]"));
+    // The argument's name and syntax stay as they are.
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("velmora::CVelmoraApp", "The .sdx file to open."),
+        QStringLiteral("[FILE.sdx]"));
     if (!parser.parse(arguments)) {
         prompter_.Tell(parser.errorText().toStdString(), Icon::Error);
         return false;

@@ -1,8 +1,15 @@
 #include "app/CommandMenus.h"
 
+#include <QCoreApplication>
+
 #include "app/Images.h"
 
 namespace velmora {
+
+QString CommandText(const char* text) {
+    return QCoreApplication::translate("commands", text);
+}
+
 namespace {
 
 // Adds the entries from `at` to the End() closing this menu; returns the index past it.
@@ -17,7 +24,7 @@ size_t AddUntilEnd(QMenu* menu, std::span<const MenuItem> items, size_t at,
                 menu->addSeparator();
                 break;
             case MenuItem::Menu:
-                at = AddUntilEnd(menu->addMenu(QString::fromLatin1(item.text)), items, at, action);
+                at = AddUntilEnd(menu->addMenu(CommandText(item.text)), items, at, action);
                 break;
             case MenuItem::Command:
                 if (const CommandRow* row = FindCommand(item.id)) {
@@ -38,16 +45,16 @@ QAction* NewCommandAction(int id, QObject* parent, bool with_keys) {
     action->setData(id);
     action->setIconVisibleInMenu(false);
     if (!row) return action;
-    action->setText(QString::fromLatin1(row->menu_text ? row->menu_text : ""));
-    if (row->prompt) action->setStatusTip(QString::fromLatin1(row->prompt));
+    action->setText(row->menu_text ? CommandText(row->menu_text) : QString());
+    if (row->prompt) action->setStatusTip(CommandText(row->prompt));
     if (row->short_text) {
-        action->setIconText(QString::fromLatin1(row->short_text));
-        action->setToolTip(QString::fromLatin1(row->short_text));
+        action->setIconText(CommandText(row->short_text));
+        action->setToolTip(CommandText(row->short_text));
     }
     if (with_keys && row->shortcut) {
         QList<QKeySequence> keys;
         for (const QString& key : QString::fromLatin1(row->shortcut).split(QLatin1Char('|')))
-            keys << QKeySequence(key);
+            keys << QKeySequence(key, QKeySequence::PortableText);  // English key names
         action->setShortcuts(keys);
     }
     action->setCheckable(row->checkable);
@@ -64,7 +71,7 @@ void AddMenus(QMenuBar* bar, std::span<const MenuItem> items, const CommandActio
     for (size_t at = 0; at < items.size();) {
         const MenuItem& item = items[at++];
         if (item.kind == MenuItem::Menu)
-            at = AddUntilEnd(bar->addMenu(QString::fromLatin1(item.text)), items, at, action);
+            at = AddUntilEnd(bar->addMenu(CommandText(item.text)), items, at, action);
     }
 }
 

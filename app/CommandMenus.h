@@ -12,6 +12,9 @@
 
 namespace velmora {
 
+// A text of the command table (marked in the "commands" context) in the user's language.
+QString CommandText(const char* text);
+
 // A new action for command `id`, owned by `parent`; `with_keys` gives it the row's
 // shortcuts (a pop-up menu's copies go without).
 QAction* NewCommandAction(int id, QObject* parent, bool with_keys = true);

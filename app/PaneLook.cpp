@@ -46,10 +46,17 @@ void ShowPaneActive(QAbstractItemView* pane, bool active) {
 }
 
 QString PrintedPaneNote(ActivePane pane, bool preview) {
-    const QString what =
-        pane == ActivePane::List ? QStringLiteral("the channel list") : QStringLiteral("the tree");
-    return (preview ? QStringLiteral("Print preview of ") : QStringLiteral("Printing ")) + what +
-           QStringLiteral(" (the active pane)");
+    // Whole sentences, so that a translation can word each as its language needs.
+    if (pane == ActivePane::List && preview)
+        return QCoreApplication::translate("velmora::PaneLook",
+                                           "Print preview of the channel list (the active pane)");
+    if (pane == ActivePane::List)
+        return QCoreApplication::translate("velmora::PaneLook",
+                                           "Printing the channel list (the active pane)");
+    if (preview)
+        return QCoreApplication::translate("velmora::PaneLook",
+                                           "Print preview of the tree (the active pane)");
+    return QCoreApplication::translate("velmora::PaneLook", "Printing the tree (the active pane)");
 }
 
 }  // namespace velmora

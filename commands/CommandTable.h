@@ -52,7 +52,8 @@ struct CommandRow {
 std::span<const CommandRow> CommandRows();
 // The row serving `id`, or null.
 const CommandRow* FindCommand(int id);
-// The name of the undo step `row` records (empty when it records none).
+// The name of the undo step `row` records, in the user's language (empty when it records
+// none).
 std::string UndoLabel(const CommandRow& row);
 CommandState StateOf(const CommandRow& row, const CVelmoraDoc& doc, const ChannelList& list);
 

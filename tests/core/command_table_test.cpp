@@ -13,6 +13,7 @@
 #include "tests/core/favourite_invariant.h"
 #include "tests/core/scripted_dialog_host.h"
 #include "tests/support/SampleDatabase.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -101,6 +102,19 @@ TEST(CommandTable, TextsTheUserSees) {
                                                   {kCmdEditUndo, ""},
                                                   {kCmdShowChannelInfo, ""}};
     for (const auto& [id, label] : labels) EXPECT_EQ(UndoLabel(*FindCommand(id)), label) << id;
+}
+
+std::string InContext(const char* context, const char* text) {
+    return std::string(context) + ":" + text;
+}
+
+TEST(CommandTable, UndoLabelsAreInTheUsersLanguage) {
+    SetTranslator(&InContext);
+    const std::pair<int, const char*> labels[] = {{kCmdAddChannel, "commands:Add Channel"},
+                                                  {kCmdSortAToZ, "commands:Sort A--->Z"},
+                                                  {kCmdTvChannel, ""}};
+    for (const auto& [id, label] : labels) EXPECT_EQ(UndoLabel(*FindCommand(id)), label) << id;
+    SetTranslator(nullptr);
 }
 
 TEST(CommandTable, TreeKeysRunTheirNodesCommands) {

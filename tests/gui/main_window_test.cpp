@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QTranslator>
 #include <filesystem>
 #include <fstream>
 
@@ -443,6 +444,32 @@ TEST_F(MainWindow, AboutBoxShowsTheProgramsLines) {
     EXPECT_TRUE(lines.contains(QStringLiteral("Velmora V1.01")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Data: 23/12/2005")));
     EXPECT_TRUE(about.findChild<QPushButton*>(QStringLiteral("1")));
+}
+
+// Gives every text as "context:text", as a catalogue gives it in another language.
+class ContextTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* text, const char*, int) const override {
+        return QString::fromLatin1(context) + QLatin1Char(':') + QString::fromLatin1(text);
+    }
+};
+
+TEST_F(MainWindow, MenusToolbarAndStatusBarSpeakTheUsersLanguage) {
+    ContextTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    Start();
+    const QAction* open = frame->action(kCmdFileOpen);
+    const std::pair<QString, const char*> shown[] = {
+        {frame->menuBar()->actions().value(0)->text(), "commands:&File"},
+        {open->text(), "commands:&Open..."},
+        {open->statusTip(), "commands:Open an existing document"},
+        {open->iconText(), "commands:Open"},
+        {frame->statusBar()->currentMessage(), "velmora::CMainFrame:Ready"}};
+    QCoreApplication::removeTranslator(&translator);
+    for (const auto& [text, expected] : shown) EXPECT_EQ(text, QString::fromLatin1(expected));
+    // The keys are the same in every language.
+    EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
 }
 
 TEST(FileDialogFilters, MenuFiltersBecomeQtNameFilters) {
