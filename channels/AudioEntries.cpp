@@ -4,6 +4,7 @@
 #include "channels/ChannelDialogs.h"
 #include "database/Bytes.h"
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -40,14 +41,16 @@ AudioList ReadAudioEntries(const Channel& ch) {
 std::optional<std::string> AudioListProblem(const AudioList& list) {
     if (list.count <= Channel::kPlainAudioMax) return std::nullopt;
     if (OffSequenceCount(list) > kPackedExceptionSlots) {
-        return "With more than 10 audio entries, every audio PID must be the first PID plus "
-               "the entry's position, except for at most 3 entries. Please change or delete "
-               "audio entries.";
+        return VT_TR("channels",
+                     "With more than 10 audio entries, every audio PID must be the first PID "
+                     "plus the entry's position, except for at most 3 entries. Please change or "
+                     "delete audio entries.");
     }
     for (int k = kPackedLanguageBytes; k < list.count; ++k) {
         if (list.entries[k].language != 0) {
-            return "Only the first 20 audio entries can have a language. Please set the later "
-                   "entries to Undefined or delete them.";
+            return VT_TR("channels",
+                         "Only the first 20 audio entries can have a language. Please set the "
+                         "later entries to Undefined or delete them.");
         }
     }
     return std::nullopt;
@@ -88,9 +91,10 @@ std::vector<std::string> AudioRows(const AudioList& list) {
     rows.reserve(list.count);
     for (int k = 0; k < list.count; ++k) {
         const AudioEntry& e = list.entries[k];
-        std::string row = std::to_string(k + 1) + "  " + std::to_string(e.pid) + "  " +
-                          std::string(NameOr(AudioLanguageNames, unsigned(e.language)));
-        if (k == list.default_index) row += " Default";
+        std::string row =
+            std::to_string(k + 1) + "  " + std::to_string(e.pid) + "  " +
+            Translate("database", NameOr(AudioLanguageNames, unsigned(e.language)).data());
+        if (k == list.default_index) row += " " + VT_TR("channels", "Default");
         rows.push_back(std::move(row));
     }
     return rows;
@@ -98,7 +102,7 @@ std::vector<std::string> AudioRows(const AudioList& list) {
 
 int AddAudioEntry(AudioList& list, ChannelDialogs& dialogs, Prompter& prompter) {
     if (list.count >= kAudioAddLimit) {
-        prompter.Tell("Audio Languages are full");
+        prompter.Tell(VT_TR("channels", "Audio Languages are full"));
         return 0;
     }
     AudioForm form(AudioEntry{1, 0}, false);
@@ -111,7 +115,7 @@ int AddAudioEntry(AudioList& list, ChannelDialogs& dialogs, Prompter& prompter) 
 
 int EditAudioEntry(AudioList& list, int row, ChannelDialogs& dialogs, Prompter& prompter) {
     if (!ValidRow(list, row)) {
-        prompter.Tell("Please select item first");
+        prompter.Tell(VT_TR("channels", "Please select item first"));
         return 0;
     }
     AudioForm form(list.entries[row], row == list.default_index);
@@ -123,7 +127,7 @@ int EditAudioEntry(AudioList& list, int row, ChannelDialogs& dialogs, Prompter& 
 
 int DeleteAudioEntry(AudioList& list, int row, Prompter& prompter) {
     if (!ValidRow(list, row)) {
-        prompter.Tell("Please select item first");
+        prompter.Tell(VT_TR("channels", "Please select item first"));
         return 0;
     }
     for (int k = row; k + 1 < list.count; ++k) list.entries[k] = list.entries[k + 1];

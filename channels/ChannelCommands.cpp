@@ -29,7 +29,7 @@ void Finish(ChannelCommandContext& c) {
 
 void AddKey(ChannelCommandContext& c, int g, uint32_t key, bool radio_list) {
     if (AddFavouriteKey(c.db, g, key, radio_list) == kCannotDo)
-        c.prompter.Tell(kFavouriteFullMessage);
+        c.prompter.Tell(Translate("channels", kFavouriteFullMessage.data()));
 }
 
 // Brings group g's list in step with one channel going from `before` to `after`: the
@@ -45,7 +45,7 @@ void ReconcileGroup(ChannelCommandContext& c, int g, const Channel& before, cons
         AddKey(c, g, after.key(), radio_list);
     } else if (was && is && before.key() != after.key()) {
         if (ReplaceFavouriteKey(c.db, g, before.key(), after.key(), radio_list) == kCannotDo)
-            c.prompter.Tell(kFavouriteFullMessage);
+            c.prompter.Tell(Translate("channels", kFavouriteFullMessage.data()));
     }
 }
 
@@ -67,7 +67,7 @@ std::optional<int> AskTarget(ChannelCommandContext& c, int from, int to, int* co
     if (!c.dialogs.RunMove(form)) return std::nullopt;
     const int t = form.to - 1;
     if (t < 0 || t >= static_cast<int>(MovePositions(c).size())) {
-        c.prompter.Tell("Out of Range");
+        c.prompter.Tell(VT_TR("channels", "Out of Range"));
         return std::nullopt;
     }
     if (confirmed_to) *confirmed_to = form.to;
@@ -80,7 +80,8 @@ int AddChannel(ChannelCommandContext& c) {
     Database& db = c.db;
     if (!db.database_open) return 0;
     if (db.tv_count() + db.radio_count() >= kMaxChannels) {
-        c.prompter.Tell(kChannelsFullMessage, Icon::Stop, kChannelsFullCaption);
+        c.prompter.Tell(Translate("channels", kChannelsFullMessage.data()), Icon::Stop,
+                        Translate("channels", kChannelsFullCaption.data()));
         return 0;
     }
     Channel tmpl;
@@ -102,7 +103,7 @@ int AddChannel(ChannelCommandContext& c) {
     for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
         if (added.fav(g)) AddKey(c, g, added.key(), radio_table);
     }
-    if (radio_table && !RadioShown(c)) c.note = kStoredAsRadioNote;
+    if (radio_table && !RadioShown(c)) c.note = Translate("channels", kStoredAsRadioNote.data());
     Finish(c);
     return 1;
 }
@@ -132,7 +133,7 @@ int DeleteChannels(ChannelCommandContext& c) {
         if (r >= 0 && r < c.list.row_count()) rows.push_back(r);
     }
     if (rows.empty()) return 0;
-    if (!c.prompter.AskYes("Are you sure to delete channel ?")) return 0;
+    if (!c.prompter.AskYes(VT_TR("channels", "Are you sure to delete channel ?"))) return 0;
 
     const bool radio_table = RadioShown(c);
     std::vector<bool> doomed(db.channel_count(radio_table), false);

@@ -11,12 +11,16 @@
 #include "channels/ChannelList.h"
 #include "database/Database.h"
 #include "database/Interaction.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-inline constexpr std::string_view kChannelsFullMessage = "Channels are full,can't append";
-inline constexpr std::string_view kChannelsFullCaption = "Infomation";
-inline constexpr std::string_view kFavouriteFullMessage = "Favor are full,can not store more favor";
+// In English; shown through Translate("channels", ...).
+inline constexpr std::string_view kChannelsFullMessage =
+    VT_TR_NOOP("channels", "Channels are full,can't append");
+inline constexpr std::string_view kChannelsFullCaption = VT_TR_NOOP("channels", "Infomation");
+inline constexpr std::string_view kFavouriteFullMessage =
+    VT_TR_NOOP("channels", "Favor are full,can not store more favor");
 
 // What every command works with. `selected` holds the selected rows in any order.
 struct ChannelCommandContext {
@@ -30,7 +34,7 @@ struct ChannelCommandContext {
 };
 
 inline constexpr std::string_view kStoredAsRadioNote =
-    "Video PID 8191: the channel was stored as a radio channel.";
+    VT_TR_NOOP("channels", "Video PID 8191: the channel was stored as a radio channel.");
 
 // Each returns 1 when it changed the database (list relisted), else 0.
 // With no database open every command does nothing.

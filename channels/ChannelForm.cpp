@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -124,8 +125,8 @@ std::optional<FieldRefusal> ChannelForm::Validate() const {
     if (auto problem = AudioListProblem(audio)) return FieldRefusal{kIdAudioPidList, *problem};
     // Like any other refused field: the dialog stays open and nothing typed is lost.
     if (transponder_row < 0 || transponder_row >= int(transponder_ids.size()))
-        return FieldRefusal{kIdTransponderList, "Do not find the transponder", Icon::Error,
-                            "Error"};
+        return FieldRefusal{kIdTransponderList, VT_TR("channels", "Do not find the transponder"),
+                            Icon::Error, VT_TR_NOOP("database", "Error")};
     return std::nullopt;
 }
 

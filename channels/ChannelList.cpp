@@ -5,12 +5,16 @@
 
 #include "channels/ChannelSorts.h"
 #include "database/Upkeep.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::array<const char*, 8> kHeaders = {"Index",     "Name",      "FTA/CAS", "Lock",
-                                                 "Video PID", "Audio PID", "PCR PID", "TXT PID"};
+constexpr std::array<const char*, 8> kHeaders = {
+    VT_TR_NOOP("channels", "Index"),     VT_TR_NOOP("channels", "Name"),
+    VT_TR_NOOP("channels", "FTA/CAS"),   VT_TR_NOOP("channels", "Lock"),
+    VT_TR_NOOP("channels", "Video PID"), VT_TR_NOOP("channels", "Audio PID"),
+    VT_TR_NOOP("channels", "PCR PID"),   VT_TR_NOOP("channels", "TXT PID")};
 constexpr std::array<int, 8> kWidths = {40, 100, 55, 50, 65, 60, 60, 60};
 
 std::string Signed16(uint16_t v) {
@@ -131,7 +135,7 @@ void ChannelList::SetDefaultColumns() {
 }
 
 std::string ChannelList::ColumnHeader(const Database& db, int column) {
-    if (column < kColFav1) return kHeaders[column];
+    if (column < kColFav1) return Translate("channels", kHeaders[column]);
     const int g = column - kColFav1;
     if (db.database_open) return db.settings.fav_name(g);
     return "FAV" + std::to_string(g + 1);
@@ -154,7 +158,7 @@ std::string ChannelList::CellText(const Channel& ch, int row, int column) {
         case kColFtaCas:
             return ch.fta() ? "FTA" : "CAS";
         case kColLock:
-            return ch.locked() ? "Lock" : "Unlock";
+            return ch.locked() ? VT_TR("channels", "Lock") : VT_TR("channels", "Unlock");
         case kColVideoPid:
             return Signed16(ch.video_pid());
         case kColAudioPid:
@@ -164,7 +168,7 @@ std::string ChannelList::CellText(const Channel& ch, int row, int column) {
         case kColTxtPid:
             return Signed16(ch.ttx_pid());
         default:
-            return ch.fav(column - kColFav1) ? "Yes" : " ";
+            return ch.fav(column - kColFav1) ? VT_TR("channels", "Yes") : " ";
     }
 }
 

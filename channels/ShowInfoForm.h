@@ -6,6 +6,7 @@
 
 #include "channels/ChannelList.h"
 #include "database/Database.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -14,18 +15,18 @@ inline constexpr int kShowInfoDefaultButton = 1002;
 
 struct ShowInfoBox {
     int control_id;
-    const char* text;
+    const char* text;  // English: translated ("channels") where the box is made
     int column;
 };
 
 // The fourteen check boxes in dialog order, with the column each one shows.
 inline constexpr std::array<ShowInfoBox, 14> kShowInfoBoxes = {{
-    {1061, "FTA/CAS", kColFtaCas},
-    {1038, "LOCK", kColLock},
-    {1041, "Video PID", kColVideoPid},
-    {1062, "Audio PID", kColAudioPid},
-    {1043, "PCR PID", kColPcrPid},
-    {1044, "Tele PID", kColTxtPid},
+    {1061, VT_TR_NOOP("channels", "FTA/CAS"), kColFtaCas},
+    {1038, VT_TR_NOOP("channels", "LOCK"), kColLock},
+    {1041, VT_TR_NOOP("channels", "Video PID"), kColVideoPid},
+    {1062, VT_TR_NOOP("channels", "Audio PID"), kColAudioPid},
+    {1043, VT_TR_NOOP("channels", "PCR PID"), kColPcrPid},
+    {1044, VT_TR_NOOP("channels", "Tele PID"), kColTxtPid},
     {1046, "FAV1", kColFav1 + 0},
     {1047, "FAV2", kColFav1 + 1},
     {1048, "FAV3", kColFav1 + 2},

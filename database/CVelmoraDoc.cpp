@@ -54,8 +54,8 @@ std::string CVelmoraDoc::StartFolder() const {
 
 bool CVelmoraDoc::OnFileNew() {
     if (IsOpen()) return false;
-    const auto chosen = chooser_.Choose({.title = std::string(kNewDialogTitle),
-                                         .filter = std::string(kNewFilter),
+    const auto chosen = chooser_.Choose({.title = Translate("database", kNewDialogTitle.data()),
+                                         .filter = Translate("database", kNewFilter.data()),
                                          .folder = StartFolder()});
     if (!chosen) return false;
     Database& db = *db_;
@@ -76,7 +76,7 @@ bool CVelmoraDoc::OnFileNew() {
         // No file holds this state: it stays modified, and undoing back to it must not
         // look saved.
         history_.MarkUnsaved();
-        prompter_.Tell(kMsgCannotSave, Icon::Error);
+        prompter_.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);
     }
     if (views_) views_->FillTree();
     SetTitleFor(db.path_name);
@@ -86,8 +86,8 @@ bool CVelmoraDoc::OnFileNew() {
 
 bool CVelmoraDoc::OnFileOpen() {
     if (IsOpen()) return false;
-    const auto chosen = chooser_.Choose({.title = std::string(kOpenDialogTitle),
-                                         .filter = std::string(kOpenFilter),
+    const auto chosen = chooser_.Choose({.title = Translate("database", kOpenDialogTitle.data()),
+                                         .filter = Translate("database", kOpenFilter.data()),
                                          .folder = StartFolder()});
     if (!chosen) return false;
     return OpenPath(*chosen);
@@ -100,10 +100,10 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     FileStamp stamp;
     switch (LoadDatabaseFile(db, path, FileAccess::ReadWrite, &stamp)) {
         case OpenResult::CannotOpen:
-            prompter_.Tell(kMsgCannotOpen);
+            prompter_.Tell(Translate("database", kMsgCannotOpen.data()));
             return false;
         case OpenResult::NotValid:
-            prompter_.Tell(kMsgNotValid, Icon::Error);
+            prompter_.Tell(Translate("database", kMsgNotValid.data()), Icon::Error);
             return false;
         case OpenResult::Ok:
             break;
@@ -127,7 +127,7 @@ SaveResult CVelmoraDoc::SaveOwnFile() {
     SaveGuard guard{disk_stamp_, {}};
     SaveResult result = SaveDatabaseFile(*db_, db_->path_name, backup, &guard);
     if (result == SaveResult::ChangedOnDisk) {
-        if (!prompter_.AskYes(kMsgChangedOnDisk)) return result;
+        if (!prompter_.AskYes(Translate("database", kMsgChangedOnDisk.data()))) return result;
         guard.expected.reset();
         result = SaveDatabaseFile(*db_, db_->path_name, backup, &guard);
     }
@@ -145,7 +145,8 @@ bool CVelmoraDoc::SaveToPath() {
     // message.
     const SaveResult result = SaveOwnFile();
     if (result != SaveResult::Written) {
-        if (result != SaveResult::ChangedOnDisk) prompter_.Tell(kMsgCannotSave, Icon::Error);
+        if (result != SaveResult::ChangedOnDisk)
+            prompter_.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);
         return false;
     }
     history_.MarkSaved();
@@ -161,8 +162,8 @@ bool CVelmoraDoc::OnFileSave() {
 bool CVelmoraDoc::OnFileSaveAs() {
     if (!IsOpen()) return false;
     const auto chosen = chooser_.Choose({.save = true,
-                                         .title = std::string(kOpenDialogTitle),
-                                         .filter = std::string(kOpenFilter),
+                                         .title = Translate("database", kOpenDialogTitle.data()),
+                                         .filter = Translate("database", kOpenFilter.data()),
                                          .folder = StartFolder()});
     if (!chosen) return false;
     const std::string path = SaveAsFilePath(*chosen);
@@ -173,7 +174,7 @@ bool CVelmoraDoc::OnFileSaveAs() {
     SaveGuard guard;
     if (SaveDatabaseFile(db, path, own_file ? Backup::KeepOld : Backup::None, &guard) !=
         SaveResult::Written) {
-        prompter_.Tell(kMsgCannotSaveAs);
+        prompter_.Tell(Translate("database", kMsgCannotSaveAs.data()));
         return false;
     }
     disk_stamp_ = guard.written;
@@ -188,7 +189,7 @@ bool CVelmoraDoc::OnFileSaveAs() {
 
 bool CVelmoraDoc::AskSaveChanges() {
     if (!IsModified()) return true;
-    if (prompter_.AskYes(kMsgSaveChanges)) return SaveToPath();
+    if (prompter_.AskYes(Translate("database", kMsgSaveChanges.data()))) return SaveToPath();
     // No settles the changes: the close that asked drops them, and nothing asks again.
     history_.MarkSaved();
     return true;

@@ -14,23 +14,30 @@
 #include "database/DatabaseFile.h"
 #include "database/Interaction.h"
 #include "database/UndoHistory.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-// Texts of the file commands.
-inline constexpr std::string_view kMsgCannotOpen = "Can't not open the file!";
+// Texts of the file commands, in English; shown through Translate("database", ...).
+inline constexpr std::string_view kMsgCannotOpen =
+    VT_TR_NOOP("database", "Can't not open the file!");
 inline constexpr std::string_view kMsgNotValid =
-    "This file is not a correct file,please select another!";
-inline constexpr std::string_view kMsgCannotSave = "Can not save file!";
-inline constexpr std::string_view kMsgCannotSaveAs = "Can't not save the file\n";
-inline constexpr std::string_view kMsgSaveChanges = "Do you want to save changed data ?";
+    VT_TR_NOOP("database", "This file is not a correct file,please select another!");
+inline constexpr std::string_view kMsgCannotSave = VT_TR_NOOP("database", "Can not save file!");
+inline constexpr std::string_view kMsgCannotSaveAs =
+    VT_TR_NOOP("database", "Can't not save the file\n");
+inline constexpr std::string_view kMsgSaveChanges =
+    VT_TR_NOOP("database", "Do you want to save changed data ?");
 inline constexpr std::string_view kMsgChangedOnDisk =
-    "The file has changed on disk since it was opened. Overwrite it?";
-inline constexpr std::string_view kNewDialogTitle = "New File";
-inline constexpr std::string_view kOpenDialogTitle = "Select File";
+    VT_TR_NOOP("database", "The file has changed on disk since it was opened. Overwrite it?");
+inline constexpr std::string_view kNewDialogTitle = VT_TR_NOOP("database", "New File");
+inline constexpr std::string_view kOpenDialogTitle = VT_TR_NOOP("database", "Select File");
 inline constexpr std::string_view kNewFilter =
-    "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||";
-inline constexpr std::string_view kOpenFilter = "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||";
+    //: File types as label|patterns pairs: translate the labels, keep every | and pattern.
+    VT_TR_NOOP("database", "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||");
+inline constexpr std::string_view kOpenFilter =
+    //: File types as label|patterns pairs: translate the labels, keep every | and pattern.
+    VT_TR_NOOP("database", "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
 inline constexpr std::string_view kOpenTitlePrefix = "Velmora --- ";
 inline constexpr std::string_view kClosedTitle = "Velmora ";
 

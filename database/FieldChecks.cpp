@@ -20,17 +20,17 @@ std::string_view Trim(std::string_view text) {
 }  // namespace
 
 std::string IntegerRangeMessage(long long lo, long long hi) {
-    return "Please enter an integer between " + std::to_string(lo) + " and " + std::to_string(hi) +
-           ".";
+    return Fill(VT_TR("database", "Please enter an integer between %1 and %2."),
+                {std::to_string(lo), std::to_string(hi)});
 }
 
 std::string NumberRangeMessage(double lo, double hi) {
-    return "Please enter a number between " + FormatNumberField(lo) + " and " +
-           FormatNumberField(hi) + ".";
+    return Fill(VT_TR("database", "Please enter a number between %1 and %2."),
+                {FormatNumberField(lo), FormatNumberField(hi)});
 }
 
 std::string TooLongMessage(int n) {
-    return "Please enter no more than " + std::to_string(n) + " characters.";
+    return Fill(VT_TR("database", "Please enter no more than %1 characters."), {std::to_string(n)});
 }
 
 std::optional<long long> ParseIntegerField(std::string_view text) {
@@ -71,7 +71,7 @@ std::string FormatNumberField(double value, int digits) {
 std::optional<FieldRefusal> CheckIntegerField(int control, std::string_view text, int& value,
                                               int lo, int hi) {
     const auto parsed = ParseIntegerField(text);
-    if (!parsed) return FieldRefusal{control, std::string(kNotAnIntegerMessage)};
+    if (!parsed) return FieldRefusal{control, Translate("database", kNotAnIntegerMessage.data())};
     if (*parsed < lo || *parsed > hi) return FieldRefusal{control, IntegerRangeMessage(lo, hi)};
     value = static_cast<int>(*parsed);
     return std::nullopt;

@@ -13,18 +13,22 @@
 #include <string_view>
 
 #include "database/Interaction.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-inline constexpr std::string_view kNotAnIntegerMessage = "Please enter an integer.";
-inline constexpr std::string_view kNotANumberMessage = "Please enter a number.";
+// In English; refusals carry them through Translate("database", ...).
+inline constexpr std::string_view kNotAnIntegerMessage =
+    VT_TR_NOOP("database", "Please enter an integer.");
+inline constexpr std::string_view kNotANumberMessage =
+    VT_TR_NOOP("database", "Please enter a number.");
 
 // A field that OK refused: the control id to focus and the message to show.
 struct FieldRefusal {
     int control = 0;
     std::string message;
     Icon icon = Icon::None;
-    std::string_view caption = kAppTitle;
+    std::string_view caption = kAppTitle;  // English, translated ("database") when shown
     bool operator==(const FieldRefusal&) const = default;
 };
 
@@ -50,7 +54,8 @@ std::optional<FieldRefusal> ValidateAndApply(const Form& form, Target& target) {
 template <typename Form, typename Target>
 AcceptResult PressOk(const Form& form, Target& target, Prompter& prompter) {
     if (auto refusal = ValidateAndApply(form, target)) {
-        prompter.Tell(refusal->message, refusal->icon, refusal->caption);
+        prompter.Tell(refusal->message, refusal->icon,
+                      Translate("database", std::string(refusal->caption).c_str()));
         return {DialogEnd::StayOpen, refusal->control};
     }
     return {DialogEnd::Ok, 0};

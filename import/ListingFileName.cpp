@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "text/Translate.h"
+
 namespace velmora {
 namespace {
 
@@ -105,7 +107,11 @@ std::string FileNameToLatin1(std::string_view name) {
 std::optional<std::string> ListingNameProblem(const std::string& path) {
     const std::string name = FileNameToLatin1(std::filesystem::path(path).filename().string());
     if (ParseListingFileName(name)) return std::nullopt;
-    return std::string(kListingNameHint);
+    return Fill(VT_TR("import",
+                      "No satellite was created: the file name does not name one. Save the page "
+                      "under the satellite's name, \" at\" and its position, e.g. \"%1\"."),
+                {"Example Sat 1 at 19.2\xB0"
+                 "E.htm"});
 }
 
 }  // namespace velmora

@@ -27,7 +27,9 @@ std::optional<ListingName> ParseListingFileName(std::string_view file_name);
 // other byte zero.
 Satellite MakeImportedSatellite(const ListingName& name, Band band);
 
-// What a page's file name must look like, for the user whose file name holds no " at".
+// What a page's file name must look like, for the user whose file name holds no " at",
+// in English. ListingNameProblem fills it in from a pattern the translators see without
+// the example's Latin-1 degree sign.
 inline constexpr std::string_view kListingNameHint =
     "No satellite was created: the file name does not name one. Save the page under the "
     "satellite's name, \" at\" and its position, e.g. \"Example Sat 1 at 19.2\xB0"

@@ -7,11 +7,13 @@
 
 #include "database/DatabaseFile.h"
 #include "import/ListingFileName.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::string_view kSatellitesFull = "Satellites are full,can't append the satellite";
+constexpr std::string_view kSatellitesFull =
+    VT_TR_NOOP("import", "Satellites are full,can't append the satellite");
 
 // The used ids of the transponder table, so that each new row of a pass takes the lowest
 // free one without rescanning the table. Ids of 2000 or more (only in files written
@@ -65,11 +67,11 @@ bool ImportListingPass(Database& db, const ListingPage& page, Band band, Prompte
                        ImportResult& result) {
     const int sat = db.sat_count();
     if (sat < 0 || sat >= kMaxSatellites) {
-        prompter.Tell(kSatellitesFull);
+        prompter.Tell(Translate("import", kSatellitesFull.data()));
         return false;
     }
     if (!page.opened) {
-        prompter.Tell(kMsgCannotOpenPage, Icon::Error);
+        prompter.Tell(Translate("import", kMsgCannotOpenPage.data()), Icon::Error);
         return false;
     }
     const std::optional<ListingName> name = ParseListingFileName(page.file_name);

@@ -9,6 +9,7 @@
 #include "database/Database.h"
 #include "database/Interaction.h"
 #include "import/ListingScan.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -18,7 +19,8 @@ struct ImportResult {
     int transponders_dropped = 0;  // matches found while the transponder table was full
 };
 
-inline constexpr std::string_view kMsgCannotOpenPage = "Can't open file !";
+// English; the editor shows it through Translate("import", ...).
+inline constexpr std::string_view kMsgCannotOpenPage = VT_TR_NOOP("import", "Can't open file !");
 
 // A saved page, read once; both passes scan the same bytes.
 struct ListingPage {

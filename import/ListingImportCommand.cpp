@@ -1,14 +1,16 @@
 #include "import/ListingImportCommand.h"
 
 #include "import/ListingFileName.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
 FileChoice ListingImportFileChoice() {
     FileChoice choice;
     choice.save = false;
-    choice.title = "Select saved html file from " + std::string(kListingSiteHost) + " ";
-    choice.filter = "HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||";
+    choice.title = Fill(VT_TR("import", "Select saved html file from %1 "), {kListingSiteHost});
+    //: File types as label|patterns pairs: translate the labels, keep every | and pattern.
+    choice.filter = VT_TR("import", "HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||");
     return choice;
 }
 

@@ -3,16 +3,22 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "text/Translate.h"
+
 namespace velmora {
 namespace {
 
+// English; printed translated, so the columns take the width of the translated words.
 constexpr std::array<const char*, kColFav1> kFixedHeaders = {
-    "Index", "Name", "FTA/CAS", "Lock", "Video PID", "Audio PID", "PCR PID", "TXT PID"};
+    VT_TR_NOOP("printing", "Index"),     VT_TR_NOOP("printing", "Name"),
+    VT_TR_NOOP("printing", "FTA/CAS"),   VT_TR_NOOP("printing", "Lock"),
+    VT_TR_NOOP("printing", "Video PID"), VT_TR_NOOP("printing", "Audio PID"),
+    VT_TR_NOOP("printing", "PCR PID"),   VT_TR_NOOP("printing", "TXT PID")};
 
 }  // namespace
 
 std::string PrintHeaderText(int column) {
-    if (column < kColFav1) return kFixedHeaders[column];
+    if (column < kColFav1) return Translate("printing", kFixedHeaders[column]);
     return "FAV" + std::to_string(column - kColFav1 + 1);
 }
 

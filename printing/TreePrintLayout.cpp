@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "text/Translate.h"
+
 namespace velmora {
 
 int TreeLinesPerPage(int page_height, int line_height) {
@@ -26,7 +28,7 @@ LineRange TreeLinesOnPage(int page, int lines, int lines_per_page) {
 }
 
 std::string TreePageLabel(int page) {
-    return "PAGE " + std::to_string(page);
+    return Fill(VT_TR("printing", "PAGE %1"), {std::to_string(page)});
 }
 
 TreePrintLayout::TreePrintLayout(std::vector<TreePrintLine> lines, const TreeScreenMetrics& screen,

@@ -6,6 +6,7 @@
 #include "database/NameLists.h"
 #include "satellites/TransponderForm.h"
 #include "satellites/TransponderOps.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -16,7 +17,8 @@ ModifiedTpList::ModifiedTpList(Database& db, Prompter& prompter, SatelliteDialog
 }
 
 std::string ModifiedTpList::Caption() const {
-    return db_.satellites[satellite_].name() + "--Transponder List";
+    return velmora::Fill(VT_TR("satellites", "%1--Transponder List"),
+                         {db_.satellites[satellite_].name()});
 }
 
 std::string ModifiedTpList::RowText(int row, int index) const {

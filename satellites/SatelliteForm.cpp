@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -68,7 +69,8 @@ std::optional<FieldRefusal> SatelliteForm::Validate() const {
     if (name.size() > static_cast<size_t>(kMaxSatelliteNameLength))
         return FieldRefusal{kSatNameEdit, TooLongMessage(kMaxSatelliteNameLength)};
     const auto value = ParseNumberField(angle);
-    if (!value) return FieldRefusal{kSatAngleEdit, std::string(kNotANumberMessage)};
+    if (!value)
+        return FieldRefusal{kSatAngleEdit, Translate("database", kNotANumberMessage.data())};
     if (*value < 0 || *value > 180) return FieldRefusal{kSatAngleEdit, NumberRangeMessage(0, 180)};
     return std::nullopt;
 }

@@ -11,19 +11,20 @@
 
 #include "database/Database.h"
 #include "database/FieldChecks.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
 // One row of the "LNB Type" list and the oscillator values it stands for.
 struct LnbType {
-    std::string_view text;
+    std::string_view text;  // "Universal" is English, translated ("satellites") when shown
     uint16_t lnb_low;
     uint16_t lnb_high;
     bool universal;
 };
 
 inline constexpr std::array<LnbType, 10> kLnbTypes = {{
-    {"Universal", 9750, 10600, true},
+    {VT_TR_NOOP("satellites", "Universal"), 9750, 10600, true},
     {"9750/10750", 9750, 10750, true},
     {"05150", 5150, 5150, false},
     {"05750", 5750, 5750, false},
@@ -34,10 +35,16 @@ inline constexpr std::array<LnbType, 10> kLnbTypes = {{
     {"11300", 11300, 11300, false},
     {"11475", 11475, 11475, false},
 }};
-inline constexpr std::array<std::string_view, 3> kToneNames = {"Off", "On", "Auto"};
-inline constexpr std::array<std::string_view, 2> kPowerNames = {"Off", "On"};
-inline constexpr std::array<std::string_view, 3> kMotorNames = {"None", "Motor", "UASAL"};
-inline constexpr std::array<std::string_view, 2> kDirectionNames = {"East", "Weast"};
+// English; translated ("satellites") where a list shows them.
+inline constexpr std::array<std::string_view, 3> kToneNames = {VT_TR_NOOP("satellites", "Off"),
+                                                               VT_TR_NOOP("satellites", "On"),
+                                                               VT_TR_NOOP("satellites", "Auto")};
+inline constexpr std::array<std::string_view, 2> kPowerNames = {VT_TR_NOOP("satellites", "Off"),
+                                                                VT_TR_NOOP("satellites", "On")};
+inline constexpr std::array<std::string_view, 3> kMotorNames = {
+    VT_TR_NOOP("satellites", "None"), VT_TR_NOOP("satellites", "Motor"), "UASAL"};
+inline constexpr std::array<std::string_view, 2> kDirectionNames = {
+    VT_TR_NOOP("satellites", "East"), VT_TR_NOOP("satellites", "Weast")};
 
 inline constexpr int kMaxSatelliteNameLength = 15;
 inline constexpr int kNoRefTp = 255;

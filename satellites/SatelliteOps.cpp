@@ -6,6 +6,7 @@
 
 #include "satellites/SatelliteForm.h"
 #include "satellites/TransponderOps.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -30,7 +31,7 @@ TreeEffect RebuildAndSelect(int select) {
 bool CanAddSatellite(Database& db, Prompter& prompter, const Satellite& sat) {
     const int count = db.sat_count();
     if (count >= kMaxSatellites) {
-        prompter.Tell(kSatellitesFullMessage);
+        prompter.Tell(Translate("satellites", kSatellitesFullMessage.data()));
         return false;
     }
     db.satellites[count] = sat;
@@ -40,11 +41,12 @@ bool CanAddSatellite(Database& db, Prompter& prompter, const Satellite& sat) {
 
 bool HasRoomFor(const Database& db, Prompter& prompter, int satellites, int transponders) {
     if (db.sat_count() + satellites > kMaxSatellites) {
-        prompter.Tell(kSatellitesFullMessage);
+        prompter.Tell(Translate("satellites", kSatellitesFullMessage.data()));
         return false;
     }
     if (db.tp_count() + transponders > kMaxTransponders) {
-        prompter.Tell(kTransponderFullMessage, Icon::Stop, kAddTransponderCaption);
+        prompter.Tell(Translate("satellites", kTransponderFullMessage.data()), Icon::Stop,
+                      Translate("satellites", kAddTransponderCaption.data()));
         return false;
     }
     return true;
@@ -53,7 +55,7 @@ bool HasRoomFor(const Database& db, Prompter& prompter, int satellites, int tran
 TreeEffect AddSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dialogs) {
     const int count = db.sat_count();
     if (count >= kMaxSatellites) {
-        prompter.Tell(kSatellitesFullMessage);
+        prompter.Tell(Translate("satellites", kSatellitesFullMessage.data()));
         return {};
     }
     SatelliteForm form = SatelliteForm::Load(db, count, NewSatelliteTemplate());
@@ -90,7 +92,7 @@ TreeEffect MoveSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dia
     const int f = n;
     const int t = to - 1;
     if (to < 1 || t >= count) {
-        prompter.Tell(kOutOfRangeMessage);
+        prompter.Tell(Translate("satellites", kOutOfRangeMessage.data()));
         return {};
     }
 
@@ -125,7 +127,7 @@ TreeEffect SwapSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dia
     const int a = n;
     const int b = to - 1;
     if (to < 1 || b >= db.sat_count()) {
-        prompter.Tell(kOutOfRangeMessage);
+        prompter.Tell(Translate("satellites", kOutOfRangeMessage.data()));
         return {};
     }
     std::swap(db.satellites[a], db.satellites[b]);
@@ -142,8 +144,8 @@ TreeEffect SwapSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dia
 
 TreeEffect DeleteSatellite(Database& db, Prompter& prompter, int n) {
     if (!IsSatellite(db, n)) return {};
-    const std::string question =
-        "Are you sure to delete (" + db.satellites[n].name() + ") satellite?";
+    const std::string question = Fill(VT_TR("satellites", "Are you sure to delete (%1) satellite?"),
+                                      {db.satellites[n].name()});
     if (!prompter.AskYes(question)) return {};
 
     for (int i = 0; i < db.tp_count();) {

@@ -8,12 +8,14 @@
 #include "database/Interaction.h"
 #include "satellites/SatelliteDialogs.h"
 #include "satellites/TreeEffect.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
+// In English; shown through Translate("satellites", ...).
 inline constexpr std::string_view kSatellitesFullMessage =
-    "Satellites are full,can't append the satellite";
-inline constexpr std::string_view kOutOfRangeMessage = "Out ot range";
+    VT_TR_NOOP("satellites", "Satellites are full,can't append the satellite");
+inline constexpr std::string_view kOutOfRangeMessage = VT_TR_NOOP("satellites", "Out ot range");
 
 // Tree-side state the operations remember between runs; the tree owns it for the life
 // of the program (Open and Close do not reset it).

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -30,7 +31,7 @@ std::optional<FieldRefusal> TransponderForm::Validate() const {
     for (const auto& [control, text] :
          {std::pair{kTpFrequencyEdit, &frequency}, std::pair{kTpSymbolRateEdit, &symbol_rate}}) {
         if (!ParseIntegerField(*text))
-            return FieldRefusal{control, std::string(kNotAnIntegerMessage)};
+            return FieldRefusal{control, Translate("database", kNotAnIntegerMessage.data())};
     }
     int freq = 0;
     int rate = 0;

@@ -6,6 +6,7 @@
 #include "database/Upkeep.h"
 #include "satellites/ModifiedTpList.h"
 #include "satellites/TransponderForm.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -31,14 +32,16 @@ std::string_view FecText(unsigned fec) {
 
 bool CanAddTransponder(Database& db, Prompter& prompter, Transponder& r) {
     if (db.tp_count() >= kMaxTransponders) {
-        prompter.Tell(kTransponderFullMessage, Icon::Stop, kAddTransponderCaption);
+        prompter.Tell(Translate("satellites", kTransponderFullMessage.data()), Icon::Stop,
+                      Translate("satellites", kAddTransponderCaption.data()));
         return false;
     }
     for (int i = 0; i < db.tp_count(); ++i) {
         const Transponder& tp = db.transponders[i];
         if (tp.satellite() == r.satellite() && tp.frequency() == r.frequency() &&
             tp.symbol_rate() == r.symbol_rate() && tp.polarisation() == r.polarisation()) {
-            prompter.Tell(kTransponderExistsMessage, Icon::Stop, kAddTransponderCaption);
+            prompter.Tell(Translate("satellites", kTransponderExistsMessage.data()), Icon::Stop,
+                          Translate("satellites", kAddTransponderCaption.data()));
             return false;
         }
     }
@@ -53,7 +56,8 @@ bool CanStoreEditedTransponder(const Database& db, Prompter& prompter, const Tra
         const Transponder& tp = db.transponders[i];
         if (tp.satellite() == r.satellite() && tp.frequency() == r.frequency() &&
             tp.symbol_rate() == r.symbol_rate() && tp.tp_flags() == r.tp_flags()) {
-            prompter.Tell(kTransponderExistsMessage, Icon::Stop, kEditTransponderCaption);
+            prompter.Tell(Translate("satellites", kTransponderExistsMessage.data()), Icon::Stop,
+                          Translate("satellites", kEditTransponderCaption.data()));
             return false;
         }
     }
@@ -98,12 +102,13 @@ TreeEffect DeleteTransponder(Database& db, Prompter& prompter, int s, int k) {
     const int i = TransponderIndexAt(db, s, k);
     if (i < 0) return {};
     const Transponder& tp = db.transponders[i];
-    char question[160];
-    std::snprintf(question, sizeof question,
-                  "Are you sure to delete this transponder ?\n%d | %d | %s | %d | %s", k + 1,
-                  tp.frequency(), kPolarisationNames[tp.polarisation()].data(), tp.symbol_rate(),
+    char row[96];
+    std::snprintf(row, sizeof row, "%d | %d | %s | %d | %s", k + 1, tp.frequency(),
+                  kPolarisationNames[tp.polarisation()].data(), tp.symbol_rate(),
                   FecText(tp.fec()).data());
-    if (!prompter.AskYes(question)) return {};
+    if (!prompter.AskYes(
+            Fill(VT_TR("satellites", "Are you sure to delete this transponder ?\n%1"), {row})))
+        return {};
     RemoveTransponderWithChannels(db, i);
 
     TreeEffect effect;

@@ -9,13 +9,19 @@
 #include "database/Interaction.h"
 #include "satellites/SatelliteDialogs.h"
 #include "satellites/TreeEffect.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-inline constexpr std::string_view kTransponderFullMessage = "Transponder are full";
-inline constexpr std::string_view kTransponderExistsMessage = "Tp is already exist";
-inline constexpr std::string_view kAddTransponderCaption = "Add Transponder";
-inline constexpr std::string_view kEditTransponderCaption = "Edit Transponder";
+// In English; shown through Translate("satellites", ...).
+inline constexpr std::string_view kTransponderFullMessage =
+    VT_TR_NOOP("satellites", "Transponder are full");
+inline constexpr std::string_view kTransponderExistsMessage =
+    VT_TR_NOOP("satellites", "Tp is already exist");
+inline constexpr std::string_view kAddTransponderCaption =
+    VT_TR_NOOP("satellites", "Add Transponder");
+inline constexpr std::string_view kEditTransponderCaption =
+    VT_TR_NOOP("satellites", "Edit Transponder");
 
 // Table indices of satellite s's transponders, in table order.
 std::vector<int> SatelliteTransponderIndices(const Database& db, int s);

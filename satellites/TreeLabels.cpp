@@ -4,13 +4,14 @@
 
 #include "database/FieldChecks.h"
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
 std::string SatelliteLabel(const Satellite& sat, int n) {
     std::string label = "| " + std::to_string(n + 1) + " | " + sat.name() + " | ";
     if (sat.universal()) {
-        label += sat.lnb_high() == 10600 ? "Universal" : "9750/10750";
+        label += sat.lnb_high() == 10600 ? VT_TR("satellites", "Universal") : "9750/10750";
     } else {
         char lnb[16];
         std::snprintf(lnb, sizeof lnb, "%05d", sat.lnb_low());
@@ -19,13 +20,13 @@ std::string SatelliteLabel(const Satellite& sat, int n) {
     label += " | ";
     const unsigned diseqc = sat.diseqc();
     if (diseqc == 0) {
-        label += " None | ";
+        label += " " + Translate("database", kDiseqcNames[0].data()) + " | ";
     } else {
-        label += diseqc < kDiseqcNames.size() ? std::string(kDiseqcNames[diseqc])
+        label += diseqc < kDiseqcNames.size() ? Translate("database", kDiseqcNames[diseqc].data())
                                               : "DiSEqC " + std::to_string(diseqc);
         label += " |";
     }
-    if (sat.motor() == 1) label += " Motor | ";
+    if (sat.motor() == 1) label += " " + VT_TR("satellites", "Motor") + " | ";
     if (sat.motor() == 2) label += " Usal | ";
     return label;
 }

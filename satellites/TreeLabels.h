@@ -5,6 +5,7 @@
 #include <string>
 
 #include "database/Records.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -27,8 +28,11 @@ namespace velmora {
 // The six root nodes in their order, with their image indexes; "Other Setting" has an
 // image index past the image list and is drawn without an icon.
 inline constexpr int kTreeRootCount = 6;
+// English; the tree shows them translated ("satellites").
 inline constexpr const char* kTreeRootLabels[kTreeRootCount] = {
-    "All Services", "Antenna", "Channel List", "FAV List", "Parental Control", "Other Setting"};
+    VT_TR_NOOP("satellites", "All Services"),     VT_TR_NOOP("satellites", "Antenna"),
+    VT_TR_NOOP("satellites", "Channel List"),     VT_TR_NOOP("satellites", "FAV List"),
+    VT_TR_NOOP("satellites", "Parental Control"), VT_TR_NOOP("satellites", "Other Setting")};
 inline constexpr int kTreeRootImages[kTreeRootCount] = {5, 6, 7, 8, 9, 10};
 // Images (normal / selected) of the node kinds below the roots.
 inline constexpr int kSatelliteImage = 1, kSatelliteSelectedImage = 2;

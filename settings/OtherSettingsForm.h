@@ -13,19 +13,30 @@
 #include "database/FieldChecks.h"
 #include "database/NameLists.h"
 #include "database/Records.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
+// The marked names are English, translated ("settings") where a list shows them; the TV
+// and RF standards read the same in every language.
 inline constexpr std::array<std::string_view, 9> kMenuLanguageNames = {
-    "English", "Turkish", "Italian", "German", "French", "Spanish", "Russian", "Arabic", "Farsi"};
+    VT_TR_NOOP("settings", "English"), VT_TR_NOOP("settings", "Turkish"),
+    VT_TR_NOOP("settings", "Italian"), VT_TR_NOOP("settings", "German"),
+    VT_TR_NOOP("settings", "French"),  VT_TR_NOOP("settings", "Spanish"),
+    VT_TR_NOOP("settings", "Russian"), VT_TR_NOOP("settings", "Arabic"),
+    VT_TR_NOOP("settings", "Farsi")};
 inline constexpr std::array<std::string_view, 4> kRfSystemNames = {"NTSC M", "PAL B/G", "PAL I",
                                                                    "PAL D/K"};
 inline constexpr std::array<std::string_view, 4> kTvSystemNames = {"PAL", "NTSC", "SECAM",
                                                                    "PAL/NTSC"};
 inline constexpr std::array<std::string_view, 5> kScreenFormatNames = {
-    "4:3", "16:9", "4:3 Letter Box", "4:3 Pan & Scan", "Auto"};
-inline constexpr std::array<std::string_view, 3> kMenuColorNames = {"Color1", "Color2", "Color3"};
-inline constexpr std::array<std::string_view, 2> kNeedHelpNames = {"Yes", "No"};
+    "4:3", "16:9", VT_TR_NOOP("settings", "4:3 Letter Box"),
+    VT_TR_NOOP("settings", "4:3 Pan & Scan"), VT_TR_NOOP("settings", "Auto")};
+inline constexpr std::array<std::string_view, 3> kMenuColorNames = {
+    VT_TR_NOOP("settings", "Color1"), VT_TR_NOOP("settings", "Color2"),
+    VT_TR_NOOP("settings", "Color3")};
+inline constexpr std::array<std::string_view, 2> kNeedHelpNames = {VT_TR_NOOP("settings", "Yes"),
+                                                                   VT_TR_NOOP("settings", "No")};
 inline constexpr int kTransparencyCount = 9;  // "1" .. "9"
 inline constexpr int kTimeOffsetCount = 25;   // "GMT+00" .. "GMT+12", "GMT-00" .. "GMT-11"
 

@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "database/Records.h"
 #include "database/FieldChecks.h"
+#include "database/Records.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -23,7 +24,9 @@ struct ParentalForm {
     static constexpr int kNewPasswordControl = 1003;
     static constexpr int kConfirmPasswordControl = 1002;
     static constexpr int kPasswordChars = 4;
-    static constexpr std::string_view kConfirmWrongMessage = "The confirm password is wrong !";
+    // English; shown through Translate("settings", ...).
+    static constexpr std::string_view kConfirmWrongMessage =
+        VT_TR_NOOP("settings", "The confirm password is wrong !");
 
     std::string password;  // the four stored bytes, as they are
     bool password_lock = false;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +18,7 @@ namespace velmora {
 
 CAudioDlg::CAudioDlg(AudioForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Audio Parameters"));
+    setWindowTitle(tr("Audio Parameters"));
     SetTemplateId(this, kAudioDialogId);
 
     pid_ = new QLineEdit(QString::fromStdString(form.pid_text), this);
@@ -25,19 +26,19 @@ CAudioDlg::CAudioDlg(AudioForm& form, Prompter& prompter, QWidget* parent)
     language_ = new QComboBox(this);
     SetControlId(language_, kIdAudioLanguage);
     for (std::string_view name : AudioLanguageNames)
-        language_->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        language_->addItem(QCoreApplication::translate("database", name.data()));
     language_->setMaxVisibleItems(16);
     const bool listed = form.language >= 0 && form.language < int(AudioLanguageNames.size());
     language_->setCurrentIndex(listed ? form.language : -1);
-    default_ = new QCheckBox(QStringLiteral("Default"), this);
+    default_ = new QCheckBox(tr("Default"), this);
     SetControlId(default_, kIdAudioDefault);
     default_->setChecked(form.is_default);
 
-    auto* box = new QGroupBox(QStringLiteral("Audio"), this);
+    auto* box = new QGroupBox(tr("Audio"), this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("Audio PID"), box), 0, 0);
+    grid->addWidget(new QLabel(tr("Audio PID"), box), 0, 0);
     grid->addWidget(pid_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Audio Language"), box), 1, 0);
+    grid->addWidget(new QLabel(tr("Audio Language"), box), 1, 0);
     grid->addWidget(language_, 1, 1);
     grid->addWidget(default_, 2, 1);
     grid->setColumnStretch(1, 1);

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,15 +32,15 @@ QLineEdit* PidEdit(QWidget* parent, int id, const std::string& text) {
     return edit;
 }
 
-// The label column of the left boxes, wide enough for the longest label, so that the
-// fields of all three boxes line up.
+// The label column of the left boxes, wide enough for "Transponder", the longest label,
+// so that the fields of all three boxes line up.
 void AlignLabelColumn(QGridLayout* grid, const QWidget* box) {
-    grid->setColumnMinimumWidth(
-        0, box->fontMetrics().horizontalAdvance(QStringLiteral("Transponder")) + 6);
+    const QString longest = QCoreApplication::translate("velmora::CChannelDlg", "Transponder");
+    grid->setColumnMinimumWidth(0, box->fontMetrics().horizontalAdvance(longest) + 6);
 }
 
-QLabel* Label(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -49,7 +50,7 @@ QLabel* Label(const char* text, QWidget* buddy, QWidget* parent) {
 CChannelDlg::CChannelDlg(ChannelForm& form, Prompter& prompter, ChannelDialogs& dialogs,
                          QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Channel Parameters"));
+    setWindowTitle(tr("Channel Parameters"));
     SetTemplateId(this, kChannelDialogId);
 
     auto* left = new QVBoxLayout;
@@ -88,7 +89,7 @@ CChannelDlg::CChannelDlg(ChannelForm& form, Prompter& prompter, ChannelDialogs& 
 }
 
 QWidget* CChannelDlg::BuildChannelBox() {
-    auto* box = new QGroupBox(QStringLiteral("Channel"), this);
+    auto* box = new QGroupBox(tr("Channel"), this);
     number_ = new QLineEdit(QString::number(form_.number), box);
     SetControlId(number_, kIdChannelNumber);
     number_->setEnabled(false);
@@ -100,9 +101,9 @@ QWidget* CChannelDlg::BuildChannelBox() {
     FilterNameAsTyped(name_);
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(Label("No.", number_, box), 0, 0);
+    grid->addWidget(Label(tr("No."), number_, box), 0, 0);
     grid->addWidget(number_, 0, 1);
-    grid->addWidget(Label("Name", name_, box), 1, 0);
+    grid->addWidget(Label(tr("Name"), name_, box), 1, 0);
     grid->addWidget(name_, 1, 1, 1, 2);
     grid->setColumnStretch(2, 1);
     AlignLabelColumn(grid, box);
@@ -110,17 +111,17 @@ QWidget* CChannelDlg::BuildChannelBox() {
 }
 
 QWidget* CChannelDlg::BuildPidBox() {
-    auto* box = new QGroupBox(QStringLiteral("PID"), this);
+    auto* box = new QGroupBox(tr("PID"), this);
     pcr_ = PidEdit(box, kIdPcrPid, form_.pcr_pid);
     video_ = PidEdit(box, kIdVideoPid, form_.video_pid);
     ttx_ = PidEdit(box, kIdTtxPid, form_.ttx_pid);
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(Label("Video PID", video_, box), 0, 0);
+    grid->addWidget(Label(tr("Video PID"), video_, box), 0, 0);
     grid->addWidget(video_, 0, 1);
-    grid->addWidget(Label("PCR PID", pcr_, box), 0, 2);
+    grid->addWidget(Label(tr("PCR PID"), pcr_, box), 0, 2);
     grid->addWidget(pcr_, 0, 3);
-    grid->addWidget(Label("TXT PID", ttx_, box), 1, 0);
+    grid->addWidget(Label(tr("TXT PID"), ttx_, box), 1, 0);
     grid->addWidget(ttx_, 1, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -129,7 +130,7 @@ QWidget* CChannelDlg::BuildPidBox() {
 }
 
 QWidget* CChannelDlg::BuildReceptionBox() {
-    auto* box = new QGroupBox(QStringLiteral("Reception"), this);
+    auto* box = new QGroupBox(tr("Reception"), this);
     satellites_ = new QComboBox(box);
     SetControlId(satellites_, kIdSatelliteList);
     satellites_->setMaxVisibleItems(20);
@@ -144,9 +145,9 @@ QWidget* CChannelDlg::BuildReceptionBox() {
     ShowTransponderRows();
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(Label("Satellite", satellites_, box), 0, 0);
+    grid->addWidget(Label(tr("Satellite"), satellites_, box), 0, 0);
     grid->addWidget(satellites_, 0, 1);
-    grid->addWidget(Label("Transponder", transponders_, box), 1, 0);
+    grid->addWidget(Label(tr("Transponder"), transponders_, box), 1, 0);
     grid->addWidget(transponders_, 1, 1);
     grid->setColumnStretch(1, 1);
     AlignLabelColumn(grid, box);
@@ -154,7 +155,7 @@ QWidget* CChannelDlg::BuildReceptionBox() {
 }
 
 QWidget* CChannelDlg::BuildAudioBox() {
-    auto* box = new QGroupBox(QStringLiteral("Audio PID"), this);
+    auto* box = new QGroupBox(tr("Audio PID"), this);
     audio_ = new QListWidget(box);
     SetControlId(audio_, kIdAudioPidList);
     audio_->setMinimumHeight(96);
@@ -163,9 +164,9 @@ QWidget* CChannelDlg::BuildAudioBox() {
     audio_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     ShowAudioRows(-1);
 
-    auto* add = new QPushButton(QStringLiteral("Add"), box);
-    auto* edit = new QPushButton(QStringLiteral("Edit"), box);
-    auto* del = new QPushButton(QStringLiteral("Del"), box);
+    auto* add = new QPushButton(tr("Add"), box);
+    auto* edit = new QPushButton(tr("Edit"), box);
+    auto* del = new QPushButton(tr("Del"), box);
     SetControlId(add, kIdAudioAdd);
     SetControlId(edit, kIdAudioEdit);
     SetControlId(del, kIdAudioDelete);
@@ -178,9 +179,9 @@ QWidget* CChannelDlg::BuildAudioBox() {
 
     audio_mode_ = new QButtonGroup(box);
     auto* modes = new QHBoxLayout;
-    const std::array<const char*, 3> mode_names = {"Stereo", "Left", "Right"};
+    const std::array<QString, 3> mode_names = {tr("Stereo"), tr("Left"), tr("Right")};
     for (int m = 0; m < 3; ++m) {
-        auto* radio = new QRadioButton(QString::fromLatin1(mode_names[m]), box);
+        auto* radio = new QRadioButton(mode_names[m], box);
         SetControlId(radio, kIdAudioMode[m]);
         audio_mode_->addButton(radio, m);
         radio->setChecked(form_.audio_mode == m);
@@ -203,7 +204,7 @@ QWidget* CChannelDlg::BuildAudioBox() {
 }
 
 QWidget* CChannelDlg::BuildFavouriteBox() {
-    auto* box = new QGroupBox(QStringLiteral("Favourite"), this);
+    auto* box = new QGroupBox(tr("Favourite"), this);
     auto* grid = new QGridLayout(box);
     for (int g = 0; g < 8; ++g) {
         fav_[g] = new QCheckBox(QStringLiteral("FAV%1").arg(g + 1), box);
@@ -217,9 +218,9 @@ QWidget* CChannelDlg::BuildFavouriteBox() {
 }
 
 QWidget* CChannelDlg::BuildOptionsBox() {
-    auto* box = new QGroupBox(QStringLiteral("Access"), this);
-    lock_ = new QCheckBox(QStringLiteral("Lock"), box);
-    scramble_ = new QCheckBox(QStringLiteral("Scramble"), box);
+    auto* box = new QGroupBox(tr("Access"), this);
+    lock_ = new QCheckBox(tr("Lock"), box);
+    scramble_ = new QCheckBox(tr("Scramble"), box);
     SetControlId(lock_, kIdLock);
     SetControlId(scramble_, kIdScramble);
     lock_->setChecked(form_.lock);

@@ -13,7 +13,7 @@ namespace velmora {
 
 CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Move"));
+    setWindowTitle(tr("Move"));
     SetTemplateId(this, kMoveDialogId);
 
     auto* from = new QLineEdit(QString::fromStdString(form.from_text()), this);
@@ -23,8 +23,8 @@ CMoveDlg::CMoveDlg(MoveForm& form, Prompter& prompter, QWidget* parent)
     SetControlId(to_, kIdMoveTo);
 
     auto* fields = new QFormLayout;
-    fields->addRow(new QLabel(QStringLiteral("From"), this), from);
-    fields->addRow(new QLabel(QStringLiteral("To"), this), to_);
+    fields->addRow(new QLabel(tr("From"), this), from);
+    fields->addRow(new QLabel(tr("To"), this), to_);
 
     auto* buttons = MakeOkCancel(this);
 

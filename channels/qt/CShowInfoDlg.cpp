@@ -1,5 +1,6 @@
 #include "channels/qt/CShowInfoDlg.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,8 +12,8 @@
 namespace velmora {
 namespace {
 
-QPushButton* MakeButton(const char* text, int id, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* MakeButton(const QString& text, int id, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::number(id));
     return button;
 }
@@ -20,16 +21,16 @@ QPushButton* MakeButton(const char* text, int id, QWidget* parent) {
 }  // namespace
 
 CShowInfoDlg::CShowInfoDlg(const ShowInfoForm& form, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Show Channel information"));
+    setWindowTitle(tr("Show Channel information"));
     SetTemplateId(this, kShowInfoDialogId);
 
-    auto* pids = new QGroupBox(QStringLiteral("Channel"), this);
+    auto* pids = new QGroupBox(tr("Channel"), this);
     auto* pid_layout = new QVBoxLayout(pids);
-    auto* favs = new QGroupBox(QStringLiteral("Favourite"), this);
+    auto* favs = new QGroupBox(tr("Favourite"), this);
     auto* fav_layout = new QGridLayout(favs);
     for (size_t i = 0; i < kShowInfoBoxes.size(); ++i) {
         const ShowInfoBox& box = kShowInfoBoxes[i];
-        auto* check = new QCheckBox(QString::fromLatin1(box.text), this);
+        auto* check = new QCheckBox(QCoreApplication::translate("channels", box.text), this);
         check->setObjectName(QString::number(box.control_id));
         boxes_[i] = check;
         if (box.column < kColFav1) {
@@ -43,9 +44,9 @@ CShowInfoDlg::CShowInfoDlg(const ShowInfoForm& form, QWidget* parent) : QDialog(
     pid_layout->addStretch();
     fav_layout->setRowStretch(4, 1);
 
-    auto* ok = MakeButton("OK", 1, this);
-    auto* cancel = MakeButton("Cancel", 2, this);
-    auto* defaults = MakeButton("Default", kShowInfoDefaultButton, this);
+    auto* ok = MakeButton(tr("OK"), 1, this);
+    auto* cancel = MakeButton(tr("Cancel"), 2, this);
+    auto* defaults = MakeButton(tr("Default"), kShowInfoDefaultButton, this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -11,7 +11,7 @@ ChannelFindPane::ChannelFindPane(CVelmoraView* view, QWidget* parent)
     : QWidget(parent), field_(new QLineEdit(this)), view_(view) {
     setObjectName(QStringLiteral("ChannelFindPane"));
     field_->setObjectName(QStringLiteral("ChannelFind"));
-    field_->setPlaceholderText(QStringLiteral("Find channel (Ctrl+F)"));
+    field_->setPlaceholderText(tr("Find channel (Ctrl+F)"));
     field_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

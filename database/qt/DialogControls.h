@@ -2,6 +2,7 @@
 // What every dialog shares: control ids as object names, the template id property, the
 // standard OK/Cancel buttons, and showing a refused field once with the focus on it.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -67,8 +68,12 @@ inline void SetTemplateId(QDialog* dialog, int template_id) {
 inline QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
     auto* box = new QDialogButtonBox(dialog);
     QPushButton* ok =
-        WithId(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), kOkControl);
-    WithId(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), kCancelControl);
+        WithId(box->addButton(QCoreApplication::translate("velmora::DialogControls", "OK"),
+                              QDialogButtonBox::AcceptRole),
+               kOkControl);
+    WithId(box->addButton(QCoreApplication::translate("velmora::DialogControls", "Cancel"),
+                          QDialogButtonBox::RejectRole),
+           kCancelControl);
     ok->setDefault(true);
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -77,7 +82,8 @@ inline QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
 
 // Shows a refused field's message once and puts the focus on the field.
 inline void ShowRefusal(QDialog* dialog, Prompter& prompter, const FieldRefusal& refusal) {
-    prompter.Tell(refusal.message, refusal.icon, refusal.caption);
+    prompter.Tell(refusal.message, refusal.icon,
+                  Translate("database", std::string(refusal.caption).c_str()));
     FocusControl(dialog, refusal.control);
 }
 

@@ -3,6 +3,7 @@
 // drops any other character as it is typed or pasted and says so in the status bar, so
 // that what the field shows is what OK stores.
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QString>
 #include <algorithm>
@@ -18,7 +19,8 @@ inline bool IsNameCharacter(QChar c) {
 
 // The status-bar note for the characters `dropped`.
 inline QString NameCharactersDroppedNote(const QString& dropped) {
-    return QStringLiteral("A name cannot hold \"%1\"; left out.").arg(dropped);
+    return QCoreApplication::translate("velmora::NameField", "A name cannot hold \"%1\"; left out.")
+        .arg(dropped);
 }
 
 inline void FilterNameAsTyped(QLineEdit* edit) {

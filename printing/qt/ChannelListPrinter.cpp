@@ -1,5 +1,6 @@
 #include "printing/qt/ChannelListPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -46,7 +47,7 @@ void ChannelListPrinter::PrintPage(QPainter& painter, int page) {
     painter.drawLine(0, kRuleY, right, kRuleY);
     painter.setFont(saved);
     DrawTextAt(painter, right - kPageNumberInset, kPageNumberY,
-               QStringLiteral("PAGE %1").arg(page));
+               QCoreApplication::translate("printing", "PAGE %1").arg(page));
 
     painter.setFont(body_font_);
     DrawTextAt(painter, kTextX, kHeaderY, QString::fromLatin1(layout_->HeaderLine()));

@@ -35,7 +35,8 @@ bool PrintController::AskPrinter(QWidget* parent) {
 template <typename Job>
 bool PrintController::Run(Job& job) {
     const int printed = RunPageJob(printer(), job);
-    if (printed < 0 && prompter_ != nullptr) prompter_->Tell(kPrintStartFailed, Icon::Error);
+    if (printed < 0 && prompter_ != nullptr)
+        prompter_->Tell(Translate("printing", kPrintStartFailed), Icon::Error);
     return printed > 0;
 }
 

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "text/Translate.h"
+
 class QTreeWidget;
 class QWidget;
 
@@ -19,7 +21,9 @@ class Database;
 class Prompter;
 
 // The text shown when the printer cannot be started.
-inline constexpr const char* kPrintStartFailed = "Could not start print job.";
+// English; told through Translate("printing", ...) like the core's messages.
+inline constexpr const char* kPrintStartFailed =
+    VT_TR_NOOP("printing", "Could not start print job.");
 
 // Runs one print job of `job` (a ChannelListPrinter or a TreePrinter) on `printer`: begin,
 // the pages of the printer's chosen range that lie within 1..page count, end. Returns the

@@ -1,6 +1,7 @@
 #include "satellites/qt/CLeftView.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -63,7 +64,8 @@ CLeftView::CLeftView(const Database& db, ChannelList& list, QWidget* parent)
 
 void CLeftView::InsertRoots() {
     for (int i = 0; i < kTreeRootCount; ++i) {
-        auto* item = new QTreeWidgetItem(QStringList(QString::fromLatin1(kTreeRootLabels[i])));
+        auto* item = new QTreeWidgetItem(
+            QStringList(QCoreApplication::translate("satellites", kTreeRootLabels[i])));
         item->setIcon(0, root_icons_[static_cast<size_t>(i)]);
         roots_[static_cast<size_t>(i)] = item;
     }
@@ -259,7 +261,7 @@ std::unique_ptr<QMenu> CLeftView::BuildContextMenu() {
             menu->addSeparator();
             continue;
         }
-        QString text = QString::fromLatin1(FindCommand(entry.id)->menu_text);
+        QString text = QCoreApplication::translate("commands", FindCommand(entry.id)->menu_text);
         if (text.contains(QLatin1String("%1")))
             text = text.arg(QString::fromStdString(listing_host_));
         menu->addAction(text)->setData(entry.item);

@@ -14,8 +14,8 @@ using namespace satellite_ui;
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, int id, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* MakeButton(QWidget* parent, int id, const QString& text) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);
     return button;
@@ -37,11 +37,11 @@ CModifyTPDlg::CModifyTPDlg(ModifiedTpList& list, QWidget* parent) : QDialog(pare
                               48,
                           260);
 
-    QPushButton* add = MakeButton(this, kModifyTpAdd, "Add");
-    QPushButton* edit = MakeButton(this, kModifyTpEdit, "Edit");
-    QPushButton* del = MakeButton(this, kModifyTpDel, "Del");
-    QPushButton* ok = MakeButton(this, 1, "OK");
-    QPushButton* cancel = MakeButton(this, 2, "Cancel");
+    QPushButton* add = MakeButton(this, kModifyTpAdd, tr("Add"));
+    QPushButton* edit = MakeButton(this, kModifyTpEdit, tr("Edit"));
+    QPushButton* del = MakeButton(this, kModifyTpDel, tr("Del"));
+    QPushButton* ok = MakeButton(this, 1, tr("OK"));
+    QPushButton* cancel = MakeButton(this, 2, tr("Cancel"));
     ok->setDefault(true);
 
     auto* buttons = new QVBoxLayout;

@@ -16,7 +16,7 @@ using namespace satellite_ui;
 
 CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Satellite Parameters"));
+    setWindowTitle(tr("Satellite Parameters"));
     SetTemplateId(this, kSatelliteDialogId);
 
     std::vector<std::string_view> lnb_rows;
@@ -25,15 +25,15 @@ CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* p
     name_ = MakeEdit(this, kSatNameEdit);
     name_->setMaxLength(kMaxSatelliteNameLength);
     angle_ = MakeEdit(this, kSatAngleEdit);
-    direction_ = MakeList(this, kSatDirectionList, kDirectionNames);
+    direction_ = MakeNameList(this, kSatDirectionList, kDirectionNames, "satellites");
     transponder_ = MakeList(this, kSatTransponderList, form.transponder_rows);
     transponder_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     transponder_->setMaxVisibleItems(16);
-    lnb_type_ = MakeList(this, kSatLnbTypeList, lnb_rows);
-    tone_22k_ = MakeList(this, kSat22kList, kToneNames);
-    power_12v_ = MakeList(this, kSat12vList, kPowerNames);
-    motor_ = MakeList(this, kSatMotorList, kMotorNames);
-    diseqc_ = MakeList(this, kSatDiseqcList, kDiseqcNames);
+    lnb_type_ = MakeNameList(this, kSatLnbTypeList, lnb_rows, "satellites");
+    tone_22k_ = MakeNameList(this, kSat22kList, kToneNames, "satellites");
+    power_12v_ = MakeNameList(this, kSat12vList, kPowerNames, "satellites");
+    motor_ = MakeNameList(this, kSatMotorList, kMotorNames, "satellites");
+    diseqc_ = MakeNameList(this, kSatDiseqcList, kDiseqcNames, "database");
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
@@ -41,26 +41,26 @@ CSatelliteDlg::CSatelliteDlg(SatelliteForm& form, Prompter& prompter, QWidget* p
     grid->setColumnMinimumWidth(2, 12);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
-    auto add = [&](int row, int column, const char* text, QWidget* field) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+    auto add = [&](int row, int column, const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
         label->setBuddy(field);
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1);
     };
     // The dish and its position on the left, the LNB and its switching on the right.
-    add(0, 0, "Satellite Name", name_);
-    add(1, 0, "Satellite Angle", angle_);
-    add(2, 0, "Satellite direction", direction_);
-    add(3, 0, "Motor", motor_);
-    add(0, 3, "LNB Type", lnb_type_);
-    add(1, 3, "22KHz", tone_22k_);
-    add(2, 3, "0/12V", power_12v_);
-    add(3, 3, "DiSEqC", diseqc_);
+    add(0, 0, tr("Satellite Name"), name_);
+    add(1, 0, tr("Satellite Angle"), angle_);
+    add(2, 0, tr("Satellite direction"), direction_);
+    add(3, 0, tr("Motor"), motor_);
+    add(0, 3, tr("LNB Type"), lnb_type_);
+    add(1, 3, tr("22KHz"), tone_22k_);
+    add(2, 3, tr("0/12V"), power_12v_);
+    add(3, 3, tr("DiSEqC"), diseqc_);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     grid->addWidget(rule, 4, 0, 1, 5);
-    auto* transponder_label = new QLabel(QStringLiteral("Transponder"), this);
+    auto* transponder_label = new QLabel(tr("Transponder"), this);
     transponder_label->setBuddy(transponder_);
     grid->addWidget(transponder_label, 5, 0);
     grid->addWidget(transponder_, 5, 1, 1, 4);

@@ -13,7 +13,7 @@ using namespace satellite_ui;
 
 CTransponderDlg::CTransponderDlg(TransponderForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Transponder Parameters"));
+    setWindowTitle(tr("Transponder Parameters"));
     SetTemplateId(this, kTransponderDialogId);
 
     frequency_ = MakeEdit(this, kTpFrequencyEdit);
@@ -28,16 +28,16 @@ CTransponderDlg::CTransponderDlg(TransponderForm& form, Prompter& prompter, QWid
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
     grid->setColumnMinimumWidth(2, 12);
-    auto add = [&](int row, int column, const char* text, QWidget* field) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+    auto add = [&](int row, int column, const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
         label->setBuddy(field);
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1);
     };
-    add(0, 0, "Frequency", frequency_);
-    add(1, 0, "Symbol rate", symbol_rate_);
-    add(0, 3, "Polarisation", polarisation_);
-    add(1, 3, "FEC", fec_);
+    add(0, 0, tr("Frequency"), frequency_);
+    add(1, 0, tr("Symbol rate"), symbol_rate_);
+    add(0, 3, tr("Polarisation"), polarisation_);
+    add(1, 3, tr("FEC"), fec_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -3,6 +3,7 @@
 // object names, names as ISO-8859-1 bytes, list rows, and showing a refused field.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -23,6 +24,16 @@ QComboBox* MakeList(QWidget* parent, int id, const Rows& rows) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::number(id));
     for (const auto& row : rows) list->addItem(TextOfBytes(row));
+    return list;
+}
+// The same for a table of fixed names, which are English: each is shown translated from
+// `context`, the context its table marks it with.
+template <typename Names>
+QComboBox* MakeNameList(QWidget* parent, int id, const Names& names, const char* context) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::number(id));
+    for (std::string_view name : names)
+        list->addItem(QCoreApplication::translate(context, std::string(name).c_str()));
     return list;
 }
 QLineEdit* MakeEdit(QWidget* parent, int id);

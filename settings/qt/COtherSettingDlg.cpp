@@ -1,6 +1,7 @@
 #include "settings/qt/COtherSettingDlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,18 +22,26 @@ void Fill(QComboBox* box, const List& names, int selection) {
     box->setCurrentIndex(selection);
 }
 
+// A table of fixed English names, shown translated from `context`.
+template <typename List>
+void FillNames(QComboBox* box, const List& names, int selection, const char* context) {
+    for (std::string_view name : names)
+        box->addItem(QCoreApplication::translate(context, std::string(name).c_str()));
+    box->setCurrentIndex(selection);
+}
+
 }  // namespace
 
 COtherSettingDlg::COtherSettingDlg(OtherSettingsForm& form, QWidget* parent)
     : QDialog(parent), form_(form) {
-    setWindowTitle(QStringLiteral("Other Setting"));
+    setWindowTitle(tr("Other Setting"));
     SetTemplateId(this, OtherSettingsForm::kTemplateId);
 
     // Filled and selected in the order the receiver's menu lists them.
     menu_language_ = AddList(OtherSettingsForm::kMenuLanguageControl);
-    Fill(menu_language_, kMenuLanguageNames, form_.menu_language);
+    FillNames(menu_language_, kMenuLanguageNames, form_.menu_language, "settings");
     audio_language_ = AddList(OtherSettingsForm::kAudioLanguageControl);
-    Fill(audio_language_, AudioLanguageNames, form_.audio_language);
+    FillNames(audio_language_, AudioLanguageNames, form_.audio_language, "database");
     audio_language_->setMaxVisibleItems(16);
 
     rf_channel_ = WithId(new QLineEdit(TextOfBytes(form_.rf_channel_text), this),
@@ -46,16 +55,16 @@ COtherSettingDlg::COtherSettingDlg(OtherSettingsForm& form, QWidget* parent)
     tv_system_ = AddList(OtherSettingsForm::kTvSystemControl);
     Fill(tv_system_, kTvSystemNames, form_.tv_system);
     screen_format_ = AddList(OtherSettingsForm::kScreenFormatControl);
-    Fill(screen_format_, kScreenFormatNames, form_.screen_format);
+    FillNames(screen_format_, kScreenFormatNames, form_.screen_format, "settings");
     menu_color_ = AddList(OtherSettingsForm::kMenuColorControl);
-    Fill(menu_color_, kMenuColorNames, form_.menu_color);
+    FillNames(menu_color_, kMenuColorNames, form_.menu_color, "settings");
     transparency_ = AddList(OtherSettingsForm::kTransparencyControl);
     Fill(transparency_, TransparencyNames(), form_.transparency);
     time_offset_ = AddList(OtherSettingsForm::kTimeOffsetControl);
     Fill(time_offset_, TimeOffsetNames(), form_.time_offset);
     time_offset_->setMaxVisibleItems(kTimeOffsetCount);
     need_help_ = AddList(OtherSettingsForm::kNeedHelpControl);
-    Fill(need_help_, kNeedHelpNames, form_.need_help);
+    FillNames(need_help_, kNeedHelpNames, form_.need_help, "settings");
 
     auto* rf_channel_row = new QHBoxLayout;
     rf_channel_row->setSpacing(0);
@@ -65,8 +74,8 @@ COtherSettingDlg::COtherSettingDlg(OtherSettingsForm& form, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    auto add = [&](int row, int column, const char* label, QWidget* field, QLayout* layout) {
-        auto* text = new QLabel(QString::fromLatin1(label), this);
+    auto add = [&](int row, int column, const QString& label, QWidget* field, QLayout* layout) {
+        auto* text = new QLabel(label, this);
         text->setBuddy(field);
         grid->addWidget(text, row, column);
         if (layout) {
@@ -75,16 +84,16 @@ COtherSettingDlg::COtherSettingDlg(OtherSettingsForm& form, QWidget* parent)
             grid->addWidget(field, row, column + 1);
         }
     };
-    add(0, 0, "Menu Language", menu_language_, nullptr);
-    add(1, 0, "Menu Color", menu_color_, nullptr);
-    add(2, 0, "Transparency", transparency_, nullptr);
-    add(3, 0, "Need Help", need_help_, nullptr);
-    add(4, 0, "Audio Language", audio_language_, nullptr);
-    add(0, 3, "RF System", rf_system_, nullptr);
-    add(1, 3, "RF Channel", rf_channel_, rf_channel_row);
-    add(2, 3, "TV System", tv_system_, nullptr);
-    add(3, 3, "TV Screen Format", screen_format_, nullptr);
-    add(4, 3, "Time Offset", time_offset_, nullptr);
+    add(0, 0, tr("Menu Language"), menu_language_, nullptr);
+    add(1, 0, tr("Menu Color"), menu_color_, nullptr);
+    add(2, 0, tr("Transparency"), transparency_, nullptr);
+    add(3, 0, tr("Need Help"), need_help_, nullptr);
+    add(4, 0, tr("Audio Language"), audio_language_, nullptr);
+    add(0, 3, tr("RF System"), rf_system_, nullptr);
+    add(1, 3, tr("RF Channel"), rf_channel_, rf_channel_row);
+    add(2, 3, tr("TV System"), tv_system_, nullptr);
+    add(3, 3, tr("TV Screen Format"), screen_format_, nullptr);
+    add(4, 3, tr("Time Offset"), time_offset_, nullptr);
     // A thin rule between the two columns of settings.
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::VLine);

@@ -10,12 +10,13 @@
 
 #include "database/qt/DialogControls.h"
 #include "database/qt/Latin1Text.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
 
-QCheckBox* MakeCheck(QWidget* parent, const char* text, int control, bool checked) {
-    auto* box = WithId(new QCheckBox(QString::fromLatin1(text), parent), control);
+QCheckBox* MakeCheck(QWidget* parent, const QString& text, int control, bool checked) {
+    auto* box = WithId(new QCheckBox(text, parent), control);
     box->setChecked(checked);
     return box;
 }
@@ -41,26 +42,26 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 
 CParentalDlg::CParentalDlg(ParentalForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Parental Control"));
+    setWindowTitle(tr("Parental Control"));
     SetTemplateId(this, ParentalForm::kTemplateId);
 
-    password_lock_ =
-        MakeCheck(this, "Password Lock", ParentalForm::kPasswordLockControl, form_.password_lock);
+    password_lock_ = MakeCheck(this, tr("Password Lock"), ParentalForm::kPasswordLockControl,
+                               form_.password_lock);
     channel_lock_ =
-        MakeCheck(this, "Channel Lock", ParentalForm::kChannelLockControl, form_.channel_lock);
-    installation_lock_ = MakeCheck(this, "Installation Lock",
+        MakeCheck(this, tr("Channel Lock"), ParentalForm::kChannelLockControl, form_.channel_lock);
+    installation_lock_ = MakeCheck(this, tr("Installation Lock"),
                                    ParentalForm::kInstallationLockControl, form_.installation_lock);
     system_lock_ =
-        MakeCheck(this, "System Lock", ParentalForm::kSystemLockControl, form_.system_lock);
-    change_password_ = MakeCheck(this, "Change Password", ParentalForm::kChangePasswordControl,
+        MakeCheck(this, tr("System Lock"), ParentalForm::kSystemLockControl, form_.system_lock);
+    change_password_ = MakeCheck(this, tr("Change Password"), ParentalForm::kChangePasswordControl,
                                  form_.change_password);
     new_password_ = MakePasswordEdit(this, ParentalForm::kNewPasswordControl);
     new_password_->setText(TextOfBytes(form_.new_password));
     confirm_password_ = MakePasswordEdit(this, ParentalForm::kConfirmPasswordControl);
     confirm_password_->setText(TextOfBytes(form_.confirm_password));
-    new_label_ = new QLabel(QStringLiteral("New Password"), this);
+    new_label_ = new QLabel(tr("New Password"), this);
     new_label_->setBuddy(new_password_);
-    confirm_label_ = new QLabel(QStringLiteral("Confirm Password"), this);
+    confirm_label_ = new QLabel(tr("Confirm Password"), this);
     confirm_label_->setBuddy(confirm_password_);
 
     auto* options = new QVBoxLayout;
@@ -132,7 +133,7 @@ bool CParentalDlg::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             ReadFields();
             if (form_.ConfirmMismatch()) {
-                prompter_.Tell(ParentalForm::kConfirmWrongMessage);
+                prompter_.Tell(Translate("settings", ParentalForm::kConfirmWrongMessage.data()));
             }
         }
     }

@@ -13,7 +13,7 @@ namespace velmora {
 
 CRenameFavDlg::CRenameFavDlg(FavouriteNameForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Rename FAV group name"));
+    setWindowTitle(tr("Rename FAV group name"));
     SetTemplateId(this, FavouriteNameForm::kTemplateId);
 
     name_ = WithId(new QLineEdit(TextOfBytes(form_.name), this), FavouriteNameForm::kNameControl);
@@ -23,7 +23,7 @@ CRenameFavDlg::CRenameFavDlg(FavouriteNameForm& form, Prompter& prompter, QWidge
     FilterNameAsTyped(name_);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("FAV Group Name"), name_);
+    fields->addRow(tr("FAV Group Name"), name_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
