@@ -251,10 +251,10 @@ void CMainFrame::UpdateUndoActions() {
     const QString undo_text = CommandText(FindCommand(kCmdEditUndo)->menu_text);
     const QString redo_text = CommandText(FindCommand(kCmdEditRedo)->menu_text);
     undo->setText(undo->isEnabled()
-                      ? undo_text + QLatin1Char(' ') + QString::fromLatin1(history.UndoLabel())
+                      ? undo_text + QLatin1Char(' ') + QString::fromStdString(history.UndoLabel())
                       : undo_text);
     redo->setText(redo->isEnabled()
-                      ? redo_text + QLatin1Char(' ') + QString::fromLatin1(history.RedoLabel())
+                      ? redo_text + QLatin1Char(' ') + QString::fromStdString(history.RedoLabel())
                       : redo_text);
     undo->setToolTip(undo->text().remove(QLatin1Char('&')));
     redo->setToolTip(redo->text().remove(QLatin1Char('&')));

@@ -56,7 +56,7 @@ void CMainFrame::Apply(const ViewEffect& effect) {
     if (effect.select_rows) list_->SelectRows(*effect.select_rows);
     if (!effect.note.empty())
         ShowStatusNote(this,
-                       QString::fromLatin1(effect.note.data(), qsizetype(effect.note.size())));
+                       QString::fromUtf8(effect.note.data(), qsizetype(effect.note.size())));
 }
 
 void CMainFrame::ApplyTreeEffect(const TreeEffect& e) {

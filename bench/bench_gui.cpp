@@ -73,7 +73,7 @@ void BM_QTableWidgetFill4000x16(benchmark::State& state) {
         table.setRowCount(list.row_count());
         for (int r = 0; r < list.row_count(); ++r) {
             for (int c = 0; c < kColumnCount; ++c) {
-                auto* item = new QTableWidgetItem(QString::fromLatin1(list.CellText(*db, r, c)));
+                auto* item = new QTableWidgetItem(QString::fromStdString(list.CellText(*db, r, c)));
                 item->setTextAlignment(Qt::AlignCenter);
                 table.setItem(r, c, item);
             }

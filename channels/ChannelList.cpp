@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "channels/ChannelSorts.h"
+#include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "text/Translate.h"
 
@@ -137,7 +138,7 @@ void ChannelList::SetDefaultColumns() {
 std::string ChannelList::ColumnHeader(const Database& db, int column) {
     if (column < kColFav1) return Translate("channels", kHeaders[column]);
     const int g = column - kColFav1;
-    if (db.database_open) return db.settings.fav_name(g);
+    if (db.database_open) return Latin1ToUtf8(db.settings.fav_name(g));
     return "FAV" + std::to_string(g + 1);
 }
 
@@ -154,7 +155,7 @@ std::string ChannelList::CellText(const Channel& ch, int row, int column) {
         case kColIndex:
             return std::to_string(row + 1);
         case kColName:
-            return ch.name();
+            return Latin1ToUtf8(ch.name());
         case kColFtaCas:
             return ch.fta() ? "FTA" : "CAS";
         case kColLock:

@@ -87,6 +87,8 @@ public:
     std::vector<int> ShownColumns() const;
     void SetDefaultColumns();
 
+    // Headers and cells are UTF-8 text: words in the user's language, names turned from
+    // their record bytes.
     static std::string ColumnHeader(const Database& db, int column);
     static int ColumnWidth(int column);
     // Cell text of `column` for `row` of the current listing.

@@ -19,6 +19,12 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
 std::optional<std::string> Utf8ToLatin1(std::string_view text) {
     std::string out;
     out.reserve(text.size());

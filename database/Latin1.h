@@ -1,5 +1,7 @@
 #pragma once
-// Names are raw bytes shown as ISO-8859-1; JSON and CSV carry them as UTF-8 text.
+// Names are raw bytes shown as ISO-8859-1; JSON and CSV carry them as UTF-8 text, and so
+// does every text the user reads (messages, labels, cells), where names join words in the
+// user's language.
 
 #include <optional>
 #include <string>
@@ -10,7 +12,12 @@ namespace velmora {
 // Each byte becomes the character of the same code point, encoded as UTF-8.
 std::string Latin1ToUtf8(std::string_view bytes);
 
-// The reverse: nullopt when `text` holds a character above U+00FF or is not valid UTF-8.
+// The characters of UTF-8 `text` (continuation bytes not counted): its width in a
+// fixed-pitch line.
+std::size_t Utf8Length(std::string_view text);
+
+// The reverse of Latin1ToUtf8: nullopt when `text` holds a character above U+00FF or is not valid
+// UTF-8.
 std::optional<std::string> Utf8ToLatin1(std::string_view text);
 
 // As the editor takes typed text: characters above U+00FF have no byte and are dropped.

@@ -62,7 +62,7 @@ void AppendTable(std::string& out, const Database& db, bool radio,
             out += "<td";
             out += CellClass(c);
             out += '>';
-            out += EscapeHtml(Latin1ToUtf8(ChannelList::CellText(table[i], i, c)));
+            out += EscapeHtml(ChannelList::CellText(table[i], i, c));
             out += "</td>";
         }
         out += "</tr>\n";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "database/Latin1.h"
 #include "text/Translate.h"
 
 namespace velmora {
@@ -24,14 +25,15 @@ std::string PrintHeaderText(int column) {
 
 std::array<int, kColumnCount> DefaultPrintWidths() {
     std::array<int, kColumnCount> widths{};
-    for (int c = 0; c < kColumnCount; ++c) widths[c] = static_cast<int>(PrintHeaderText(c).size());
+    for (int c = 0; c < kColumnCount; ++c)
+        widths[c] = static_cast<int>(Utf8Length(PrintHeaderText(c)));
     widths[kColLock] += 2;
     return widths;
 }
 
 int NameWidthFor(int longest) {
     const int even = longest + (longest % 2);
-    return std::max(even, static_cast<int>(PrintHeaderText(kColName).size()));
+    return std::max(even, static_cast<int>(Utf8Length(PrintHeaderText(kColName))));
 }
 
 int BodyFontTenths(int width_sum) {
@@ -67,7 +69,7 @@ std::string BuildHeaderLine(const std::vector<int>& columns,
     std::string line = "|";
     for (int c : columns) {
         const std::string text = PrintHeaderText(c);
-        const int spare = widths[c] - static_cast<int>(text.size());
+        const int spare = widths[c] - static_cast<int>(Utf8Length(text));
         if (spare >= 2) {
             const std::string side(spare / 2, ' ');
             line += side + text + side;
@@ -85,7 +87,8 @@ std::string BuildRowLine(const std::vector<std::string>& cells, const std::vecto
     for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {
         const size_t slot = static_cast<size_t>(std::max(widths[columns[i]], 0)) + 1;
         line += cells[i];
-        if (cells[i].size() < slot) line.append(slot - cells[i].size(), ' ');
+        const size_t length = Utf8Length(cells[i]);
+        if (length < slot) line.append(slot - length, ' ');
     }
     return line;
 }
@@ -99,7 +102,7 @@ ChannelPrintLayout ChannelPrintLayout::Begin(const Database& db, const ChannelLi
 
     size_t longest = 0;
     for (int r = 0; r < layout.row_count; ++r)
-        longest = std::max(longest, list.CellText(db, r, kColName).size());
+        longest = std::max(longest, Utf8Length(list.CellText(db, r, kColName)));
     layout.widths[kColName] = NameWidthFor(static_cast<int>(longest));
 
     int sum = 0;

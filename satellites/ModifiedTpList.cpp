@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "database/Latin1.h"
 #include "database/NameLists.h"
 #include "satellites/TransponderForm.h"
 #include "satellites/TransponderOps.h"
@@ -18,7 +19,7 @@ ModifiedTpList::ModifiedTpList(Database& db, Prompter& prompter, SatelliteDialog
 
 std::string ModifiedTpList::Caption() const {
     return velmora::Fill(VT_TR("satellites", "%1--Transponder List"),
-                         {db_.satellites[satellite_].name()});
+                         {Latin1ToUtf8(db_.satellites[satellite_].name())});
 }
 
 std::string ModifiedTpList::RowText(int row, int index) const {

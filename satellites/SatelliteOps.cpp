@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "database/Latin1.h"
 #include "satellites/SatelliteForm.h"
 #include "satellites/TransponderOps.h"
 #include "text/Translate.h"
@@ -145,7 +146,7 @@ TreeEffect SwapSatellite(Database& db, Prompter& prompter, SatelliteDialogs& dia
 TreeEffect DeleteSatellite(Database& db, Prompter& prompter, int n) {
     if (!IsSatellite(db, n)) return {};
     const std::string question = Fill(VT_TR("satellites", "Are you sure to delete (%1) satellite?"),
-                                      {db.satellites[n].name()});
+                                      {Latin1ToUtf8(db.satellites[n].name())});
     if (!prompter.AskYes(question)) return {};
 
     for (int i = 0; i < db.tp_count();) {

@@ -3,13 +3,14 @@
 #include <cstdio>
 
 #include "database/FieldChecks.h"
+#include "database/Latin1.h"
 #include "database/NameLists.h"
 #include "text/Translate.h"
 
 namespace velmora {
 
 std::string SatelliteLabel(const Satellite& sat, int n) {
-    std::string label = "| " + std::to_string(n + 1) + " | " + sat.name() + " | ";
+    std::string label = "| " + std::to_string(n + 1) + " | " + Latin1ToUtf8(sat.name()) + " | ";
     if (sat.universal()) {
         label += sat.lnb_high() == 10600 ? VT_TR("satellites", "Universal") : "9750/10750";
     } else {

@@ -253,7 +253,8 @@ void CChannelDlg::ShowTransponderRows() {
 
 void CChannelDlg::ShowAudioRows(int select) {
     audio_->clear();
-    for (const std::string& row : AudioRows(form_.audio)) audio_->addItem(TextOfBytes(row));
+    for (const std::string& row : AudioRows(form_.audio))
+        audio_->addItem(QString::fromStdString(row));
     if (select >= 0 && select < audio_->count()) audio_->setCurrentRow(select);
 }
 

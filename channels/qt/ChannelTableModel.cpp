@@ -30,14 +30,14 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         return role == Qt::ToolTipRole ? QVariant(note) : QVariant(QColor(255, 222, 173));
     }
     if (role != Qt::DisplayRole) return {};
-    return QString::fromLatin1(list_.CellText(db_, index.row(), ColumnAt(index.column())));
+    return QString::fromStdString(list_.CellText(db_, index.row(), ColumnAt(index.column())));
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (role != Qt::DisplayRole) return {};
-    return QString::fromLatin1(ChannelList::ColumnHeader(db_, ColumnAt(section)));
+    return QString::fromStdString(ChannelList::ColumnHeader(db_, ColumnAt(section)));
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {

@@ -50,12 +50,12 @@ void ChannelListPrinter::PrintPage(QPainter& painter, int page) {
                QCoreApplication::translate("printing", "PAGE %1").arg(page));
 
     painter.setFont(body_font_);
-    DrawTextAt(painter, kTextX, kHeaderY, QString::fromLatin1(layout_->HeaderLine()));
+    DrawTextAt(painter, kTextX, kHeaderY, QString::fromStdString(layout_->HeaderLine()));
     const RowRange rows = layout_->PageRows(page);
     for (int row = rows.first; row < rows.end; ++row) {
         const std::string line = layout_->RowLine(db_, list_, row);
         DrawTextAt(painter, kTextX, layout_->RowY(row - rows.first + 1),
-                   QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+                   QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     }
     painter.setFont(saved);
 }

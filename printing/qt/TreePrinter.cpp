@@ -53,8 +53,7 @@ TreePrinter TreePrinter::FromTree(const QTreeWidget& tree) {
     for (; item != nullptr; item = tree.itemBelow(item)) {
         TreePrintLine line;
         const QString text = item->text(0);
-        // Labels are built from record bytes shown as ISO-8859-1, so this gives the bytes back.
-        line.text = text.toLatin1().toStdString();
+        line.text = text.toStdString();
         line.depth = Depth(item);
         line.label_width = metrics.horizontalAdvance(text);
         const QIcon icon = item->icon(0);
@@ -102,7 +101,7 @@ void TreePrinter::PrintPage(QPainter& painter, int page) {
                               layout_->TextRight(line) - layout_->TextLeft(line), band);
         painter.drawText(
             text_rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-            QString::fromLatin1(line.text.data(), static_cast<qsizetype>(line.text.size())));
+            QString::fromUtf8(line.text.data(), static_cast<qsizetype>(line.text.size())));
     }
     painter.restore();
 }

@@ -16,8 +16,12 @@
 namespace velmora {
 namespace {
 
+// Group names are record bytes; the satellite and transponder labels are UTF-8 text.
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+QString Label(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -142,21 +146,21 @@ void CLeftView::RelabelQuietly(QTreeWidgetItem* parent, int first, int last,
 }
 
 void CLeftView::SetTextIfChanged(QTreeWidgetItem* node, const std::string& label) {
-    const QString text = Latin1(label);
+    const QString text = Label(label);
     if (node->text(0) != text) node->setText(0, text);
 }
 
 void CLeftView::AddSatelliteNode(int n) {
     if (n < 0 || n >= kMaxSatellites) return;
-    auto* item = new QTreeWidgetItem(QStringList(Latin1(SatelliteLabel(db_.satellites[n], n))));
+    auto* item = new QTreeWidgetItem(QStringList(Label(SatelliteLabel(db_.satellites[n], n))));
     item->setIcon(0, satellite_icon_);
     RootNode(kRootAntenna)->addChild(item);
     map_.Clear(n);
 }
 
 QTreeWidgetItem* CLeftView::MakeTransponderItem(int, int k, int table_index) const {
-    auto* item = new QTreeWidgetItem(
-        QStringList(Latin1(TransponderLabel(db_.transponders[table_index], k))));
+    auto* item =
+        new QTreeWidgetItem(QStringList(Label(TransponderLabel(db_.transponders[table_index], k))));
     item->setIcon(0, transponder_icon_);
     return item;
 }
@@ -195,13 +199,13 @@ QTreeWidgetItem* CLeftView::GroupNode(int g) const {
 
 void CLeftView::UpdateSatelliteNode(int n) {
     if (QTreeWidgetItem* item = SatelliteNode(n))
-        item->setText(0, Latin1(SatelliteLabel(db_.satellites[n], n)));
+        item->setText(0, Label(SatelliteLabel(db_.satellites[n], n)));
 }
 
 void CLeftView::UpdateTransponderNode(int s, int k) {
     QTreeWidgetItem* item = TransponderNode(s, k);
     const int index = map_.TableIndex(s, k);
-    if (item && index >= 0) item->setText(0, Latin1(TransponderLabel(db_.transponders[index], k)));
+    if (item && index >= 0) item->setText(0, Label(TransponderLabel(db_.transponders[index], k)));
 }
 
 void CLeftView::UpdateGroupNode(int g) {

@@ -24,7 +24,7 @@ QPushButton* MakeButton(QWidget* parent, int id, const QString& text) {
 }  // namespace
 
 CModifyTPDlg::CModifyTPDlg(ModifiedTpList& list, QWidget* parent) : QDialog(parent), list_(list) {
-    setWindowTitle(TextOfBytes(list.Caption()));
+    setWindowTitle(QString::fromStdString(list.Caption()));
     SetTemplateId(this, kModifyTpDialogId);
 
     rows_ = new QListWidget(this);
