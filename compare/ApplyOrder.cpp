@@ -4,13 +4,14 @@
 
 #include "channels/ChannelSorts.h"
 #include "compare/Pairing.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
 std::string OrderMessage(const OrderCounts& c) {
-    return "Ordered " + std::to_string(c.tv_ordered) + " of " + std::to_string(c.tv_total) +
-           " TV channels and " + std::to_string(c.radio_ordered) + " of " +
-           std::to_string(c.radio_total) + " radio channels";
+    return Fill(VT_TR("compare", "Ordered %1 of %2 TV channels and %3 of %4 radio channels"),
+                {std::to_string(c.tv_ordered), std::to_string(c.tv_total),
+                 std::to_string(c.radio_ordered), std::to_string(c.radio_total)});
 }
 
 OrderCounts ApplyOrder(Database& db, const Database& reference) {

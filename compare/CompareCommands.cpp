@@ -8,8 +8,9 @@ namespace velmora {
 
 std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompter& prompter,
                                                    std::string& path) {
-    const auto chosen = chooser.Choose(
-        FileChoice{false, std::string(kCompareWithTitle), std::string(kCompareFilter)});
+    const auto chosen =
+        chooser.Choose(FileChoice{false, Translate("compare", kCompareWithTitle.data()),
+                                  Translate("compare", kCompareFilter.data())});
     if (!chosen) return nullptr;
     auto db = std::make_unique<Database>();
     switch (LoadDatabaseFile(*db, *chosen, FileAccess::ReadOnly)) {
@@ -17,10 +18,10 @@ std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompte
             path = *chosen;
             return db;
         case OpenResult::CannotOpen:
-            prompter.Tell(kMsgCannotOpen);
+            prompter.Tell(Translate("database", kMsgCannotOpen.data()));
             return nullptr;
         case OpenResult::NotValid:
-            prompter.Tell(kMsgNotValid);
+            prompter.Tell(Translate("database", kMsgNotValid.data()));
             return nullptr;
     }
     return nullptr;
@@ -29,8 +30,9 @@ std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompte
 std::optional<OrderCounts> ApplyOrderFromChosenFile(Database& db, FileChooser& chooser,
                                                     Prompter& prompter) {
     if (!db.database_open) return std::nullopt;
-    const auto chosen = chooser.Choose(
-        FileChoice{false, std::string(kApplyOrderTitle), std::string(kOrderReferenceFilter)});
+    const auto chosen =
+        chooser.Choose(FileChoice{false, Translate("compare", kApplyOrderTitle.data()),
+                                  Translate("compare", kOrderReferenceFilter.data())});
     if (!chosen) return std::nullopt;
     const OrderReference reference = LoadOrderReference(*chosen);
     if (!reference.db) {

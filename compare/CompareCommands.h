@@ -11,17 +11,22 @@
 #include "compare/ApplyOrder.h"
 #include "database/Database.h"
 #include "database/Interaction.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-// The comparison window's button, and the name of the undo step it records.
-inline constexpr std::string_view kCopyToThisDatabaseText = "Copy to this database";
-inline constexpr std::string_view kCompareWithTitle = "Compare With";
-inline constexpr std::string_view kApplyOrderTitle = "Apply Order From";
-inline constexpr std::string_view kCompareFilter = "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||";
+// The comparison window's button, and the name of the undo step it records (translated
+// where they are shown, with the context "compare").
+inline constexpr std::string_view kCopyToThisDatabaseText =
+    VT_TR_NOOP("compare", "Copy to this database");
+inline constexpr std::string_view kCompareWithTitle = VT_TR_NOOP("compare", "Compare With");
+inline constexpr std::string_view kApplyOrderTitle = VT_TR_NOOP("compare", "Apply Order From");
+inline constexpr std::string_view kCompareFilter =
+    VT_TR_NOOP("compare", "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
 inline constexpr std::string_view kOrderReferenceFilter =
-    "Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|"
-    "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
+    VT_TR_NOOP("compare",
+               "Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|"
+               "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
 
 // A second database to compare with, as the editor opens it but read-only: it is never
 // saved. Asks for the file; nullopt-like null when cancelled or refused (the user was told

@@ -4,7 +4,9 @@
 #include <functional>
 
 #include "channels/ChannelSorts.h"
+#include "database/Latin1.h"
 #include "database/NameLists.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -17,17 +19,34 @@ std::string Position(const Satellite& s) {
 
 std::string SatelliteText(const Database& db, int i) {
     const Satellite& s = db.satellites[i];
-    return std::to_string(i + 1) + " " + s.name() + " (" + Position(s) + ")";
+    return std::to_string(i + 1) + " " + Latin1ToUtf8(s.name()) + " (" + Position(s) + ")";
 }
 
 std::string ChannelText(const Database& db, bool radio, int i) {
-    return std::to_string(i + 1) + " " + db.channels(radio)[i].name();
+    return std::to_string(i + 1) + " " + Latin1ToUtf8(db.channels(radio)[i].name());
 }
 
 std::string Joined(const std::vector<std::string>& fields) {
     std::string out;
     for (const std::string& f : fields) out += (out.empty() ? "" : ", ") + f;
     return out;
+}
+
+// Upper case for a search that ignores it: ASCII and the letters of ISO-8859-1 in UTF-8
+// (U+00E0-U+00FE but U+00F7 are two bytes, 0xC3 then 0xA0-0xBE, 0x20 above their capitals).
+std::string UpperUtf8(std::string_view text) {
+    std::string upper(text);
+    for (size_t i = 0; i < upper.size(); ++i) {
+        const auto b = static_cast<uint8_t>(upper[i]);
+        if (b >= 'a' && b <= 'z') {
+            upper[i] = static_cast<char>(b - 0x20);
+        } else if (b == 0xC3 && i + 1 < upper.size()) {
+            const auto next = static_cast<uint8_t>(upper[++i]);
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7)
+                upper[i] = static_cast<char>(next - 0x20);
+        }
+    }
+    return upper;
 }
 
 using Text = std::function<std::string(int)>;
@@ -44,20 +63,25 @@ void AddSection(std::vector<CompareRow>& rows, CompareSection section, const Sec
                         Joined(c.fields), words(c)});
     }
     if (!d.same_order) {
-        rows.push_back({section, CompareStatus::Changed, -1, -1, "", "", "order", {}});
+        rows.push_back(
+            {section, CompareStatus::Changed, -1, -1, "", "", VT_TR("compare", "order"), {}});
     }
 }
 
 }  // namespace
 
 std::string_view SectionName(CompareSection section) {
-    static constexpr std::string_view kNames[] = {"Satellites", "Transponders", "TV", "Radio",
-                                                  "Settings"};
+    static constexpr std::string_view kNames[] = {
+        VT_TR_NOOP("compare", "Satellites"), VT_TR_NOOP("compare", "Transponders"),
+        VT_TR_NOOP("compare", "TV"), VT_TR_NOOP("compare", "Radio"),
+        VT_TR_NOOP("compare", "Settings")};
     return kNames[static_cast<int>(section)];
 }
 
 std::string_view StatusName(CompareStatus status) {
-    static constexpr std::string_view kNames[] = {"only here", "only there", "changed"};
+    static constexpr std::string_view kNames[] = {VT_TR_NOOP("compare", "only here"),
+                                                  VT_TR_NOOP("compare", "only there"),
+                                                  VT_TR_NOOP("compare", "changed")};
     return kNames[static_cast<int>(status)];
 }
 
@@ -90,8 +114,8 @@ std::vector<CompareRow> BuildCompareRows(const Database& here, const Database& t
                         CompareStatus::Changed,
                         g,
                         g,
-                        here.settings.fav_name(g),
-                        there.settings.fav_name(g),
+                        Latin1ToUtf8(here.settings.fav_name(g)),
+                        Latin1ToUtf8(there.settings.fav_name(g)),
                         "fav_names[" + std::to_string(g) + "]",
                         {FavouriteNameChange(here.settings, there.settings, g)}});
     }
@@ -102,9 +126,9 @@ bool RowMatches(const CompareRow& row, const CompareFilter& filter) {
     if (filter.section && *filter.section != row.section) return false;
     if (filter.status && *filter.status != row.status) return false;
     if (filter.text.empty()) return true;
-    const std::string needle = UpperLatin1(filter.text);
+    const std::string needle = UpperUtf8(filter.text);
     auto found = [&](const std::string& text) {
-        return UpperLatin1(text).find(needle) != std::string::npos;
+        return UpperUtf8(text).find(needle) != std::string::npos;
     };
     if (found(row.here_text) || found(row.there_text) || found(row.fields)) return true;
     return std::any_of(row.changes.begin(), row.changes.end(), [&](const ReadableChange& c) {

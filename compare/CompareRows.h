@@ -28,9 +28,9 @@ std::string_view StatusName(CompareStatus status);
 struct CompareRow {
     CompareSection section = CompareSection::Settings;
     CompareStatus status = CompareStatus::Changed;
-    int here = -1;   // table position here, -1 when none
-    int there = -1;  // table position there, -1 when none
-    std::string here_text;
+    int here = -1;          // table position here, -1 when none
+    int there = -1;         // table position there, -1 when none
+    std::string here_text;  // UTF-8, as are all the texts of a row
     std::string there_text;
     std::string fields;  // the changed fields, ", " between them
     // A changed record's or setting's fields in words, with both values.
@@ -45,7 +45,8 @@ std::vector<CompareRow> BuildCompareRows(const Database& here, const Database& t
 struct CompareFilter {
     std::optional<CompareSection> section;
     std::optional<CompareStatus> status;
-    std::string text;  // found in either side's text, the fields or the changes, ignoring case
+    // UTF-8; found in either side's text, the fields or the changes, ignoring case.
+    std::string text;
 };
 bool RowMatches(const CompareRow& row, const CompareFilter& filter);
 

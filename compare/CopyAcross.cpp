@@ -10,6 +10,7 @@
 #include "database/Upkeep.h"
 #include "satellites/SatelliteOps.h"
 #include "satellites/TransponderOps.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -74,15 +75,17 @@ std::optional<CopyCounts> CopyAcross(Database& here, const Database& there,
 
     const size_t new_channels = channels[0].size() + channels[1].size();
     if (here.sat_count() + satellites.size() > size_t{kMaxSatellites}) {
-        prompter.Tell(kSatellitesFullMessage);
+        prompter.Tell(Translate("satellites", kSatellitesFullMessage.data()));
         return std::nullopt;
     }
     if (here.tp_count() + transponders.size() > size_t{kMaxTransponders}) {
-        prompter.Tell(kTransponderFullMessage, Icon::Stop, kAddTransponderCaption);
+        prompter.Tell(Translate("satellites", kTransponderFullMessage.data()), Icon::Stop,
+                      Translate("satellites", kAddTransponderCaption.data()));
         return std::nullopt;
     }
     if (here.tv_count() + here.radio_count() + new_channels > size_t{kMaxChannels}) {
-        prompter.Tell(kChannelsFullMessage, Icon::Stop, kChannelsFullCaption);
+        prompter.Tell(Translate("channels", kChannelsFullMessage.data()), Icon::Stop,
+                      Translate("channels", kChannelsFullCaption.data()));
         return std::nullopt;
     }
 
@@ -137,7 +140,7 @@ std::optional<CopyCounts> CopyAcross(Database& here, const Database& there,
             for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
                 if (ch.fav(g) && AddFavouriteKey(here, g, ch.key(), radio) == kCannotDo &&
                     !told_groups_full) {
-                    prompter.Tell(kFavouriteFullMessage);
+                    prompter.Tell(Translate("channels", kFavouriteFullMessage.data()));
                     told_groups_full = true;
                 }
             }

@@ -15,6 +15,7 @@
 #include "database/Latin1.h"
 #include "database/Upkeep.h"
 #include "exchange/CsvText.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -23,8 +24,8 @@ constexpr uint16_t kNoTransponder = 0xFFFF;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-constexpr std::string_view kNotText =
-    "The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.";
+constexpr const char* kNotText = VT_TR_NOOP(
+    "compare", "The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.");
 // No name comes near this; the rest of a longer line is not kept.
 constexpr size_t kMaxNameLineBytes = 1024;
 
@@ -115,9 +116,9 @@ public:
     OrderReference Finish() {
         if (encoding_ == Encoding::Unknown) DecideEncoding();
         EndLine();
-        if (not_text_) return Refuse(std::string(kNotText));
+        if (not_text_) return Refuse(Translate("compare", kNotText));
         if (db_->tv_count() == 0 && db_->radio_count() == 0)
-            return Refuse(std::string(kNoNamesInList));
+            return Refuse(Translate("compare", kNoNamesInList.data()));
         return OrderReference{std::move(db_), {}};
     }
 
@@ -262,16 +263,19 @@ OrderReference ReferenceFromExportCsv(const CsvInput& input) {
         if (!header_seen) {
             std::string header;
             for (const std::string& field : row) header += (header.empty() ? "" : ",") + field;
-            if (header != kChannelExportHeader) return std::string(kNotChannelExport);
+            if (header != kChannelExportHeader)
+                return Translate("compare", kNotChannelExport.data());
             header_seen = true;
             return std::nullopt;
         }
         if (row.size() == 1 && row[0].empty()) return std::nullopt;  // a blank line
-        const std::string line = "line " + std::to_string(record.line()) + ": ";
-        if (row.size() < kTtxPid + 1)
-            return line + "expected " + std::to_string(kTtxPid + 1) + " columns or more";
+        const std::string line = std::to_string(record.line());
+        if (row.size() < kTtxPid + 1) {
+            return Fill(VT_TR("compare", "line %1: expected %2 columns or more"),
+                        {line, std::to_string(kTtxPid + 1)});
+        }
         if (row[kTable] != "tv" && row[kTable] != "radio")
-            return line + "the table must be tv or radio";
+            return Fill(VT_TR("compare", "line %1: the table must be tv or radio"), {line});
         const bool radio = row[kTable] == "radio";
 
         // The channel's satellite and transponder, made once for every row naming them.
@@ -327,18 +331,19 @@ OrderReference ReferenceFromExportCsv(const CsvInput& input) {
             ch.set_plain_audio_pid(0, static_cast<uint16_t>(*audio));
         }
         if (!AppendReferenceChannel(*db, radio, ch))
-            return line + "more than " + std::to_string(kMaxChannels) + " channels";
+            return Fill(VT_TR("compare", "line %1: more than %2 channels"),
+                        {line, std::to_string(kMaxChannels)});
         return std::nullopt;
     };
     CsvInput with_separator = input;
     with_separator.separator_from_header = true;  // ';' from European spreadsheets
     const CsvReadOutcome read = ReadCsv(with_separator, take_row);
-    if (!read.opened) return Refuse(std::string(kMsgCannotOpen));
+    if (!read.opened) return Refuse(Translate("database", kMsgCannotOpen.data()));
     if (read.refusal) {
         // A file that is no CSV at all is told as not being the export.
-        return Refuse(header_seen ? *read.refusal : std::string(kNotChannelExport));
+        return Refuse(header_seen ? *read.refusal : Translate("compare", kNotChannelExport.data()));
     }
-    if (!header_seen) return Refuse(std::string(kNotChannelExport));
+    if (!header_seen) return Refuse(Translate("compare", kNotChannelExport.data()));
     return OrderReference{std::move(db), {}};
 }
 
@@ -355,15 +360,15 @@ OrderReference LoadOrderReference(const std::string& path) {
             case OpenResult::Ok:
                 return OrderReference{std::move(db), {}};
             case OpenResult::CannotOpen:
-                return Refuse(std::string(kMsgCannotOpen));
+                return Refuse(Translate("database", kMsgCannotOpen.data()));
             case OpenResult::NotValid:
-                return Refuse(std::string(kMsgNotValid));
+                return Refuse(Translate("database", kMsgNotValid.data()));
         }
     }
     if (EndsWithIgnoringCase(path, ".csv")) return ReferenceFromExportCsv(CsvInput{{}, path});
     NameListReader reader;
     if (!ReadInputFileInBlocks(path, [&](std::string_view block) { return reader.Feed(block); }))
-        return Refuse(std::string(kMsgCannotOpen));
+        return Refuse(Translate("database", kMsgCannotOpen.data()));
     return reader.Finish();
 }
 

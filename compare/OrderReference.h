@@ -9,6 +9,7 @@
 
 #include "database/Database.h"
 #include "exchange/CsvText.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -16,9 +17,11 @@ inline constexpr std::string_view kChannelExportHeader =
     "table,index,name,satellite,position,frequency,polarisation,symbol_rate,tp_id,"
     "service_number,video_pid,audio_pid,pcr_pid,ttx_pid,scrambled,locked,"
     "fav1,fav2,fav3,fav4,fav5,fav6,fav7,fav8";
+// Refusals, translated where they are made.
 inline constexpr std::string_view kNotChannelExport =
-    "This file is not a channel list exported as CSV.";
-inline constexpr std::string_view kNoNamesInList = "The list holds no channel names.";
+    VT_TR_NOOP("compare", "This file is not a channel list exported as CSV.");
+inline constexpr std::string_view kNoNamesInList =
+    VT_TR_NOOP("compare", "The list holds no channel names.");
 
 struct OrderReference {
     std::unique_ptr<Database> db;  // null when the file could not be used

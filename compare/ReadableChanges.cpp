@@ -5,58 +5,57 @@
 
 #include "channels/AudioEntries.h"
 #include "database/FieldChecks.h"
+#include "database/Latin1.h"
 #include "database/NameLists.h"
 #include "satellites/SatelliteForm.h"
 #include "settings/OtherSettingsForm.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
 
 // The labels of the dialogs' fields, and the words for values no list names.
-constexpr const char* kSatelliteName = "Satellite Name";
-constexpr const char* kSatelliteAngle = "Satellite Angle";
-constexpr const char* kSatelliteDirection = "Satellite direction";
-constexpr const char* kLnbType = "LNB Type";
-constexpr const char* kTone22k = "22KHz";
-constexpr const char* kPower12v = "0/12V";
-constexpr const char* kDiseqc = "DiSEqC";
-constexpr const char* kMotor = "Motor";
-constexpr const char* kTransponder = "Transponder";
-constexpr const char* kFrequency = "Frequency";
-constexpr const char* kSymbolRate = "Symbol rate";
-constexpr const char* kPolarisation = "Polarisation";
-constexpr const char* kFec = "FEC";
-constexpr const char* kSatellite = "Satellite";
-constexpr const char* kName = "Name";
-constexpr const char* kVideoPid = "Video PID";
-constexpr const char* kPcrPid = "PCR PID";
-constexpr const char* kTxtPid = "TXT PID";
-constexpr const char* kServiceNumber = "Service number";
-constexpr const char* kAudioPid = "Audio PID";
-constexpr const char* kAudioMode = "Audio mode";
-constexpr const char* kLock = "Lock";
-constexpr const char* kScramble = "Scramble";
-constexpr const char* kFav = "FAV";
-constexpr const char* kGroupName = " Group Name";
-constexpr const char* kOtherFlags = "Other flags";
-constexpr const char* kMenuLanguage = "Menu Language";
-constexpr const char* kMenuColor = "Menu Color";
-constexpr const char* kTransparency = "Transparency";
-constexpr const char* kAudioLanguage = "Audio Language";
-constexpr const char* kRfSystem = "RF System";
-constexpr const char* kRfChannel = "RF Channel";
-constexpr const char* kTvSystem = "TV System";
-constexpr const char* kScreenFormat = "TV Screen Format";
-constexpr const char* kTimeOffset = "Time Offset";
-constexpr const char* kNeedHelp = "Need Help";
-constexpr const char* kPassword = "Password";
-constexpr const char* kLockNames[] = {"Password Lock", "Channel Lock", "Installation Lock",
-                                      "System Lock"};
-constexpr const char* kYes = "yes";
-constexpr const char* kNo = "no";
-constexpr const char* kNone = "none";
-constexpr const char* kOn = " on ";
-constexpr const char* kUniversal = " universal";
+constexpr const char* kSatelliteName = VT_TR_NOOP("compare", "Satellite Name");
+constexpr const char* kSatelliteAngle = VT_TR_NOOP("compare", "Satellite Angle");
+constexpr const char* kSatelliteDirection = VT_TR_NOOP("compare", "Satellite direction");
+constexpr const char* kLnbType = VT_TR_NOOP("compare", "LNB Type");
+constexpr const char* kTone22k = VT_TR_NOOP("compare", "22KHz");
+constexpr const char* kPower12v = VT_TR_NOOP("compare", "0/12V");
+constexpr const char* kDiseqc = VT_TR_NOOP("compare", "DiSEqC");
+constexpr const char* kMotor = VT_TR_NOOP("compare", "Motor");
+constexpr const char* kTransponder = VT_TR_NOOP("compare", "Transponder");
+constexpr const char* kFrequency = VT_TR_NOOP("compare", "Frequency");
+constexpr const char* kSymbolRate = VT_TR_NOOP("compare", "Symbol rate");
+constexpr const char* kPolarisation = VT_TR_NOOP("compare", "Polarisation");
+constexpr const char* kFec = VT_TR_NOOP("compare", "FEC");
+constexpr const char* kSatellite = VT_TR_NOOP("compare", "Satellite");
+constexpr const char* kName = VT_TR_NOOP("compare", "Name");
+constexpr const char* kVideoPid = VT_TR_NOOP("compare", "Video PID");
+constexpr const char* kPcrPid = VT_TR_NOOP("compare", "PCR PID");
+constexpr const char* kTxtPid = VT_TR_NOOP("compare", "TXT PID");
+constexpr const char* kServiceNumber = VT_TR_NOOP("compare", "Service number");
+constexpr const char* kAudioPid = VT_TR_NOOP("compare", "Audio PID");
+constexpr const char* kAudioMode = VT_TR_NOOP("compare", "Audio mode");
+constexpr const char* kLock = VT_TR_NOOP("compare", "Lock");
+constexpr const char* kScramble = VT_TR_NOOP("compare", "Scramble");
+constexpr const char* kOtherFlags = VT_TR_NOOP("compare", "Other flags");
+constexpr const char* kMenuLanguage = VT_TR_NOOP("compare", "Menu Language");
+constexpr const char* kMenuColor = VT_TR_NOOP("compare", "Menu Color");
+constexpr const char* kTransparency = VT_TR_NOOP("compare", "Transparency");
+constexpr const char* kAudioLanguage = VT_TR_NOOP("compare", "Audio Language");
+constexpr const char* kRfSystem = VT_TR_NOOP("compare", "RF System");
+constexpr const char* kRfChannel = VT_TR_NOOP("compare", "RF Channel");
+constexpr const char* kTvSystem = VT_TR_NOOP("compare", "TV System");
+constexpr const char* kScreenFormat = VT_TR_NOOP("compare", "TV Screen Format");
+constexpr const char* kTimeOffset = VT_TR_NOOP("compare", "Time Offset");
+constexpr const char* kNeedHelp = VT_TR_NOOP("compare", "Need Help");
+constexpr const char* kPassword = VT_TR_NOOP("compare", "Password");
+constexpr const char* kLockNames[] = {
+    VT_TR_NOOP("compare", "Password Lock"), VT_TR_NOOP("compare", "Channel Lock"),
+    VT_TR_NOOP("compare", "Installation Lock"), VT_TR_NOOP("compare", "System Lock")};
+constexpr const char* kYes = VT_TR_NOOP("compare", "yes");
+constexpr const char* kNo = VT_TR_NOOP("compare", "no");
+constexpr const char* kNone = VT_TR_NOOP("compare", "none");
 
 using Changes = std::vector<ReadableChange>;
 
@@ -64,18 +63,27 @@ bool Has(const ChangedRecord& c, std::string_view field) {
     return std::find(c.fields.begin(), c.fields.end(), field) != c.fields.end();
 }
 
+std::string Words(const char* text) {
+    return Translate("compare", text);
+}
+
+// `label` is translated only when the values differ: most fields of a record do not.
+void Add(Changes& out, const char* label, std::string here, std::string there) {
+    if (here != there) out.push_back({Words(label), std::move(here), std::move(there)});
+}
 void Add(Changes& out, std::string label, std::string here, std::string there) {
     if (here != there) out.push_back({std::move(label), std::move(here), std::move(there)});
 }
 
 std::string YesNo(bool on) {
-    return on ? kYes : kNo;
+    return Words(on ? kYes : kNo);
 }
 
-// A list's entry, or the number itself when the list has none for it.
+// A list's entry, or the number itself when the list has none for it. The lists belong
+// to the dialogs of `context`'s folder, which show their entries translated there.
 template <size_t N>
-std::string Listed(const std::array<std::string_view, N>& list, unsigned v) {
-    return v < N ? std::string(list[v]) : std::to_string(v);
+std::string Listed(const char* context, const std::array<std::string_view, N>& list, unsigned v) {
+    return v < N ? Translate(context, list[v].data()) : std::to_string(v);
 }
 
 std::string Hex(uint32_t v) {
@@ -86,7 +94,7 @@ std::string Hex(uint32_t v) {
 
 // Bits that none of the listed parts covers, when they differ.
 void AddOtherBits(Changes& out, uint32_t a, uint32_t b, uint32_t named) {
-    if ((a ^ b) & ~named) out.push_back({kOtherFlags, Hex(a), Hex(b)});
+    if ((a ^ b) & ~named) out.push_back({Words(kOtherFlags), Hex(a), Hex(b)});
 }
 
 // The dialog's entry when the oscillators are exactly one of its types, else the values.
@@ -94,27 +102,31 @@ std::string LnbWords(const Satellite& s) {
     for (const LnbType& type : kLnbTypes) {
         if (type.lnb_low == s.lnb_low() && type.lnb_high == s.lnb_high() &&
             type.universal == (s.universal() != 0))
-            return std::string(type.text);
+            return Translate("satellites", type.text.data());
     }
-    return std::to_string(s.lnb_low()) + "/" + std::to_string(s.lnb_high()) +
-           (s.universal() ? kUniversal : "");
+    const std::string low = std::to_string(s.lnb_low());
+    const std::string high = std::to_string(s.lnb_high());
+    return s.universal() ? Fill(VT_TR("compare", "%1/%2 universal"), {low, high})
+                         : low + "/" + high;
 }
 
 std::string SatelliteWords(const Database& db, int index) {
-    if (index < 0 || index >= db.sat_count()) return kNone;
-    return std::to_string(index + 1) + "-" + db.satellites[index].name();
+    if (index < 0 || index >= db.sat_count()) return Words(kNone);
+    return std::to_string(index + 1) + "-" + Latin1ToUtf8(db.satellites[index].name());
 }
 
 std::string AudioWords(const Channel& ch) {
     std::string out;
     for (const std::string& row : AudioRows(ReadAudioEntries(ch)))
         out += (out.empty() ? "" : ", ") + row;
-    return out.empty() ? kNone : out;
+    return out.empty() ? Words(kNone) : out;
 }
 
 std::string AudioModeWords(const Channel& ch) {
-    static constexpr std::array<std::string_view, 3> kModes = {"Stereo", "Left", "Right"};
-    return ch.audio_mode() < kModes.size() ? std::string(kModes[ch.audio_mode()]) : kNone;
+    static constexpr std::array<const char*, 3> kModes = {VT_TR_NOOP("compare", "Stereo"),
+                                                          VT_TR_NOOP("compare", "Left"),
+                                                          VT_TR_NOOP("compare", "Right")};
+    return Words(ch.audio_mode() < kModes.size() ? kModes[ch.audio_mode()] : kNone);
 }
 
 std::string TransponderOf(const Database& db, const Channel& ch) {
@@ -130,38 +142,43 @@ std::string TimeOffsetWords(int hours) {
 
 std::string PasswordWords(const SettingsBlock& s) {
     const std::string p = s.password();
-    return p.substr(0, p.find('\0'));
+    return Latin1ToUtf8(p.substr(0, p.find('\0')));
 }
 
 }  // namespace
 
 std::string TransponderWords(const Database& db, int index) {
-    if (index < 0 || index >= db.tp_count()) return kNone;
+    if (index < 0 || index >= db.tp_count()) return Words(kNone);
     const Transponder& t = db.transponders[index];
     std::string text = std::to_string(t.frequency()) + " " +
                        std::string(kPolarisationNames[t.polarisation()]) + " " +
                        std::to_string(t.symbol_rate());
-    if (t.satellite() < db.sat_count()) text += kOn + db.satellites[t.satellite()].name();
-    return text;
+    if (t.satellite() >= db.sat_count()) return text;
+    return Fill(VT_TR("compare", "%1 on %2"),
+                {text, Latin1ToUtf8(db.satellites[t.satellite()].name())});
 }
 
 Changes SatelliteChanges(const Database& here, const Database& there, const ChangedRecord& c) {
     const Satellite& a = here.satellites[c.a];
     const Satellite& b = there.satellites[c.b];
     Changes out;
-    Add(out, kSatelliteName, a.name(), b.name());
+    Add(out, kSatelliteName, Latin1ToUtf8(a.name()), Latin1ToUtf8(b.name()));
     Add(out, kSatelliteAngle, FormatNumberField(a.angle() / 100.0),
         FormatNumberField(b.angle() / 100.0));
-    Add(out, kSatelliteDirection, Listed(kDirectionNames, a.west()),
-        Listed(kDirectionNames, b.west()));
-    Add(out, kMotor, Listed(kMotorNames, a.motor()), Listed(kMotorNames, b.motor()));
+    Add(out, kSatelliteDirection, Listed("satellites", kDirectionNames, a.west()),
+        Listed("satellites", kDirectionNames, b.west()));
+    Add(out, kMotor, Listed("satellites", kMotorNames, a.motor()),
+        Listed("satellites", kMotorNames, b.motor()));
     Add(out, kLnbType, LnbWords(a), LnbWords(b));
-    Add(out, kTone22k, Listed(kToneNames, a.tone_22k()), Listed(kToneNames, b.tone_22k()));
-    Add(out, kPower12v, Listed(kPowerNames, a.power_12v()), Listed(kPowerNames, b.power_12v()));
-    Add(out, kDiseqc, Listed(kDiseqcNames, a.diseqc()), Listed(kDiseqcNames, b.diseqc()));
+    Add(out, kTone22k, Listed("satellites", kToneNames, a.tone_22k()),
+        Listed("satellites", kToneNames, b.tone_22k()));
+    Add(out, kPower12v, Listed("satellites", kPowerNames, a.power_12v()),
+        Listed("satellites", kPowerNames, b.power_12v()));
+    Add(out, kDiseqc, Listed("database", kDiseqcNames, a.diseqc()),
+        Listed("database", kDiseqcNames, b.diseqc()));
     // The transponder chosen in the dialog, by its row among the satellite's ones.
     auto ref = [](const Satellite& s) {
-        return s.ref_tp() == kNoRefTp ? std::string(kNone) : std::to_string(s.ref_tp() + 1);
+        return s.ref_tp() == kNoRefTp ? Words(kNone) : std::to_string(s.ref_tp() + 1);
     };
     Add(out, kTransponder, ref(a), ref(b));
     // tone 0-1, power 2-3, DiSEqC 4-7, universal 8, west 9, ref_tp 10-17, motor 21-22.
@@ -175,12 +192,12 @@ Changes TransponderChanges(const Database& here, const Database& there, const Ch
     Changes out;
     Add(out, kFrequency, std::to_string(a.frequency()), std::to_string(b.frequency()));
     Add(out, kSymbolRate, std::to_string(a.symbol_rate()), std::to_string(b.symbol_rate()));
-    Add(out, kPolarisation, Listed(kPolarisationNames, a.polarisation()),
-        Listed(kPolarisationNames, b.polarisation()));
-    Add(out, kFec, Listed(kFecNames, a.fec()), Listed(kFecNames, b.fec()));
+    Add(out, kPolarisation, Listed("database", kPolarisationNames, a.polarisation()),
+        Listed("database", kPolarisationNames, b.polarisation()));
+    Add(out, kFec, Listed("database", kFecNames, a.fec()), Listed("database", kFecNames, b.fec()));
     AddOtherBits(out, a.tp_flags(), b.tp_flags(), 0x1Du);
     if (Has(c, kFieldSatellite)) {
-        out.push_back({kSatellite, SatelliteWords(here, a.satellite()),
+        out.push_back({Words(kSatellite), SatelliteWords(here, a.satellite()),
                        SatelliteWords(there, b.satellite())});
     }
     return out;
@@ -191,7 +208,7 @@ Changes ChannelChanges(const Database& here, const Database& there, bool radio,
     const Channel& a = here.channels(radio)[c.a];
     const Channel& b = there.channels(radio)[c.b];
     Changes out;
-    Add(out, kName, a.name(), b.name());
+    Add(out, kName, Latin1ToUtf8(a.name()), Latin1ToUtf8(b.name()));
     Add(out, kVideoPid, std::to_string(a.video_pid()), std::to_string(b.video_pid()));
     Add(out, kPcrPid, std::to_string(a.pcr_pid()), std::to_string(b.pcr_pid()));
     Add(out, kTxtPid, std::to_string(a.ttx_pid()), std::to_string(b.ttx_pid()));
@@ -203,13 +220,14 @@ Changes ChannelChanges(const Database& here, const Database& there, bool radio,
     Add(out, kLock, YesNo(a.locked()), YesNo(b.locked()));
     Add(out, kScramble, YesNo(!a.fta()), YesNo(!b.fta()));
     for (int g = 0; g < FavouriteGroups::kGroups; ++g)
-        Add(out, kFav + std::to_string(g + 1), YesNo(a.fav(g)), YesNo(b.fav(g)));
+        Add(out, Fill(VT_TR("compare", "FAV%1"), {std::to_string(g + 1)}), YesNo(a.fav(g)),
+            YesNo(b.fav(g)));
     // marks 0-7, audio mode 8-9, default and count 10-19, lock 20, FTA 22; the radio
     // flag 21 follows the video PID.
     const bool same_video = a.video_pid() == b.video_pid();
     AddOtherBits(out, a.ch_flags(), b.ch_flags(), 0x005FFFFFu | (same_video ? 0u : 1u << 21));
     if (Has(c, kFieldTransponder)) {
-        out.push_back({kTransponder, TransponderOf(here, a), TransponderOf(there, b)});
+        out.push_back({Words(kTransponder), TransponderOf(here, a), TransponderOf(there, b)});
     }
     return out;
 }
@@ -217,8 +235,8 @@ Changes ChannelChanges(const Database& here, const Database& there, bool radio,
 Changes SettingChanges(const SettingsBlock& a, const SettingsBlock& b, const std::string& key) {
     Changes out;
     if (key == "menu_color") {
-        Add(out, kMenuColor, Listed(kMenuColorNames, a.menu_color()),
-            Listed(kMenuColorNames, b.menu_color()));
+        Add(out, kMenuColor, Listed("settings", kMenuColorNames, a.menu_color()),
+            Listed("settings", kMenuColorNames, b.menu_color()));
     } else if (key == "transparency") {
         // Shown "1" to "9".
         Add(out, kTransparency, std::to_string(a.transparency() + 1),
@@ -226,11 +244,11 @@ Changes SettingChanges(const SettingsBlock& a, const SettingsBlock& b, const std
     } else if (key == "rf_channel") {
         Add(out, kRfChannel, std::to_string(a.rf_channel()), std::to_string(b.rf_channel()));
     } else if (key == "rf_system") {
-        Add(out, kRfSystem, Listed(kRfSystemNames, a.rf_system()),
-            Listed(kRfSystemNames, b.rf_system()));
+        Add(out, kRfSystem, Listed("settings", kRfSystemNames, a.rf_system()),
+            Listed("settings", kRfSystemNames, b.rf_system()));
     } else if (key == "menu_language") {
-        Add(out, kMenuLanguage, Listed(kMenuLanguageNames, a.menu_language()),
-            Listed(kMenuLanguageNames, b.menu_language()));
+        Add(out, kMenuLanguage, Listed("settings", kMenuLanguageNames, a.menu_language()),
+            Listed("settings", kMenuLanguageNames, b.menu_language()));
     } else if (key == "password") {
         Add(out, kPassword, PasswordWords(a), PasswordWords(b));
     } else if (key == "lock_flags") {
@@ -242,15 +260,15 @@ Changes SettingChanges(const SettingsBlock& a, const SettingsBlock& b, const std
     } else if (key == "time_offset") {
         Add(out, kTimeOffset, TimeOffsetWords(a.time_offset()), TimeOffsetWords(b.time_offset()));
     } else if (key == "audio_language") {
-        Add(out, kAudioLanguage, Listed(AudioLanguageNames, a.audio_language()),
-            Listed(AudioLanguageNames, b.audio_language()));
+        Add(out, kAudioLanguage, Listed("database", AudioLanguageNames, a.audio_language()),
+            Listed("database", AudioLanguageNames, b.audio_language()));
     } else if (key == "tv_flags") {
-        Add(out, kTvSystem, Listed(kTvSystemNames, a.tv_system()),
-            Listed(kTvSystemNames, b.tv_system()));
-        Add(out, kScreenFormat, Listed(kScreenFormatNames, a.screen_format()),
-            Listed(kScreenFormatNames, b.screen_format()));
-        Add(out, kNeedHelp, Listed(kNeedHelpNames, a.need_help()),
-            Listed(kNeedHelpNames, b.need_help()));
+        Add(out, kTvSystem, Listed("settings", kTvSystemNames, a.tv_system()),
+            Listed("settings", kTvSystemNames, b.tv_system()));
+        Add(out, kScreenFormat, Listed("settings", kScreenFormatNames, a.screen_format()),
+            Listed("settings", kScreenFormatNames, b.screen_format()));
+        Add(out, kNeedHelp, Listed("settings", kNeedHelpNames, a.need_help()),
+            Listed("settings", kNeedHelpNames, b.need_help()));
         // format 0-2, TV system 10-11, need help 13.
         AddOtherBits(out, a.tv_flags(), b.tv_flags(), 0x07u | (3u << 10) | (1u << 13));
     }
@@ -258,7 +276,8 @@ Changes SettingChanges(const SettingsBlock& a, const SettingsBlock& b, const std
 }
 
 ReadableChange FavouriteNameChange(const SettingsBlock& a, const SettingsBlock& b, int group) {
-    return {kFav + std::to_string(group + 1) + kGroupName, a.fav_name(group), b.fav_name(group)};
+    return {Fill(VT_TR("compare", "FAV%1 Group Name"), {std::to_string(group + 1)}),
+            Latin1ToUtf8(a.fav_name(group)), Latin1ToUtf8(b.fav_name(group))};
 }
 
 }  // namespace velmora

@@ -14,8 +14,8 @@ namespace velmora {
 
 struct ReadableChange {
     std::string label;
-    std::string here;   // ISO-8859-1, as names are stored
-    std::string there;  // ISO-8859-1
+    std::string here;   // UTF-8, names turned from their record bytes
+    std::string there;  // UTF-8
 
     bool operator==(const ReadableChange&) const = default;
 };

@@ -248,8 +248,10 @@ int FixAllFindings(Database& db, std::vector<std::string>* notes) {
 }
 
 std::string FixedText(int fixed) {
-    if (fixed == 0) return "Nothing was fixed.";
-    return "Fixed " + std::to_string(fixed) + (fixed == 1 ? " finding" : " findings");
+    if (fixed == 0) return VT_TR("health", "Nothing was fixed.");
+    return Fill(
+        fixed == 1 ? VT_TR("health", "Fixed %1 finding") : VT_TR("health", "Fixed %1 findings"),
+        {std::to_string(fixed)});
 }
 
 }  // namespace velmora

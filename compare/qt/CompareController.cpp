@@ -99,8 +99,8 @@ void CompareController::CopySelected() {
         return counts && counts->total() > 0;
     });
     if (counts && counts->total() > 0) {
-        ShowStatusNote(frame_, QStringLiteral("Copied %1 satellites, %2 transponders, %3 TV and "
-                                              "%4 radio channels")
+        ShowStatusNote(frame_, tr("Copied %1 satellites, %2 transponders, %3 TV and "
+                                  "%4 radio channels")
                                    .arg(counts->satellites)
                                    .arg(counts->transponders)
                                    .arg(counts->tv)

@@ -1,5 +1,6 @@
 #include "compare/qt/CompareWindow.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,17 +16,23 @@
 namespace velmora {
 namespace {
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// The rows' texts are UTF-8: translated words, names turned from their record bytes.
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The section and status names are the core's table entries, translated here.
+QString Words(std::string_view entry) {
+    return QCoreApplication::translate("compare", entry.data());
 }
 
 QString ChangeText(const ReadableChange& c) {
-    return CompareWindow::tr("%1: %2 → %3").arg(Latin1(c.label), Latin1(c.here), Latin1(c.there));
+    return CompareWindow::tr("%1: %2 → %3").arg(Utf8(c.label), Utf8(c.here), Utf8(c.there));
 }
 
 // A row's changes on one line, or the fields it names when it has none in words.
 QString ChangesText(const CompareRow& row, const QString& between) {
-    if (row.changes.empty()) return Latin1(row.fields);
+    if (row.changes.empty()) return Utf8(row.fields);
     QStringList parts;
     for (const ReadableChange& c : row.changes) parts << ChangeText(c);
     return parts.join(between);
@@ -62,13 +69,13 @@ QVariant CompareTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case kSection:
-            return Latin1(SectionName(row.section));
+            return Words(SectionName(row.section));
         case kStatus:
-            return Latin1(StatusName(row.status));
+            return Words(StatusName(row.status));
         case kHere:
-            return Latin1(row.here_text);
+            return Utf8(row.here_text);
         case kThere:
-            return Latin1(row.there_text);
+            return Utf8(row.there_text);
         case kChanges:
             return ChangesText(row, QStringLiteral("; "));
     }
@@ -77,29 +84,29 @@ QVariant CompareTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CompareTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* kHeaders[] = {"Section", "Status", "This database", "Other database"};
+    static const char* kHeaders[] = {QT_TR_NOOP("Section"), QT_TR_NOOP("Status"),
+                                     QT_TR_NOOP("This database"), QT_TR_NOOP("Other database")};
     if (section == kChanges) return tr("Changes");
-    return section >= 0 && section < kColumnCount ? QString::fromLatin1(kHeaders[section])
-                                                  : QVariant();
+    return section >= 0 && section < kColumnCount ? tr(kHeaders[section]) : QVariant();
 }
 
 CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("CompareWindow"));
-    setWindowTitle(QStringLiteral("Compare"));
+    setWindowTitle(tr("Compare"));
     title_ = new QLabel(this);
     section_ = new QComboBox(this);
     section_->setObjectName(QStringLiteral("SectionFilter"));
-    section_->addItem(QStringLiteral("All sections"));
+    section_->addItem(tr("All sections"));
     for (int s = 0; s < kCompareSectionCount; ++s)
-        section_->addItem(Latin1(SectionName(static_cast<CompareSection>(s))));
+        section_->addItem(Words(SectionName(static_cast<CompareSection>(s))));
     status_ = new QComboBox(this);
     status_->setObjectName(QStringLiteral("StatusFilter"));
-    status_->addItem(QStringLiteral("All differences"));
+    status_->addItem(tr("All differences"));
     for (int s = 0; s < kCompareStatusCount; ++s)
-        status_->addItem(Latin1(StatusName(static_cast<CompareStatus>(s))));
+        status_->addItem(Words(StatusName(static_cast<CompareStatus>(s))));
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("TextFilter"));
-    text_->setPlaceholderText(QStringLiteral("Filter"));
+    text_->setPlaceholderText(tr("Filter"));
     text_->setClearButtonEnabled(true);
 
     model_ = new CompareTableModel;
@@ -139,14 +146,13 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     panes->setChildrenCollapsible(false);
 
     summary_ = new QLabel(this);
-    copy_ = new QPushButton(Latin1(kCopyToThisDatabaseText), this);
+    copy_ = new QPushButton(Words(kCopyToThisDatabaseText), this);
     copy_->setObjectName(QString::number(kCmdCopyToThisDatabase));
-    copy_->setToolTip(
-        QStringLiteral("Copy the selected records that only the other database holds"));
+    copy_->setToolTip(tr("Copy the selected records that only the other database holds"));
     copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copy_->setToolTip(
         tr("%1 (%2)").arg(copy_->toolTip(), copy_->shortcut().toString(QKeySequence::NativeText)));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(section_);
@@ -186,8 +192,8 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void CompareWindow::SetRows(const std::vector<CompareRow>* rows, const QString& there) {
     rows_ = rows;
-    title_->setText(QStringLiteral("Comparing this database with %1").arg(there));
-    setWindowTitle(QStringLiteral("Compare With %1").arg(there));
+    title_->setText(tr("Comparing this database with %1").arg(there));
+    setWindowTitle(tr("Compare With %1").arg(there));
     ApplyFilter();
 }
 
@@ -197,13 +203,12 @@ void CompareWindow::ApplyFilter() {
         filter.section = static_cast<CompareSection>(section_->currentIndex() - 1);
     if (status_->currentIndex() > 0)
         filter.status = static_cast<CompareStatus>(status_->currentIndex() - 1);
-    filter.text = text_->text().toLatin1().toStdString();
+    filter.text = text_->text().toStdString();
     model_->SetRows(rows_, filter);
     const int total = rows_ ? static_cast<int>(rows_->size()) : 0;
-    summary_->setText(
-        total == 0
-            ? QStringLiteral("The databases hold the same records.")
-            : QStringLiteral("%1 of %2 differences shown").arg(model_->rowCount()).arg(total));
+    summary_->setText(total == 0
+                          ? tr("The databases hold the same records.")
+                          : tr("%1 of %2 differences shown").arg(model_->rowCount()).arg(total));
     ShowDetails();
 }
 
@@ -218,7 +223,7 @@ void CompareWindow::ShowDetails() {
     const CompareRow& row = (*rows_)[static_cast<size_t>(model_->RowIndex(current.row()))];
     for (const ReadableChange& c : row.changes) {
         details_->addTopLevelItem(
-            new QTreeWidgetItem({Latin1(c.label), Latin1(c.here), Latin1(c.there)}));
+            new QTreeWidgetItem({Utf8(c.label), Utf8(c.here), Utf8(c.there)}));
     }
 }
 

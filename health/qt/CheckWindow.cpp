@@ -20,19 +20,19 @@ constexpr int kFindingRole = Qt::UserRole;
 const char* KindTitle(FindingKind kind) {
     switch (kind) {
         case FindingKind::KeyCollision:
-            return "Channels sharing a channel key";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "Channels sharing a channel key");
         case FindingKind::DuplicateChannel:
-            return "Duplicate channels";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "Duplicate channels");
         case FindingKind::OrphanChannel:
-            return "Channels without a transponder";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "Channels without a transponder");
         case FindingKind::DuplicateTransponder:
-            return "Duplicate transponders";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "Duplicate transponders");
         case FindingKind::OrphanTransponder:
-            return "Transponders without a satellite";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "Transponders without a satellite");
         case FindingKind::DuplicateTpId:
-            return "Transponders sharing an id";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "Transponders sharing an id");
         case FindingKind::PidOutOfRange:
-            return "PIDs above 8191";
+            return QT_TRANSLATE_NOOP("velmora::CheckWindow", "PIDs above 8191");
     }
     return "";
 }
@@ -49,7 +49,7 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, 
       record_(std::move(record)) {
     doc_.AddObserver(this);
     setObjectName(QStringLiteral("CheckWindow"));
-    setWindowTitle(QStringLiteral("Check Database"));
+    setWindowTitle(tr("Check Database"));
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);
@@ -60,11 +60,11 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, 
     list_->setWordWrap(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fix_ = new QPushButton(QStringLiteral("Fix"), this);
+    fix_ = new QPushButton(tr("Fix"), this);
     fix_->setObjectName(QStringLiteral("fix"));
-    fix_all_ = new QPushButton(QStringLiteral("Fix All"), this);
+    fix_all_ = new QPushButton(tr("Fix All"), this);
     fix_all_->setObjectName(QStringLiteral("fixAll"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
 
     auto* buttons = new QHBoxLayout;
@@ -128,10 +128,11 @@ void CheckWindow::Rebuild() {
         if (n == 0) continue;
         if (IsMendable(kind)) mendable += n;
         auto* group = new QTreeWidgetItem(list_);
-        group->setText(0, QStringLiteral("%1 (%2)%3")
-                              .arg(QString::fromLatin1(KindTitle(kind)))
-                              .arg(n)
-                              .arg(IsMendable(kind) ? QString() : QStringLiteral(", not fixed")));
+        //: A kind of finding and its count. Keep " (" before the count: the window finds
+        //: a kind's row by the title before it.
+        group->setText(0, (IsMendable(kind) ? tr("%1 (%2)") : tr("%1 (%2), not fixed"))
+                              .arg(tr(KindTitle(kind)))
+                              .arg(n));
         group->setData(0, kFindingRole, -1);
         QFont bold = group->font(0);
         bold.setBold(true);
@@ -147,13 +148,12 @@ void CheckWindow::Rebuild() {
     list_->expandAll();
     SelectTexts(selected);
     if (!db_.database_open)
-        summary_->setText(QStringLiteral("No database is open."));
+        summary_->setText(tr("No database is open."));
     else if (findings_.empty())
-        summary_->setText(QStringLiteral("No findings: the database is clean."));
+        summary_->setText(tr("No findings: the database is clean."));
     else
-        summary_->setText(QStringLiteral("%1 finding(s), %2 of them can be fixed.")
-                              .arg(findings_.size())
-                              .arg(mendable));
+        summary_->setText(
+            tr("%1 finding(s), %2 of them can be fixed.").arg(findings_.size()).arg(mendable));
 
     notes_.clear();
     for (const Finding& f : findings_) {
@@ -231,14 +231,14 @@ void CheckWindow::FixSelected() {
     if (chosen.empty()) return;
     int fixed = 0;
     record_("Fix", [&](Database& db) { return (fixed = FixFindings(db, chosen)) > 0; });
-    ShowStatusNote(this, QString::fromLatin1(FixedText(fixed)));
+    ShowStatusNote(this, QString::fromStdString(FixedText(fixed)));
     Refresh();
 }
 
 void CheckWindow::FixAll() {
     int fixed = 0;
     record_("Fix All", [&](Database& db) { return (fixed = FixAllFindings(db)) > 0; });
-    ShowStatusNote(this, QString::fromLatin1(FixedText(fixed)));
+    ShowStatusNote(this, QString::fromStdString(FixedText(fixed)));
     Refresh();
 }
 

@@ -8,6 +8,7 @@
 #include "compare/CompareRows.h"
 #include "compare/DatabaseDiff.h"
 #include "tests/core/TestDatabases.h"
+#include "text/Translate.h"
 
 namespace velmora {
 namespace {
@@ -236,6 +237,13 @@ TEST(CompareRows, ChangesAreWordedWithTheDialogsLabelsAndBothValues) {
         {"a group name",
          [](Database& b) { b.settings.set_fav_name(2, "Nachrichten"); },
          {C{"FAV3 Group Name", "News", "Nachrichten"}}},
+        {"a name's record bytes become UTF-8",
+         [](Database& b) {
+             b.tv[0].set_name(
+                 "Kanal S\xFC"
+                 "d");
+         },
+         {C{"Name", "Nova One", "Kanal Süd"}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -247,6 +255,39 @@ TEST(CompareRows, ChangesAreWordedWithTheDialogsLabelsAndBothValues) {
             changes.insert(changes.end(), r.changes.begin(), r.changes.end());
         EXPECT_EQ(changes, row.changes);
     }
+}
+
+// The rows' texts are UTF-8 (names turned from their record bytes, words translated)
+// and the text filter ignores case in them, umlauts too.
+TEST(CompareRows, TextsAreUtf8AndTheFilterIgnoresTheirCase) {
+    const auto a = MakeA();
+    auto b = Copy(*a);
+    b->tv[0].set_name(
+        "Kanal S\xFC"
+        "d");
+    const std::vector<CompareRow> rows = BuildCompareRows(*a, *b, DiffDatabases(*a, *b));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].there_text, "1 Kanal Süd");
+    struct Case {
+        const char* filter;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"kanal süd", true}, {"SÜD", true}, {"S\xFC", false},  // record bytes are no UTF-8
+        {"nova one", true},                                    // the other side
+        {"name", true},                                        // the label
+        {"Sä", false},                                         // another letter
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RowMatches(rows[0], CompareFilter{{}, {}, c.filter}), c.matches) << c.filter;
+
+    // Labels and words go through the translation of the comparison.
+    SetTranslator(
+        [](const char* context, const char* text) { return std::string(context) + ":" + text; });
+    const std::vector<CompareRow> translated = BuildCompareRows(*a, *b, DiffDatabases(*a, *b));
+    SetTranslator(nullptr);
+    ASSERT_EQ(translated[0].changes.size(), 1u);
+    EXPECT_EQ(translated[0].changes[0].label, "compare:Name");
 }
 
 }  // namespace
