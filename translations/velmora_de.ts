@@ -5,608 +5,891 @@
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Seite</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Seite</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>With more than 10 audio entries, every audio PID must be the first PID plus the entry&apos;s position, except for at most 3 entries. Please change or delete audio entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei mehr als 10 Audioeinträgen muss jede Audio-PID gleich der ersten PID plus der Position des Eintrags sein; höchstens 3 Einträge dürfen abweichen. Bitte ändern oder löschen Sie Audioeinträge.</translation>
     </message>
     <message>
         <source>Only the first 20 audio entries can have a language. Please set the later entries to Undefined or delete them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die ersten 20 Audioeinträge können eine Sprache haben. Bitte setzen Sie die späteren Einträge auf „Undefiniert“ oder löschen Sie sie.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Audio Languages are full</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine weiteren Audiosprachen möglich</translation>
     </message>
     <message>
         <source>Please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie zuerst einen Eintrag aus</translation>
     </message>
     <message>
         <source>Out of Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Are you sure to delete channel ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender wirklich löschen?</translation>
     </message>
     <message>
         <source>Channels are full,can&apos;t append</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Senderliste ist voll, es können keine weiteren Sender hinzugefügt werden</translation>
     </message>
     <message>
         <source>Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Favor are full,can not store more favor</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritenliste ist voll, es können keine weiteren Favoriten gespeichert werden</translation>
     </message>
     <message>
         <source>Video PID 8191: the channel was stored as a radio channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID 8191: Der Sender wurde als Radiosender gespeichert.</translation>
     </message>
     <message>
         <source>Do not find the transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder nicht gefunden</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>FTA/CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA/CAS</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperrt</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>LOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Tele PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Videotext-PID</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Sort Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender sortieren</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datei anlegen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Datei öffnen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Datei speichern</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Datei unter neuem Namen speichern</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Channels as &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender als &amp;CSV...</translation>
     </message>
     <message>
         <source>Write the channel list to a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderliste als CSV-Datei für eine Tabellenkalkulation speichern</translation>
     </message>
     <message>
         <source>Channels as &amp;HTML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender als &amp;HTML...</translation>
     </message>
     <message>
         <source>Write the channel list to an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderliste als HTML-Seite speichern</translation>
     </message>
     <message>
         <source>&amp;Satellites as satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satelliten als satellites.xml...</translation>
     </message>
     <message>
         <source>Write the satellites and transponders as a satellites.xml file</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten und Transponder als satellites.xml-Datei speichern</translation>
     </message>
     <message>
         <source>App&amp;ly CSV Edits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV-Änderungen übernehmen...</translation>
     </message>
     <message>
         <source>Apply names, PIDs, flags, marks and order edited in a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>In einer CSV-Datei bearbeitete Namen, PIDs, Merkmale, Markierungen und Reihenfolge übernehmen</translation>
     </message>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Änderungen übernehmen</translation>
     </message>
     <message>
         <source>Compare &amp;With...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;gleichen mit...</translation>
     </message>
     <message>
         <source>Compare this database with another one</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank mit einer anderen vergleichen</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Datei drucken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seiten anzeigen</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker ein&amp;richten...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker und Druckoptionen ändern</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker einrichten</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei öffnen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden; fragt, ob Dateien gespeichert werden sollen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktion rückgängig machen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Redo the previously undone action</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt rückgängig gemachte Aktion wiederherstellen</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender hinzufügen</translation>
     </message>
     <message>
         <source>Add a new Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Sender hinzufügen</translation>
     </message>
     <message>
         <source>Add CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender bearbeiten</translation>
     </message>
     <message>
         <source>Edit a channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Sender bearbeiten</translation>
     </message>
     <message>
         <source>Edit CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen</translation>
     </message>
     <message>
         <source>Detelte a channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Sender löschen</translation>
     </message>
     <message>
         <source>Del CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Swap Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender tauschen</translation>
     </message>
     <message>
         <source>Swap channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender tauschen</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauschen</translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender verschieben</translation>
     </message>
     <message>
         <source>Move channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender verschieben</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move the selected channels up by one row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Sender um eine Zeile nach oben verschieben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Move the selected channels down by one row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Sender um eine Zeile nach unten verschieben</translation>
     </message>
     <message>
         <source>A---&gt;Z</source>
-        <translation type="unfinished"></translation>
+        <translation>A---&gt;Z</translation>
     </message>
     <message>
         <source>Sort Channels from A to Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender von A bis Z sortieren</translation>
     </message>
     <message>
         <source>AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ</translation>
     </message>
     <message>
         <source>Sort A---&gt;Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren A---&gt;Z</translation>
     </message>
     <message>
         <source>Z---&gt;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Z---&gt;A</translation>
     </message>
     <message>
         <source>Sort Channels from Z to AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender von Z bis A sortieren</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>Sort Z---&gt;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren Z---&gt;A</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Sort Channels by Transponer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender nach Transponder sortieren</translation>
     </message>
     <message>
         <source>Transponder Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Transponder</translation>
     </message>
     <message>
         <source>Sort by Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Transponder sortieren</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Sort Channels by Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender nach Satellit sortieren</translation>
     </message>
     <message>
         <source>Satellite Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Satellit</translation>
     </message>
     <message>
         <source>Sort by Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Satellit sortieren</translation>
     </message>
     <message>
         <source>Apply Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge übernehmen von...</translation>
     </message>
     <message>
         <source>Order the channels as another database or list orders them</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender so ordnen, wie eine andere Datenbank oder Liste sie ordnet</translation>
     </message>
     <message>
         <source>Apply Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge übernehmen</translation>
     </message>
     <message>
         <source>Show Channel info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderinfo anzeigen...</translation>
     </message>
     <message>
         <source>Select the information of channel to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, welche Senderinformationen angezeigt werden</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Find channels by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender nach Namen suchen</translation>
     </message>
     <message>
         <source>&amp;TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TV-Sender</translation>
     </message>
     <message>
         <source>Show the TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Sender anzeigen</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>&amp;Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radiosender</translation>
     </message>
     <message>
         <source>Show the Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiosender anzeigen</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>&amp;Check Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank &amp;prüfen...</translation>
     </message>
     <message>
         <source>Find duplicates, key collisions and orphans</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate, Schlüsselkollisionen und verwaiste Einträge finden</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>&amp;About Velmora...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Velmora...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Bereich</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Bereich</translation>
     </message>
     <message>
         <source>Add Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit hinzufügen</translation>
     </message>
     <message>
         <source>Load Satellite from html file of %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit aus HTML-Datei von %1 laden...</translation>
     </message>
     <message>
         <source>Load Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit laden</translation>
     </message>
     <message>
         <source>Load Satellites from satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten aus satellites.xml laden...</translation>
     </message>
     <message>
         <source>Load Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten laden</translation>
     </message>
     <message>
         <source>Update Transponders from satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder aus satellites.xml aktualisieren...</translation>
     </message>
     <message>
         <source>Update Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder aktualisieren</translation>
     </message>
     <message>
         <source>Edit Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit bearbeiten</translation>
     </message>
     <message>
         <source>Move Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit verschieben</translation>
     </message>
     <message>
         <source>Swap Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit tauschen</translation>
     </message>
     <message>
         <source>Delete Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit löschen</translation>
     </message>
     <message>
         <source>Add Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder hinzufügen</translation>
     </message>
     <message>
         <source>Modify Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderliste bearbeiten</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder bearbeiten</translation>
     </message>
     <message>
         <source>Delete Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder löschen</translation>
     </message>
     <message>
         <source>Rename FAV Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenliste umbenennen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>compare</name>
+    <message>
+        <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to this database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
+        <translation type="unfinished">SDX-Dateien (*.sdx)|*.sdx|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation type="unfinished">Transponder</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished">TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">Radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: expected %2 columns or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the table must be tv or radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is not a channel list exported as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list holds no channel names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation type="unfinished">Satellitenname</translation>
+    </message>
+    <message>
+        <source>Satellite Angle</source>
+        <translation type="unfinished">Orbitposition</translation>
+    </message>
+    <message>
+        <source>Satellite direction</source>
+        <translation type="unfinished">Richtung</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation type="unfinished">LNB-Typ</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation type="unfinished">22 kHz</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation type="unfinished">0/12 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation type="unfinished">DiSEqC</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation type="unfinished">Motor</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation type="unfinished">Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished">Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation type="unfinished">Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation type="unfinished">Polarisation</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation type="unfinished">FEC</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished">Satellit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation type="unfinished">Video-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation type="unfinished">PCR-PID</translation>
+    </message>
+    <message>
+        <source>TXT PID</source>
+        <translation type="unfinished">TXT-PID</translation>
+    </message>
+    <message>
+        <source>Service number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation type="unfinished">Audio-PID</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation type="unfinished">Gesperrt</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation type="unfinished">Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Other flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation type="unfinished">Menüsprache</translation>
+    </message>
+    <message>
+        <source>Menu Color</source>
+        <translation type="unfinished">Menüfarbe</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation type="unfinished">Transparenz</translation>
+    </message>
+    <message>
+        <source>Audio Language</source>
+        <translation type="unfinished">Audiosprache</translation>
+    </message>
+    <message>
+        <source>RF System</source>
+        <translation type="unfinished">HF-System</translation>
+    </message>
+    <message>
+        <source>RF Channel</source>
+        <translation type="unfinished">HF-Kanal</translation>
+    </message>
+    <message>
+        <source>TV System</source>
+        <translation type="unfinished">TV-Norm</translation>
+    </message>
+    <message>
+        <source>TV Screen Format</source>
+        <translation type="unfinished">Bildformat</translation>
+    </message>
+    <message>
+        <source>Time Offset</source>
+        <translation type="unfinished">Zeitverschiebung</translation>
+    </message>
+    <message>
+        <source>Need Help</source>
+        <translation type="unfinished">Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Lock</source>
+        <translation type="unfinished">Passwortsperre</translation>
+    </message>
+    <message>
+        <source>Channel Lock</source>
+        <translation type="unfinished">Sendersperre</translation>
+    </message>
+    <message>
+        <source>Installation Lock</source>
+        <translation type="unfinished">Installationssperre</translation>
+    </message>
+    <message>
+        <source>System Lock</source>
+        <translation type="unfinished">Systemsperre</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 universal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished">Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished">Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Rechts</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAV%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAV%1 Group Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -614,350 +897,351 @@
     <name>database</name>
     <message>
         <source>Can&apos;t not open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>This file is not a correct file,please select another!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine gültige Datei. Bitte wählen Sie eine andere!</translation>
     </message>
     <message>
         <source>Can not save file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Can&apos;t not save the file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gespeichert werden
+</translation>
     </message>
     <message>
         <source>Do you want to save changed data ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde seit dem Öffnen auf dem Datenträger geändert. Trotzdem überschreiben?</translation>
     </message>
     <message>
         <source>New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datei</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|BIN-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein</translation>
     </message>
     <message>
         <source>LNB1</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB1</translation>
     </message>
     <message>
         <source>LNB2</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB2</translation>
     </message>
     <message>
         <source>LNB3</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB3</translation>
     </message>
     <message>
         <source>LNB4</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB4</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Undefiniert</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrikaans</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Albanisch</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Baskisch</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Belarussisch</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengalisch</translation>
     </message>
     <message>
         <source>Bosnian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnisch</translation>
     </message>
     <message>
         <source>Bislama</source>
-        <translation type="unfinished"></translation>
+        <translation>Bislama</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgarisch</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalanisch</translation>
     </message>
     <message>
         <source>Chechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tschetschenisch</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <source>Creoles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreolisch</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatisch</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tschechisch</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dänisch</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estnisch</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>Georgian</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebräisch</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungarisch</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>Isländisch</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesisch</translation>
     </message>
     <message>
         <source>Irish</source>
-        <translation type="unfinished"></translation>
+        <translation>Irisch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>Kabyle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabylisch</translation>
     </message>
     <message>
         <source>Kazakh</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasachisch</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
     <message>
         <source>Kurdish</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurdisch</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettisch</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Litauisch</translation>
     </message>
     <message>
         <source>Ltzeburgesch</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburgisch</translation>
     </message>
     <message>
         <source>Macedonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazedonisch</translation>
     </message>
     <message>
         <source>Mongolian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mongolisch</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegisch</translation>
     </message>
     <message>
         <source>Persian</source>
-        <translation type="unfinished"></translation>
+        <translation>Persisch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polnisch</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumänisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowenisch</translation>
     </message>
     <message>
         <source>Swahili</source>
-        <translation type="unfinished"></translation>
+        <translation>Suaheli</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwedisch</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatarisch</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch</translation>
     </message>
     <message>
         <source>Tibetan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibetisch</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainisch</translation>
     </message>
     <message>
         <source>Urdu</source>
-        <translation type="unfinished"></translation>
+        <translation>Urdu</translation>
     </message>
     <message>
         <source>Uzbek</source>
-        <translation type="unfinished"></translation>
+        <translation>Usbekisch</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamesisch</translation>
     </message>
     <message>
         <source>Philippine</source>
-        <translation type="unfinished"></translation>
+        <translation>Philippinisch</translation>
     </message>
     <message>
         <source>Kongo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kikongo</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -965,183 +1249,185 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>Where a file is refused, then why: &quot;line 3: A quoted field is not closed.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile muss die Kopfzeile %1 sein.</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where a value is refused: &quot;line 3, column tp_id&quot;; %2 is the file&apos;s column name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>The line has %1 fields; the header names %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder in der Zeile: %1; in der Kopfzeile: %2.</translation>
     </message>
     <message>
         <source>Please enter tv or radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie tv oder radio ein.</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiosender</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Sender</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The language code of this translation (de, fr, ...), for the HTML page&apos;s lang attribute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>%1 - channel list</source>
         <extracomment>The HTML page&apos;s title: &quot;channels.sdx - channel list&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Senderliste</translation>
     </message>
     <message>
         <source>The name is not UTF-8 text; save the file as CSV in UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist kein UTF-8-Text; speichern Sie die Datei als CSV in UTF-8.</translation>
     </message>
     <message>
         <source>Please enter 1 or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie 1 oder 0 ein.</translation>
     </message>
     <message>
         <source>The video PID of a radio channel cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Video-PID eines Radiosenders kann nicht geändert werden.</translation>
     </message>
     <message>
         <source>No character of the name fits a channel name (ISO-8859-1): the name would be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zeichen des Namens ist in einem Sendernamen möglich (ISO-8859-1): Der Name wäre leer.</translation>
     </message>
     <message>
         <source>&quot;Check Database...&quot; (Tools menu) mends key collisions; apply the file after it.</source>
         <extracomment>&quot;Check Database...&quot; and &quot;Tools&quot; are the menu&apos;s texts: use their translations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„Datenbank prüfen...“ (Menü „Extras“) behebt Schlüsselkollisionen; übernehmen Sie die Datei danach.</translation>
     </message>
     <message>
         <source>tp_id %1 and service_number %2</source>
         <extracomment>tp_id and service_number are the file&apos;s column names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tp_id %1 und service_number %2</translation>
     </message>
     <message>
         <source>%1 channels renamed, %2 moved, %3 with other changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenannt: %1 Sender, verschoben: %2, mit sonstigen Änderungen: %3</translation>
     </message>
     <message>
         <source>%1 names look converted by a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermutlich von einer Tabellenkalkulation umgewandelte Namen: %1</translation>
     </message>
     <message>
         <source>No radio channel has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Radiosender hat %1.</translation>
     </message>
     <message>
         <source>No TV channel has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein TV-Sender hat %1.</translation>
     </message>
     <message>
         <source>More than one radio channel has %1, so the row could change either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als ein Radiosender hat %1, die Zeile könnte also jeden davon ändern.</translation>
     </message>
     <message>
         <source>More than one TV channel has %1, so the row could change either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als ein TV-Sender hat %1, die Zeile könnte also jeden davon ändern.</translation>
     </message>
     <message>
         <source>The channel with %1 is already on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender mit %1 steht bereits in Zeile %2.</translation>
     </message>
     <message>
         <source>Radio %1: %2</source>
         <extracomment>A changed channel: &quot;TV 3: Das Erste&quot;, &quot;Radio 2: old name → new name&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1: %2</translation>
     </message>
     <message>
         <source>TV %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>TV %1: %2</translation>
     </message>
     <message>
         <source>moved from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verschoben von %1</translation>
     </message>
     <message>
         <source>PIDs, flags or marks changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PIDs, Merkmale oder Markierungen geändert</translation>
     </message>
     <message>
         <source>%1: a spreadsheet may have changed them on opening the file. They are listed first; check them before you apply.</source>
         <extracomment>%1 is &quot;N names look converted by a spreadsheet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – eine Tabellenkalkulation hat sie beim Öffnen der Datei womöglich verändert. Sie stehen am Anfang der Liste; prüfen Sie sie vor dem Übernehmen.</translation>
     </message>
     <message>
         <source>A quote is out of place or a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anführungszeichen steht an falscher Stelle oder ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
     <message>
         <source>The text could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The line has more than %1 fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat zu viele Felder (höchstens %1).</translation>
     </message>
     <message>
         <source>A field is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld ist länger als %1 Byte.</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert nach %1</translation>
     </message>
     <message>
         <source>Export the TV channels as well as the radio channels?
 No exports the radio channels only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen neben den Radiosendern auch die TV-Sender exportiert werden?
+„Nein“ exportiert nur die Radiosender.</translation>
     </message>
     <message>
         <source>Export the radio channels as well as the TV channels?
 No exports the TV channels only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen neben den TV-Sendern auch die Radiosender exportiert werden?
+„Nein“ exportiert nur die TV-Sender.</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender als CSV exportieren</translation>
     </message>
     <message>
         <source>Export Channels as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender als HTML exportieren</translation>
     </message>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Änderungen übernehmen</translation>
     </message>
     <message>
         <source>The CSV file changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CSV-Datei ändert nichts.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv|CSV Files with byte-order mark, for Excel (*.csv)|*.csv|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)|*.csv|CSV-Dateien mit Byte-Order-Mark, für Excel (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>HTML Files (*.html)|*.html|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien (*.html)|*.html|Alle Dateien (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
@@ -1149,83 +1435,95 @@ No exports the TV channels only.</source>
     <message>
         <source>%1 and %2</source>
         <extracomment>The end of a list: &quot;A and B&quot;, &quot;A, B and C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>radio channel &quot;%1&quot; (No. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiosender „%1“ (Nr. %2)</translation>
     </message>
     <message>
         <source>TV channel &quot;%1&quot; (No. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Sender „%1“ (Nr. %2)</translation>
     </message>
     <message>
         <source>satellite index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenindex %1</translation>
     </message>
     <message>
         <source>%1 share the channel key of service %2 on transponder id %3, so their favourite marks are ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 haben denselben Senderschlüssel (Service %2 auf Transponder-ID %3), daher sind ihre Favoritenmarkierungen nicht eindeutig.</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>%1 is repeated as %2: same transponder, name, video, PCR and first audio PID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist als %2 doppelt vorhanden: gleicher Transponder, Name, Video-, PCR- und erste Audio-PID.</translation>
     </message>
     <message>
         <source>%1 is on transponder id %2, which no transponder has.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt auf Transponder-ID %2, die kein Transponder hat.</translation>
     </message>
     <message>
         <source>Transponder %1 (id %2) of %3 is repeated with id %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 (ID %2) von %3 ist mit ID %4 doppelt vorhanden.</translation>
     </message>
     <message>
         <source>Transponder %1 (id %2) names satellite index %3, but there are only %4 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 (ID %2) verweist auf Satellitenindex %3, die Anzahl der Satelliten beträgt aber nur %4.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Transponders %1 share the id %2; the channels on that id belong to the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Transponder %1 haben dieselbe ID %2; die Sender mit dieser ID gehören zum ersten.</translation>
     </message>
     <message>
         <source>video PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID %1</translation>
     </message>
     <message>
         <source>PCR PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID %1</translation>
     </message>
     <message>
         <source>teletext PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Videotext-PID %1</translation>
     </message>
     <message>
         <source>audio PID %1 %2</source>
         <extracomment>%1 is the audio track&apos;s number, %2 the PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID %1 %2</translation>
     </message>
     <message>
         <source>%1 has a PID above 8191: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat eine PID über 8191: %2.</translation>
     </message>
     <message>
         <source>%1 has PIDs above 8191: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat PIDs über 8191: %2.</translation>
     </message>
     <message>
         <source>Radio channel %1 &quot;%2&quot; lost its mark for favourite group %3: its new key found the group full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiosender %1 „%2“ hat seine Markierung für Favoritenliste %3 verloren: Unter seinem neuen Schlüssel war die Liste bereits voll.</translation>
     </message>
     <message>
         <source>TV channel %1 &quot;%2&quot; lost its mark for favourite group %3: its new key found the group full.</source>
+        <translation>TV-Sender %1 „%2“ hat seine Markierung für Favoritenliste %3 verloren: Unter seinem neuen Schlüssel war die Liste bereits voll.</translation>
+    </message>
+    <message>
+        <source>Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1 finding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1 findings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1233,745 +1531,821 @@ No exports the TV channels only.</source>
     <name>import</name>
     <message>
         <source>No satellite was created: the file name does not name one. Save the page under the satellite&apos;s name, &quot; at&quot; and its position, e.g. &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Satellit angelegt: Der Dateiname nennt keinen. Speichern Sie die Seite unter dem Namen des Satelliten, „ at“ und seiner Position, z. B. „%1“.</translation>
     </message>
     <message>
         <source>Satellites are full,can&apos;t append the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Satellitenliste ist voll, es können keine weiteren Satelliten hinzugefügt werden</translation>
     </message>
     <message>
         <source>Can&apos;t open file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>Select saved html file from %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte HTML-Datei von %1 auswählen </translation>
     </message>
     <message>
         <source>HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTM-Dateien (*.htm)|*.htm|Alle Dateien (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
     <name>printing</name>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>FTA/CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA/CAS</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>PAGE %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SEITE %1</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>satellites</name>
     <message>
         <source>%1--Transponder List</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Transponderliste</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Universal</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Ost</translation>
     </message>
     <message>
         <source>Weast</source>
-        <translation type="unfinished"></translation>
+        <translation>West</translation>
     </message>
     <message>
         <source>Are you sure to delete (%1) satellite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit (%1) wirklich löschen?</translation>
     </message>
     <message>
         <source>Satellites are full,can&apos;t append the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Satellitenliste ist voll, es können keine weiteren Satelliten hinzugefügt werden</translation>
     </message>
     <message>
         <source>Out ot range</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Are you sure to delete this transponder ?
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Transponder wirklich löschen?
+%1</translation>
     </message>
     <message>
         <source>Transponder are full</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Transponderliste ist voll</translation>
     </message>
     <message>
         <source>Tp is already exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Transponder ist bereits vorhanden</translation>
     </message>
     <message>
         <source>Add Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder hinzufügen</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder bearbeiten</translation>
     </message>
     <message>
         <source>All Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sender</translation>
     </message>
     <message>
         <source>Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne</translation>
     </message>
     <message>
         <source>Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderliste</translation>
     </message>
     <message>
         <source>FAV List</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenlisten</translation>
     </message>
     <message>
         <source>Parental Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugendschutz</translation>
     </message>
     <message>
         <source>Other Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>satxml</name>
     <message>
         <source>Load Satellites from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten aus satellites.xml laden</translation>
     </message>
     <message>
         <source>Update Transponders from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder aus satellites.xml aktualisieren</translation>
     </message>
     <message>
         <source>Export Satellites as satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten als satellites.xml exportieren</translation>
     </message>
     <message>
         <source>XML Files (*.xml)|*.xml|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>XML-Dateien (*.xml)|*.xml|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Nothing to update: the transponders of the satellites at the file&apos;s positions are as the file gives them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu aktualisieren: Die Transponder der Satelliten an den Positionen der Datei entsprechen bereits der Datei.</translation>
     </message>
     <message>
         <source>%1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Satellit</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Satelliten</translation>
     </message>
     <message>
         <source>%1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Transponder</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Transponder</translation>
     </message>
     <message>
         <source>adds %1 / %2 of %3/%4 free</source>
         <extracomment>&quot;adds 2 satellites / 3 transponders of 61/1997 free&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neu: %1 / %2 (frei: %3/%4)</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>was %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vorher %1</translation>
     </message>
     <message>
         <source>Vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfallen</translation>
     </message>
     <message>
         <source>%1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sender</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sender</translation>
     </message>
     <message>
         <source>adds %1, changes %2, vanished %3 (%4 without channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu: %1, geändert: %2, entfallen: %3 (%4 ohne Sender)</translation>
     </message>
     <message>
         <source>Can&apos;t not open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>This file is not XML: line %1: %2.</source>
         <extracomment>%2 is the XML parser&apos;s own English description of the fault.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist kein XML: Zeile %1: %2.</translation>
     </message>
     <message>
         <source>This file is not a satellites.xml: its root element is not &lt;satellites&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine satellites.xml: Ihr Wurzelelement ist nicht &lt;satellites&gt;.</translation>
     </message>
     <message>
         <source>This file is not a satellites.xml: line %1 nests elements deeper than %2 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine satellites.xml: Zeile %1 verschachtelt Elemente tiefer als %2 Ebenen.</translation>
     </message>
     <message>
         <source>This file is not a correct satellites.xml: line %1: &lt;%2&gt; has no whole number as %3.</source>
         <extracomment>%2 and %3 are the file&apos;s element and attribute names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine gültige satellites.xml: Zeile %1: &lt;%2&gt; hat keine ganze Zahl als %3.</translation>
     </message>
 </context>
 <context>
     <name>settings</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Farsi</source>
-        <translation type="unfinished"></translation>
+        <translation>Persisch</translation>
     </message>
     <message>
         <source>4:3 Letter Box</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3 Letterbox</translation>
     </message>
     <message>
         <source>4:3 Pan &amp; Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3 Pan &amp; Scan</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe 1</translation>
     </message>
     <message>
         <source>Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe 2</translation>
     </message>
     <message>
         <source>Color3</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe 3</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>The confirm password is wrong !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwortbestätigung stimmt nicht überein!</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Velmora(FTA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmora (FTA)</translation>
     </message>
     <message>
         <source>Copyright (C) The Velmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) Die Velmora-Entwickler</translation>
     </message>
     <message>
         <source>Data: 23/12/2005</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: 23.12.2005</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAudioDlg</name>
     <message>
         <source>Audio Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioparameter</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiosprache</translation>
     </message>
 </context>
 <context>
     <name>velmora::CChannelDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Channel Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderparameter</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>Reception</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCsvEditsPreviewDlg</name>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Änderungen übernehmen</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>UF</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender: %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::CModifyTPDlg</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMoveDlg</name>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
 </context>
 <context>
     <name>velmora::COtherSettingDlg</name>
     <message>
         <source>Other Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einstellungen</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüsprache</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüfarbe</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe anzeigen</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiosprache</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished"></translation>
+        <translation>HF-System</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>HF-Kanal</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Norm</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildformat</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitverschiebung</translation>
     </message>
 </context>
 <context>
     <name>velmora::CParentalDlg</name>
     <message>
         <source>Parental Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugendschutz</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwortsperre</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendersperre</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationssperre</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsperre</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen</translation>
     </message>
 </context>
 <context>
     <name>velmora::CRenameFavDlg</name>
     <message>
         <source>Rename FAV group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenliste umbenennen</translation>
     </message>
     <message>
         <source>FAV Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Favoritenliste</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteDlg</name>
     <message>
         <source>Satellite Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenparameter</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenname</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbitposition</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Typ</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished"></translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
 </context>
 <context>
     <name>velmora::CShowInfoDlg</name>
     <message>
         <source>Show Channel information</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderinformationen anzeigen</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderDlg</name>
     <message>
         <source>Transponder Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderparameter</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraApp</name>
     <message>
         <source>Velmora: editor for satellite receiver channel databases (.sdx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora: Editor für Senderdatenbanken von Satellitenreceivern (.sdx)</translation>
     </message>
     <message>
         <source>The .sdx file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu öffnende .sdx-Datei.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelFindPane</name>
     <message>
         <source>Find channel (Ctrl+F)</source>
+        <translation>Sender suchen (Strg+F)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CheckWindow</name>
+    <message>
+        <source>Channels sharing a channel key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels without a transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders without a satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders sharing an id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIDs above 8191</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2), not fixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No database is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No findings: the database is clean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 finding(s), %2 of them can be fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CompareController</name>
+    <message>
+        <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1979,29 +2353,85 @@ No exports the TV channels only.</source>
     <name>velmora::CompareTableModel</name>
     <message>
         <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Section</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation type="unfinished">Diese Datenbank</translation>
+    </message>
+    <message>
+        <source>Other database</source>
+        <translation type="unfinished">Andere Datenbank</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareWindow</name>
     <message>
         <source>%1: %2 → %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Datenbank</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished">Vergleichen</translation>
+    </message>
+    <message>
+        <source>All sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected records that only the other database holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing this database with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The databases hold the same records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences shown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2009,110 +2439,110 @@ No exports the TV channels only.</source>
     <name>velmora::DialogControls</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>velmora::Language</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>The language changes when Velmora is started the next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wechselt beim nächsten Start von Velmora.</translation>
     </message>
 </context>
 <context>
     <name>velmora::NameField</name>
     <message>
         <source>A name cannot hold &quot;%1&quot;; left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf „%1“ nicht enthalten; weggelassen.</translation>
     </message>
 </context>
 <context>
     <name>velmora::PaneLook</name>
     <message>
         <source>Print preview of the channel list (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau der Senderliste (aktiver Bereich)</translation>
     </message>
     <message>
         <source>Printing the channel list (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken der Senderliste (aktiver Bereich)</translation>
     </message>
     <message>
         <source>Print preview of the tree (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau der Baumansicht (aktiver Bereich)</translation>
     </message>
     <message>
         <source>Printing the tree (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken der Baumansicht (aktiver Bereich)</translation>
     </message>
 </context>
 <context>
     <name>velmora::SatXmlLoadDialog</name>
     <message>
         <source>Load Satellites from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten aus satellites.xml laden</translation>
     </message>
     <message>
         <source>Filter by position or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Position oder Name filtern</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Name in the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Name in der Datenbank</translation>
     </message>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
 </context>
 <context>
     <name>velmora::SatXmlUpdateDialog</name>
     <message>
         <source>Update Transponders from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder aus satellites.xml aktualisieren</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Delete vanished transponders that no channel uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfallene Transponder löschen, die kein Sender nutzt</translation>
     </message>
 </context>
 </TS>

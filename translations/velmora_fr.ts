@@ -5,608 +5,891 @@
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>With more than 10 audio entries, every audio PID must be the first PID plus the entry&apos;s position, except for at most 3 entries. Please change or delete audio entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec plus de 10 pistes audio, chaque PID audio doit être égal au premier PID plus la position de la piste, sauf pour 3 pistes au plus. Modifiez ou supprimez des pistes audio.</translation>
     </message>
     <message>
         <source>Only the first 20 audio entries can have a language. Please set the later entries to Undefined or delete them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les 20 premières pistes audio peuvent avoir une langue. Réglez les pistes suivantes sur Non définie ou supprimez-les.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Audio Languages are full</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de langues audio atteint</translation>
     </message>
     <message>
         <source>Please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord sélectionner un élément</translation>
     </message>
     <message>
         <source>Out of Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors limites</translation>
     </message>
     <message>
         <source>Are you sure to delete channel ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la chaîne&#xa0;?</translation>
     </message>
     <message>
         <source>Channels are full,can&apos;t append</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des chaînes est pleine&#xa0;: impossible d&apos;en ajouter.</translation>
     </message>
     <message>
         <source>Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Favor are full,can not store more favor</source>
-        <translation type="unfinished"></translation>
+        <translation>Les favoris sont pleins&#xa0;: impossible d&apos;en ajouter d&apos;autres.</translation>
     </message>
     <message>
         <source>Video PID 8191: the channel was stored as a radio channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo 8191&#xa0;: la chaîne a été enregistrée comme chaîne radio.</translation>
     </message>
     <message>
         <source>Do not find the transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur introuvable</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>FTA/CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA/CAS</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID TXT</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Non verrouillé</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>LOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>Tele PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID télétexte</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Sort Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau document</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document existant</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif sous un nouveau nom</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Channels as &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes en &amp;CSV...</translation>
     </message>
     <message>
         <source>Write the channel list to a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la liste des chaînes dans un fichier CSV pour un tableur</translation>
     </message>
     <message>
         <source>Channels as &amp;HTML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes en &amp;HTML...</translation>
     </message>
     <message>
         <source>Write the channel list to an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la liste des chaînes dans une page HTML</translation>
     </message>
     <message>
         <source>&amp;Satellites as satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satellites en satellites.xml...</translation>
     </message>
     <message>
         <source>Write the satellites and transponders as a satellites.xml file</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les satellites et les transpondeurs dans un fichier satellites.xml</translation>
     </message>
     <message>
         <source>App&amp;ly CSV Edits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer les modifications CSV...</translation>
     </message>
     <message>
         <source>Apply names, PIDs, flags, marks and order edited in a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les noms, PID, indicateurs, marques et l&apos;ordre modifiés dans un fichier CSV</translation>
     </message>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les modifications CSV</translation>
     </message>
     <message>
         <source>Compare &amp;With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer avec...</translation>
     </message>
     <message>
         <source>Compare this database with another one</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer cette base de données avec une autre</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le document actif</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu avant impression</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des pages entières</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configu&amp;ration de l&apos;impression...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l&apos;imprimante et les options d&apos;impression</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier récent</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce document</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Redo the previously undone action</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir l&apos;action annulée précédemment</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une chaîne</translation>
     </message>
     <message>
         <source>Add a new Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une nouvelle chaîne</translation>
     </message>
     <message>
         <source>Add CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la chaîne</translation>
     </message>
     <message>
         <source>Edit a channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier une chaîne</translation>
     </message>
     <message>
         <source>Edit CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la chaîne</translation>
     </message>
     <message>
         <source>Detelte a channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer une chaîne</translation>
     </message>
     <message>
         <source>Del CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Swap Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Permuter les chaînes</translation>
     </message>
     <message>
         <source>Swap channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Permuter deux chaînes</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Permuter</translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la chaîne</translation>
     </message>
     <message>
         <source>Move channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer une chaîne</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move the selected channels up by one row</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter les chaînes sélectionnées d&apos;une ligne</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Move the selected channels down by one row</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre les chaînes sélectionnées d&apos;une ligne</translation>
     </message>
     <message>
         <source>A---&gt;Z</source>
-        <translation type="unfinished"></translation>
+        <translation>A---&gt;Z</translation>
     </message>
     <message>
         <source>Sort Channels from A to Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes de A à Z</translation>
     </message>
     <message>
         <source>AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ</translation>
     </message>
     <message>
         <source>Sort A---&gt;Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri A---&gt;Z</translation>
     </message>
     <message>
         <source>Z---&gt;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Z---&gt;A</translation>
     </message>
     <message>
         <source>Sort Channels from Z to AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes de Z à A</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>Sort Z---&gt;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri Z---&gt;A</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur</translation>
     </message>
     <message>
         <source>Sort Channels by Transponer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes par transpondeur</translation>
     </message>
     <message>
         <source>Transponder Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri par transpondeur</translation>
     </message>
     <message>
         <source>Sort by Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par transpondeur</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Sort Channels by Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes par satellite</translation>
     </message>
     <message>
         <source>Satellite Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri par satellite</translation>
     </message>
     <message>
         <source>Sort by Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par satellite</translation>
     </message>
     <message>
         <source>Apply Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;ordre de...</translation>
     </message>
     <message>
         <source>Order the channels as another database or list orders them</source>
-        <translation type="unfinished"></translation>
+        <translation>Classer les chaînes dans l&apos;ordre d&apos;une autre base de données ou liste</translation>
     </message>
     <message>
         <source>Apply Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;ordre</translation>
     </message>
     <message>
         <source>Show Channel info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les infos des chaînes...</translation>
     </message>
     <message>
         <source>Select the information of channel to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les informations des chaînes à afficher</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Find channels by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des chaînes par leur nom</translation>
     </message>
     <message>
         <source>&amp;TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes &amp;TV</translation>
     </message>
     <message>
         <source>Show the TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les chaînes TV</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>&amp;Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes &amp;radio</translation>
     </message>
     <message>
         <source>Show the Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les chaînes radio</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>&amp;Check Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier la base de données...</translation>
     </message>
     <message>
         <source>Find duplicates, key collisions and orphans</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les doublons, les conflits de clés et les éléments orphelins</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>&amp;About Velmora...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Velmora...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet suivant</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet précédent</translation>
     </message>
     <message>
         <source>Add Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une antenne</translation>
     </message>
     <message>
         <source>Load Satellite from html file of %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un satellite depuis une page HTML de %1...</translation>
     </message>
     <message>
         <source>Load Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un satellite</translation>
     </message>
     <message>
         <source>Load Satellites from satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des satellites depuis satellites.xml...</translation>
     </message>
     <message>
         <source>Load Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des satellites</translation>
     </message>
     <message>
         <source>Update Transponders from satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour les transpondeurs depuis satellites.xml...</translation>
     </message>
     <message>
         <source>Update Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour les transpondeurs</translation>
     </message>
     <message>
         <source>Edit Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;antenne</translation>
     </message>
     <message>
         <source>Move Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;antenne</translation>
     </message>
     <message>
         <source>Swap Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Permuter les antennes</translation>
     </message>
     <message>
         <source>Delete Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;antenne</translation>
     </message>
     <message>
         <source>Add Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un transpondeur</translation>
     </message>
     <message>
         <source>Modify Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les transpondeurs</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le transpondeur</translation>
     </message>
     <message>
         <source>Delete Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le transpondeur</translation>
     </message>
     <message>
         <source>Rename FAV Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe de favoris</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+</context>
+<context>
+    <name>compare</name>
+    <message>
+        <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to this database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
+        <translation type="unfinished">Fichiers SDX (*.sdx)|*.sdx|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation type="unfinished">Transpondeurs</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished">TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">Radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: expected %2 columns or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the table must be tv or radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is not a channel list exported as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list holds no channel names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation type="unfinished">Nom du satellite</translation>
+    </message>
+    <message>
+        <source>Satellite Angle</source>
+        <translation type="unfinished">Position orbitale</translation>
+    </message>
+    <message>
+        <source>Satellite direction</source>
+        <translation type="unfinished">Direction du satellite</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation type="unfinished">Type de LNB</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation type="unfinished">22 kHz</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation type="unfinished">0/12 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation type="unfinished">DiSEqC</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation type="unfinished">Moteur</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation type="unfinished">Transpondeur</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished">Fréquence</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation type="unfinished">Débit symbole</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation type="unfinished">Polarisation</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation type="unfinished">FEC</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished">Satellite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation type="unfinished">PID vidéo</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation type="unfinished">PID PCR</translation>
+    </message>
+    <message>
+        <source>TXT PID</source>
+        <translation type="unfinished">PID TXT</translation>
+    </message>
+    <message>
+        <source>Service number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation type="unfinished">PID audio</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation type="unfinished">Verrouillé</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation type="unfinished">Crypté</translation>
+    </message>
+    <message>
+        <source>Other flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation type="unfinished">Langue des menus</translation>
+    </message>
+    <message>
+        <source>Menu Color</source>
+        <translation type="unfinished">Couleur des menus</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation type="unfinished">Transparence</translation>
+    </message>
+    <message>
+        <source>Audio Language</source>
+        <translation type="unfinished">Langue audio</translation>
+    </message>
+    <message>
+        <source>RF System</source>
+        <translation type="unfinished">Système RF</translation>
+    </message>
+    <message>
+        <source>RF Channel</source>
+        <translation type="unfinished">Canal RF</translation>
+    </message>
+    <message>
+        <source>TV System</source>
+        <translation type="unfinished">Système TV</translation>
+    </message>
+    <message>
+        <source>TV Screen Format</source>
+        <translation type="unfinished">Format d&apos;écran TV</translation>
+    </message>
+    <message>
+        <source>Time Offset</source>
+        <translation type="unfinished">Décalage horaire</translation>
+    </message>
+    <message>
+        <source>Need Help</source>
+        <translation type="unfinished">Aide à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Lock</source>
+        <translation type="unfinished">Verrouillage par mot de passe</translation>
+    </message>
+    <message>
+        <source>Channel Lock</source>
+        <translation type="unfinished">Verrouillage des chaînes</translation>
+    </message>
+    <message>
+        <source>Installation Lock</source>
+        <translation type="unfinished">Verrouillage de l&apos;installation</translation>
+    </message>
+    <message>
+        <source>System Lock</source>
+        <translation type="unfinished">Verrouillage du système</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 universal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished">Stéréo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished">Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Droite</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAV%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAV%1 Group Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -614,350 +897,351 @@
     <name>database</name>
     <message>
         <source>Can&apos;t not open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
     </message>
     <message>
         <source>This file is not a correct file,please select another!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas valide&#xa0;; veuillez en choisir un autre.</translation>
     </message>
     <message>
         <source>Can not save file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
     </message>
     <message>
         <source>Can&apos;t not save the file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier
+</translation>
     </message>
     <message>
         <source>Do you want to save changed data ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été modifié sur le disque depuis son ouverture. L&apos;écraser&#xa0;?</translation>
     </message>
     <message>
         <source>New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau fichier</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers SDX (*.sdx)|*.sdx|Fichiers BIN (*.bin)|*.bin|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers SDX (*.sdx)|*.sdx|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir %1 caractères au maximum.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>LNB1</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB1</translation>
     </message>
     <message>
         <source>LNB2</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB2</translation>
     </message>
     <message>
         <source>LNB3</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB3</translation>
     </message>
     <message>
         <source>LNB4</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB4</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non définie</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrikaans</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Albanais</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Basque</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Biélorusse</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengali</translation>
     </message>
     <message>
         <source>Bosnian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnien</translation>
     </message>
     <message>
         <source>Bislama</source>
-        <translation type="unfinished"></translation>
+        <translation>Bichelamar</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgare</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalan</translation>
     </message>
     <message>
         <source>Chechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tchétchène</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois</translation>
     </message>
     <message>
         <source>Creoles</source>
-        <translation type="unfinished"></translation>
+        <translation>Créoles</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croate</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tchèque</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danois</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonien</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnois</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Georgian</source>
-        <translation type="unfinished"></translation>
+        <translation>Géorgien</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébreu</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongrois</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandais</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonésien</translation>
     </message>
     <message>
         <source>Irish</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlandais</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Kabyle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabyle</translation>
     </message>
     <message>
         <source>Kazakh</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazakh</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen</translation>
     </message>
     <message>
         <source>Kurdish</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurde</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Letton</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituanien</translation>
     </message>
     <message>
         <source>Ltzeburgesch</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxembourgeois</translation>
     </message>
     <message>
         <source>Macedonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Macédonien</translation>
     </message>
     <message>
         <source>Mongolian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mongol</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvégien</translation>
     </message>
     <message>
         <source>Persian</source>
-        <translation type="unfinished"></translation>
+        <translation>Persan</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonais</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Roumain</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbe</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovène</translation>
     </message>
     <message>
         <source>Swahili</source>
-        <translation type="unfinished"></translation>
+        <translation>Swahili</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suédois</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatar</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï</translation>
     </message>
     <message>
         <source>Tibetan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibétain</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainien</translation>
     </message>
     <message>
         <source>Urdu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ourdou</translation>
     </message>
     <message>
         <source>Uzbek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouzbek</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien</translation>
     </message>
     <message>
         <source>Philippine</source>
-        <translation type="unfinished"></translation>
+        <translation>Philippin</translation>
     </message>
     <message>
         <source>Kongo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kikongo</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
@@ -965,183 +1249,185 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>Where a file is refused, then why: &quot;line 3: A quoted field is not closed.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne doit être l&apos;en-tête %1.</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where a value is refused: &quot;line 3, column tp_id&quot;; %2 is the file&apos;s column name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>The line has %1 fields; the header names %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de champs de la ligne&#xa0;: %1&#xa0;; dans l&apos;en-tête&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Please enter tv or radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir tv ou radio.</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes radio</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes TV</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The language code of this translation (de, fr, ...), for the HTML page&apos;s lang attribute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
     <message>
         <source>%1 - channel list</source>
         <extracomment>The HTML page&apos;s title: &quot;channels.sdx - channel list&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - liste des chaînes</translation>
     </message>
     <message>
         <source>The name is not UTF-8 text; save the file as CSV in UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom n&apos;est pas du texte UTF-8&#xa0;; enregistrez le fichier au format CSV en UTF-8.</translation>
     </message>
     <message>
         <source>Please enter 1 or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir 1 ou 0.</translation>
     </message>
     <message>
         <source>The video PID of a radio channel cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PID vidéo d&apos;une chaîne radio ne peut pas être modifié.</translation>
     </message>
     <message>
         <source>No character of the name fits a channel name (ISO-8859-1): the name would be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun caractère du nom n&apos;est admis dans un nom de chaîne (ISO-8859-1)&#xa0;: le nom serait vide.</translation>
     </message>
     <message>
         <source>&quot;Check Database...&quot; (Tools menu) mends key collisions; apply the file after it.</source>
         <extracomment>&quot;Check Database...&quot; and &quot;Tools&quot; are the menu&apos;s texts: use their translations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Vérifier la base de données...&#xa0;» (menu Outils) résout les conflits de clés&#xa0;; appliquez ensuite le fichier.</translation>
     </message>
     <message>
         <source>tp_id %1 and service_number %2</source>
         <extracomment>tp_id and service_number are the file&apos;s column names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tp_id %1 et service_number %2</translation>
     </message>
     <message>
         <source>%1 channels renamed, %2 moved, %3 with other changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes renommées&#xa0;: %1, déplacées&#xa0;: %2, autres modifications&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 names look converted by a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms apparemment convertis par un tableur&#xa0;: %1</translation>
     </message>
     <message>
         <source>No radio channel has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune chaîne radio ne correspond à %1.</translation>
     </message>
     <message>
         <source>No TV channel has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune chaîne TV ne correspond à %1.</translation>
     </message>
     <message>
         <source>More than one radio channel has %1, so the row could change either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs chaînes radio correspondent à %1&#xa0;: la ligne pourrait modifier l&apos;une ou l&apos;autre.</translation>
     </message>
     <message>
         <source>More than one TV channel has %1, so the row could change either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs chaînes TV correspondent à %1&#xa0;: la ligne pourrait modifier l&apos;une ou l&apos;autre.</translation>
     </message>
     <message>
         <source>The channel with %1 is already on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne avec %1 figure déjà à la ligne %2.</translation>
     </message>
     <message>
         <source>Radio %1: %2</source>
         <extracomment>A changed channel: &quot;TV 3: Das Erste&quot;, &quot;Radio 2: old name → new name&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>TV %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>TV %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>moved from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>déplacée depuis le n°&#xa0;%1</translation>
     </message>
     <message>
         <source>PIDs, flags or marks changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PID, indicateurs ou marques modifiés</translation>
     </message>
     <message>
         <source>%1: a spreadsheet may have changed them on opening the file. They are listed first; check them before you apply.</source>
         <extracomment>%1 is &quot;N names look converted by a spreadsheet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Un tableur a pu les modifier à l&apos;ouverture du fichier. Ils sont listés en premier&#xa0;; vérifiez-les avant d&apos;appliquer.</translation>
     </message>
     <message>
         <source>A quote is out of place or a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guillemet est mal placé ou un champ entre guillemets n&apos;est pas fermé.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ entre guillemets n&apos;est pas fermé.</translation>
     </message>
     <message>
         <source>The text could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The line has more than %1 fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne dépasse %1 champs.</translation>
     </message>
     <message>
         <source>A field is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ dépasse %1 octets.</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1</translation>
     </message>
     <message>
         <source>Export the TV channels as well as the radio channels?
 No exports the radio channels only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les chaînes TV en plus des chaînes radio&#xa0;?
+«&#xa0;Non&#xa0;» n&apos;exporte que les chaînes radio.</translation>
     </message>
     <message>
         <source>Export the radio channels as well as the TV channels?
 No exports the TV channels only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les chaînes radio en plus des chaînes TV&#xa0;?
+«&#xa0;Non&#xa0;» n&apos;exporte que les chaînes TV.</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les chaînes en CSV</translation>
     </message>
     <message>
         <source>Export Channels as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les chaînes en HTML</translation>
     </message>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les modifications CSV</translation>
     </message>
     <message>
         <source>The CSV file changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier CSV ne modifie rien.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv|CSV Files with byte-order mark, for Excel (*.csv)|*.csv|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)|*.csv|Fichiers CSV avec BOM, pour Excel (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>HTML Files (*.html)|*.html|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers HTML (*.html)|*.html|Tous les fichiers (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
@@ -1149,83 +1435,95 @@ No exports the TV channels only.</source>
     <message>
         <source>%1 and %2</source>
         <extracomment>The end of a list: &quot;A and B&quot;, &quot;A, B and C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>radio channel &quot;%1&quot; (No. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>chaîne radio «&#xa0;%1&#xa0;» (n°&#xa0;%2)</translation>
     </message>
     <message>
         <source>TV channel &quot;%1&quot; (No. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>chaîne TV «&#xa0;%1&#xa0;» (n°&#xa0;%2)</translation>
     </message>
     <message>
         <source>satellite index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>satellite d&apos;indice %1</translation>
     </message>
     <message>
         <source>%1 share the channel key of service %2 on transponder id %3, so their favourite marks are ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partagent la clé de chaîne du service %2 sur l&apos;ID de transpondeur %3&#xa0;: leurs marques de favoris sont donc ambiguës.</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N°&#xa0;%1</translation>
     </message>
     <message>
         <source>%1 is repeated as %2: same transponder, name, video, PCR and first audio PID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un doublon de %2&#xa0;: même transpondeur, même nom, mêmes PID vidéo, PCR et premier PID audio.</translation>
     </message>
     <message>
         <source>%1 is on transponder id %2, which no transponder has.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est sur l&apos;ID de transpondeur %2, qu&apos;aucun transpondeur ne porte.</translation>
     </message>
     <message>
         <source>Transponder %1 (id %2) of %3 is repeated with id %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transpondeur %1 (ID %2) de %3 est en double avec l&apos;ID %4.</translation>
     </message>
     <message>
         <source>Transponder %1 (id %2) names satellite index %3, but there are only %4 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transpondeur %1 (ID %2) désigne le satellite d&apos;indice %3, mais le nombre de satellites n&apos;est que de %4.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Transponders %1 share the id %2; the channels on that id belong to the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les transpondeurs %1 partagent l&apos;ID %2&#xa0;; les chaînes de cet ID appartiennent au premier.</translation>
     </message>
     <message>
         <source>video PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo %1</translation>
     </message>
     <message>
         <source>PCR PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR %1</translation>
     </message>
     <message>
         <source>teletext PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PID télétexte %1</translation>
     </message>
     <message>
         <source>audio PID %1 %2</source>
         <extracomment>%1 is the audio track&apos;s number, %2 the PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PID audio %1 %2</translation>
     </message>
     <message>
         <source>%1 has a PID above 8191: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a un PID supérieur à 8191&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 has PIDs above 8191: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a des PID supérieurs à 8191&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Radio channel %1 &quot;%2&quot; lost its mark for favourite group %3: its new key found the group full.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne radio %1 «&#xa0;%2&#xa0;» a perdu sa marque du groupe de favoris %3&#xa0;: avec sa nouvelle clé, le groupe était plein.</translation>
     </message>
     <message>
         <source>TV channel %1 &quot;%2&quot; lost its mark for favourite group %3: its new key found the group full.</source>
+        <translation>La chaîne TV %1 «&#xa0;%2&#xa0;» a perdu sa marque du groupe de favoris %3&#xa0;: avec sa nouvelle clé, le groupe était plein.</translation>
+    </message>
+    <message>
+        <source>Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1 finding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1 findings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1233,745 +1531,821 @@ No exports the TV channels only.</source>
     <name>import</name>
     <message>
         <source>No satellite was created: the file name does not name one. Save the page under the satellite&apos;s name, &quot; at&quot; and its position, e.g. &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun satellite n&apos;a été créé&#xa0;: le nom du fichier n&apos;en désigne aucun. Enregistrez la page sous le nom du satellite suivi de &quot; at&quot; et de sa position, par ex. «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Satellites are full,can&apos;t append the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des satellites est pleine&#xa0;: impossible d&apos;ajouter le satellite.</translation>
     </message>
     <message>
         <source>Can&apos;t open file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
     </message>
     <message>
         <source>Select saved html file from %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la page HTML enregistrée depuis %1 </translation>
     </message>
     <message>
         <source>HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers HTM (*.htm)|*.htm|Tous les fichiers (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
     <name>printing</name>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>FTA/CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA/CAS</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID TXT</translation>
     </message>
     <message>
         <source>PAGE %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PAGE %1</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l&apos;impression.</translation>
     </message>
 </context>
 <context>
     <name>satellites</name>
     <message>
         <source>%1--Transponder List</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Liste des transpondeurs</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Universel</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>Weast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>Are you sure to delete (%1) satellite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le satellite (%1)&#xa0;?</translation>
     </message>
     <message>
         <source>Satellites are full,can&apos;t append the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des satellites est pleine&#xa0;: impossible d&apos;ajouter le satellite.</translation>
     </message>
     <message>
         <source>Out ot range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors limites</translation>
     </message>
     <message>
         <source>Are you sure to delete this transponder ?
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce transpondeur&#xa0;?
+%1</translation>
     </message>
     <message>
         <source>Transponder are full</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des transpondeurs est pleine</translation>
     </message>
     <message>
         <source>Tp is already exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce transpondeur existe déjà</translation>
     </message>
     <message>
         <source>Add Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un transpondeur</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le transpondeur</translation>
     </message>
     <message>
         <source>All Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les chaînes</translation>
     </message>
     <message>
         <source>Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne</translation>
     </message>
     <message>
         <source>Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des chaînes</translation>
     </message>
     <message>
         <source>FAV List</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Parental Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle parental</translation>
     </message>
     <message>
         <source>Other Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres réglages</translation>
     </message>
 </context>
 <context>
     <name>satxml</name>
     <message>
         <source>Load Satellites from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des satellites depuis satellites.xml</translation>
     </message>
     <message>
         <source>Update Transponders from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour les transpondeurs depuis satellites.xml</translation>
     </message>
     <message>
         <source>Export Satellites as satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les satellites en satellites.xml</translation>
     </message>
     <message>
         <source>XML Files (*.xml)|*.xml|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers XML (*.xml)|*.xml|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Nothing to update: the transponders of the satellites at the file&apos;s positions are as the file gives them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à mettre à jour&#xa0;: les transpondeurs des satellites aux positions du fichier sont déjà tels que le fichier les donne.</translation>
     </message>
     <message>
         <source>%1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satellite</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satellites</translation>
     </message>
     <message>
         <source>%1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transpondeur</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transpondeurs</translation>
     </message>
     <message>
         <source>adds %1 / %2 of %3/%4 free</source>
         <extracomment>&quot;adds 2 satellites / 3 transponders of 61/1997 free&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ajoute %1 / %2 sur %3/%4 libres</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
     <message>
         <source>was %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparu</translation>
     </message>
     <message>
         <source>%1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaîne</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes</translation>
     </message>
     <message>
         <source>adds %1, changes %2, vanished %3 (%4 without channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoute %1, modifie %2, disparus&#xa0;: %3 (sans chaîne&#xa0;: %4)</translation>
     </message>
     <message>
         <source>Can&apos;t not open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
     </message>
     <message>
         <source>This file is not XML: line %1: %2.</source>
         <extracomment>%2 is the XML parser&apos;s own English description of the fault.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas du XML&#xa0;: ligne %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>This file is not a satellites.xml: its root element is not &lt;satellites&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un satellites.xml&#xa0;: son élément racine n&apos;est pas &lt;satellites&gt;.</translation>
     </message>
     <message>
         <source>This file is not a satellites.xml: line %1 nests elements deeper than %2 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un satellites.xml&#xa0;: la ligne %1 imbrique des éléments sur plus de %2 niveaux.</translation>
     </message>
     <message>
         <source>This file is not a correct satellites.xml: line %1: &lt;%2&gt; has no whole number as %3.</source>
         <extracomment>%2 and %3 are the file&apos;s element and attribute names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un satellites.xml valide&#xa0;: ligne %1&#xa0;: l&apos;attribut %3 de &lt;%2&gt; n&apos;est pas un nombre entier.</translation>
     </message>
 </context>
 <context>
     <name>settings</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe</translation>
     </message>
     <message>
         <source>Farsi</source>
-        <translation type="unfinished"></translation>
+        <translation>Farsi</translation>
     </message>
     <message>
         <source>4:3 Letter Box</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3 Letterbox</translation>
     </message>
     <message>
         <source>4:3 Pan &amp; Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3 Pan &amp; Scan</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur 1</translation>
     </message>
     <message>
         <source>Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur 2</translation>
     </message>
     <message>
         <source>Color3</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur 3</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>The confirm password is wrong !</source>
-        <translation type="unfinished"></translation>
+        <translation>La confirmation du mot de passe est incorrecte.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Velmora(FTA)</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velmora (FTA)</translation>
     </message>
     <message>
         <source>Copyright (C) The Velmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) Les développeurs de Velmora</translation>
     </message>
     <message>
         <source>Data: 23/12/2005</source>
-        <translation type="unfinished"></translation>
+        <translation>Date&#xa0;: 23/12/2005</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAudioDlg</name>
     <message>
         <source>Audio Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres audio</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue audio</translation>
     </message>
 </context>
 <context>
     <name>velmora::CChannelDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur</translation>
     </message>
     <message>
         <source>Channel Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la chaîne</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID TXT</translation>
     </message>
     <message>
         <source>Reception</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Crypté</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCsvEditsPreviewDlg</name>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les modifications CSV</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉFIL</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::CModifyTPDlg</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMoveDlg</name>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers</translation>
     </message>
 </context>
 <context>
     <name>velmora::COtherSettingDlg</name>
     <message>
         <source>Other Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres réglages</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des menus</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des menus</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide à l&apos;écran</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue audio</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système RF</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal RF</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système TV</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;écran TV</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage horaire</translation>
     </message>
 </context>
 <context>
     <name>velmora::CParentalDlg</name>
     <message>
         <source>Parental Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle parental</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage par mot de passe</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage des chaînes</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage de l&apos;installation</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage du système</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mot de passe</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de passe</translation>
     </message>
 </context>
 <context>
     <name>velmora::CRenameFavDlg</name>
     <message>
         <source>Rename FAV group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe de favoris</translation>
     </message>
     <message>
         <source>FAV Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe de favoris</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteDlg</name>
     <message>
         <source>Satellite Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du satellite</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du satellite</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Position orbitale</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction du satellite</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished"></translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur</translation>
     </message>
 </context>
 <context>
     <name>velmora::CShowInfoDlg</name>
     <message>
         <source>Show Channel information</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations des chaînes</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderDlg</name>
     <message>
         <source>Transponder Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du transpondeur</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit symbole</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraApp</name>
     <message>
         <source>Velmora: editor for satellite receiver channel databases (.sdx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora&#xa0;: éditeur des listes de chaînes des récepteurs satellite (.sdx)</translation>
     </message>
     <message>
         <source>The .sdx file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .sdx à ouvrir.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelFindPane</name>
     <message>
         <source>Find channel (Ctrl+F)</source>
+        <translation>Rechercher une chaîne (Ctrl+F)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CheckWindow</name>
+    <message>
+        <source>Channels sharing a channel key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels without a transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders without a satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders sharing an id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIDs above 8191</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2), not fixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No database is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No findings: the database is clean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 finding(s), %2 of them can be fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CompareController</name>
+    <message>
+        <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1979,29 +2353,85 @@ No exports the TV channels only.</source>
     <name>velmora::CompareTableModel</name>
     <message>
         <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Section</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation type="unfinished">Cette base de données</translation>
+    </message>
+    <message>
+        <source>Other database</source>
+        <translation type="unfinished">Autre base de données</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareWindow</name>
     <message>
         <source>%1: %2 → %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 → %3</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette base de données</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre base de données</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished">Comparer</translation>
+    </message>
+    <message>
+        <source>All sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected records that only the other database holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing this database with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The databases hold the same records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences shown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2009,110 +2439,110 @@ No exports the TV channels only.</source>
     <name>velmora::DialogControls</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>velmora::Language</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>The language changes when Velmora is started the next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue changera au prochain démarrage de Velmora.</translation>
     </message>
 </context>
 <context>
     <name>velmora::NameField</name>
     <message>
         <source>A name cannot hold &quot;%1&quot;; left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas contenir «&#xa0;%1&#xa0;»&#xa0;: caractère omis.</translation>
     </message>
 </context>
 <context>
     <name>velmora::PaneLook</name>
     <message>
         <source>Print preview of the channel list (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression de la liste des chaînes (volet actif)</translation>
     </message>
     <message>
         <source>Printing the channel list (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression de la liste des chaînes (volet actif)</translation>
     </message>
     <message>
         <source>Print preview of the tree (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression de l&apos;arborescence (volet actif)</translation>
     </message>
     <message>
         <source>Printing the tree (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression de l&apos;arborescence (volet actif)</translation>
     </message>
 </context>
 <context>
     <name>velmora::SatXmlLoadDialog</name>
     <message>
         <source>Load Satellites from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des satellites depuis satellites.xml</translation>
     </message>
     <message>
         <source>Filter by position or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer par position ou par nom</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Name in the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom dans la base de données</translation>
     </message>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeurs</translation>
     </message>
 </context>
 <context>
     <name>velmora::SatXmlUpdateDialog</name>
     <message>
         <source>Update Transponders from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour les transpondeurs depuis satellites.xml</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Delete vanished transponders that no channel uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les transpondeurs disparus qu&apos;aucune chaîne n&apos;utilise</translation>
     </message>
 </context>
 </TS>

@@ -5,608 +5,891 @@
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende pagina</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige pagina</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>With more than 10 audio entries, every audio PID must be the first PID plus the entry&apos;s position, except for at most 3 entries. Please change or delete audio entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij meer dan 10 audiosporen moet elke audio-PID gelijk zijn aan de eerste PID plus de positie van het spoor, met uitzondering van hoogstens 3 sporen. Wijzig of verwijder audiosporen.</translation>
     </message>
     <message>
         <source>Only the first 20 audio entries can have a language. Please set the later entries to Undefined or delete them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de eerste 20 audiosporen kunnen een taal hebben. Zet de latere sporen op Onbepaald of verwijder ze.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Audio Languages are full</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaal aantal audiotalen bereikt</translation>
     </message>
     <message>
         <source>Please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer eerst een item</translation>
     </message>
     <message>
         <source>Out of Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Buiten bereik</translation>
     </message>
     <message>
         <source>Are you sure to delete channel ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u de zender wilt verwijderen?</translation>
     </message>
     <message>
         <source>Channels are full,can&apos;t append</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaal aantal zenders bereikt, toevoegen is niet mogelijk</translation>
     </message>
     <message>
         <source>Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Favor are full,can not store more favor</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten zijn vol, er kunnen geen favorieten meer worden opgeslagen</translation>
     </message>
     <message>
         <source>Video PID 8191: the channel was stored as a radio channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID 8191: de zender is als radiozender opgeslagen.</translation>
     </message>
     <message>
         <source>Do not find the transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder niet gevonden</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>FTA/CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA/CAS</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Op slot</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>LOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>Op slot</translation>
     </message>
     <message>
         <source>Tele PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Teletekst-PID</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Sort Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders sorteren</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw document maken</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bestaand document openen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Slui&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Het actieve document opslaan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Het actieve document onder een nieuwe naam opslaan</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Channels as &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders als &amp;CSV...</translation>
     </message>
     <message>
         <source>Write the channel list to a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>De zenderlijst naar een CSV-bestand voor een spreadsheet schrijven</translation>
     </message>
     <message>
         <source>Channels as &amp;HTML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders als &amp;HTML...</translation>
     </message>
     <message>
         <source>Write the channel list to an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>De zenderlijst naar een HTML-pagina schrijven</translation>
     </message>
     <message>
         <source>&amp;Satellites as satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satellieten als satellites.xml...</translation>
     </message>
     <message>
         <source>Write the satellites and transponders as a satellites.xml file</source>
-        <translation type="unfinished"></translation>
+        <translation>De satellieten en transponders als satellites.xml-bestand schrijven</translation>
     </message>
     <message>
         <source>App&amp;ly CSV Edits...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-wijzigingen toe&amp;passen...</translation>
     </message>
     <message>
         <source>Apply names, PIDs, flags, marks and order edited in a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen, PID&apos;s, kenmerken, markeringen en volgorde toepassen die in een CSV-bestand zijn bewerkt</translation>
     </message>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-wijzigingen toepassen</translation>
     </message>
     <message>
         <source>Compare &amp;With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergelijken met...</translation>
     </message>
     <message>
         <source>Compare this database with another one</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze database met een andere vergelijken</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Het actieve document afdrukken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoor&amp;beeld</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Volledige pagina&apos;s weergeven</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer&amp;instellingen...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer en de afdrukopties wijzigen</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Printerinstellingen</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent bestand</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit document openen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma afsluiten; vraagt of documenten moeten worden opgeslagen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste actie ongedaan maken</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pnieuw</translation>
     </message>
     <message>
         <source>Redo the previously undone action</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatst ongedaan gemaakte actie opnieuw uitvoeren</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender toevoegen</translation>
     </message>
     <message>
         <source>Add a new Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe zender toevoegen</translation>
     </message>
     <message>
         <source>Add CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender bewerken</translation>
     </message>
     <message>
         <source>Edit a channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Een zender bewerken</translation>
     </message>
     <message>
         <source>Edit CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender verwijderen</translation>
     </message>
     <message>
         <source>Detelte a channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Een zender verwijderen</translation>
     </message>
     <message>
         <source>Del CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Swap Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders verwisselen</translation>
     </message>
     <message>
         <source>Swap channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders van plaats verwisselen</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwisselen</translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender verplaatsen</translation>
     </message>
     <message>
         <source>Move channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Een zender verplaatsen</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatsen</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Move the selected channels up by one row</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde zenders één rij omhoog verplaatsen</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Move the selected channels down by one row</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde zenders één rij omlaag verplaatsen</translation>
     </message>
     <message>
         <source>A---&gt;Z</source>
-        <translation type="unfinished"></translation>
+        <translation>A---&gt;Z</translation>
     </message>
     <message>
         <source>Sort Channels from A to Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders sorteren van A tot Z</translation>
     </message>
     <message>
         <source>AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ</translation>
     </message>
     <message>
         <source>Sort A---&gt;Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren A---&gt;Z</translation>
     </message>
     <message>
         <source>Z---&gt;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Z---&gt;A</translation>
     </message>
     <message>
         <source>Sort Channels from Z to AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders sorteren van Z tot A</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>Sort Z---&gt;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren Z---&gt;A</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Sort Channels by Transponer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders sorteren op transponder</translation>
     </message>
     <message>
         <source>Transponder Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondersortering</translation>
     </message>
     <message>
         <source>Sort by Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren op transponder</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliet</translation>
     </message>
     <message>
         <source>Sort Channels by Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders sorteren op satelliet</translation>
     </message>
     <message>
         <source>Satellite Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellietsortering</translation>
     </message>
     <message>
         <source>Sort by Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren op satelliet</translation>
     </message>
     <message>
         <source>Apply Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgorde overnemen van...</translation>
     </message>
     <message>
         <source>Order the channels as another database or list orders them</source>
-        <translation type="unfinished"></translation>
+        <translation>De zenders in de volgorde van een andere database of lijst zetten</translation>
     </message>
     <message>
         <source>Apply Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgorde overnemen</translation>
     </message>
     <message>
         <source>Show Channel info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderinformatie tonen...</translation>
     </message>
     <message>
         <source>Select the information of channel to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiezen welke zenderinformatie wordt getoond</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Find channels by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders zoeken op naam</translation>
     </message>
     <message>
         <source>&amp;TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TV-zenders</translation>
     </message>
     <message>
         <source>Show the TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>De TV-zenders tonen</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>&amp;Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radiozenders</translation>
     </message>
     <message>
         <source>Show the Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>De radiozenders tonen</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>&amp;Check Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Database controleren...</translation>
     </message>
     <message>
         <source>Find duplicates, key collisions and orphans</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicaten, sleutelconflicten en verweesde items zoeken</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleren</translation>
     </message>
     <message>
         <source>&amp;About Velmora...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Velmora...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma-informatie, versienummer en copyright weergeven</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgend deelvenster</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorig deelvenster</translation>
     </message>
     <message>
         <source>Add Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne toevoegen</translation>
     </message>
     <message>
         <source>Load Satellite from html file of %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliet laden uit HTML-bestand van %1...</translation>
     </message>
     <message>
         <source>Load Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliet laden</translation>
     </message>
     <message>
         <source>Load Satellites from satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellieten laden uit satellites.xml...</translation>
     </message>
     <message>
         <source>Load Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellieten laden</translation>
     </message>
     <message>
         <source>Update Transponders from satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders bijwerken uit satellites.xml...</translation>
     </message>
     <message>
         <source>Update Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders bijwerken</translation>
     </message>
     <message>
         <source>Edit Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne bewerken</translation>
     </message>
     <message>
         <source>Move Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne verplaatsen</translation>
     </message>
     <message>
         <source>Swap Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antennes verwisselen</translation>
     </message>
     <message>
         <source>Delete Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne verwijderen</translation>
     </message>
     <message>
         <source>Add Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder toevoegen</translation>
     </message>
     <message>
         <source>Modify Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders wijzigen</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder bewerken</translation>
     </message>
     <message>
         <source>Delete Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder verwijderen</translation>
     </message>
     <message>
         <source>Rename FAV Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorietengroep hernoemen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtra</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>compare</name>
+    <message>
+        <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to this database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
+        <translation type="unfinished">SDX-bestanden (*.sdx)|*.sdx|Alle bestanden (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation type="unfinished">Transponders</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished">TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">Radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: expected %2 columns or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the table must be tv or radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is not a channel list exported as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list holds no channel names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation type="unfinished">Satellietnaam</translation>
+    </message>
+    <message>
+        <source>Satellite Angle</source>
+        <translation type="unfinished">Satellietpositie</translation>
+    </message>
+    <message>
+        <source>Satellite direction</source>
+        <translation type="unfinished">Richting</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation type="unfinished">LNB-type</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation type="unfinished">22 kHz</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation type="unfinished">0/12 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation type="unfinished">DiSEqC</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation type="unfinished">Motor</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation type="unfinished">Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished">Frequentie</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation type="unfinished">Symboolsnelheid</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation type="unfinished">Polarisatie</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation type="unfinished">FEC</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished">Satelliet</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Naam</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation type="unfinished">Video-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation type="unfinished">PCR-PID</translation>
+    </message>
+    <message>
+        <source>TXT PID</source>
+        <translation type="unfinished">TXT-PID</translation>
+    </message>
+    <message>
+        <source>Service number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation type="unfinished">Audio-PID</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation type="unfinished">Op slot</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation type="unfinished">Gecodeerd</translation>
+    </message>
+    <message>
+        <source>Other flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation type="unfinished">Menutaal</translation>
+    </message>
+    <message>
+        <source>Menu Color</source>
+        <translation type="unfinished">Menukleur</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation type="unfinished">Transparantie</translation>
+    </message>
+    <message>
+        <source>Audio Language</source>
+        <translation type="unfinished">Audiotaal</translation>
+    </message>
+    <message>
+        <source>RF System</source>
+        <translation type="unfinished">RF-systeem</translation>
+    </message>
+    <message>
+        <source>RF Channel</source>
+        <translation type="unfinished">RF-kanaal</translation>
+    </message>
+    <message>
+        <source>TV System</source>
+        <translation type="unfinished">TV-systeem</translation>
+    </message>
+    <message>
+        <source>TV Screen Format</source>
+        <translation type="unfinished">TV-beeldformaat</translation>
+    </message>
+    <message>
+        <source>Time Offset</source>
+        <translation type="unfinished">Tijdverschil</translation>
+    </message>
+    <message>
+        <source>Need Help</source>
+        <translation type="unfinished">Helptekst tonen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Lock</source>
+        <translation type="unfinished">Wachtwoordslot</translation>
+    </message>
+    <message>
+        <source>Channel Lock</source>
+        <translation type="unfinished">Zenderslot</translation>
+    </message>
+    <message>
+        <source>Installation Lock</source>
+        <translation type="unfinished">Installatieslot</translation>
+    </message>
+    <message>
+        <source>System Lock</source>
+        <translation type="unfinished">Systeemslot</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 universal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished">Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished">Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Rechts</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAV%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAV%1 Group Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -614,350 +897,351 @@
     <name>database</name>
     <message>
         <source>Can&apos;t not open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geopend!</translation>
     </message>
     <message>
         <source>This file is not a correct file,please select another!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen geldig bestand, selecteer een ander bestand!</translation>
     </message>
     <message>
         <source>Can not save file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden opgeslagen!</translation>
     </message>
     <message>
         <source>Can&apos;t not save the file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden opgeslagen
+</translation>
     </message>
     <message>
         <source>Do you want to save changed data ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de gewijzigde gegevens opslaan?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is op schijf gewijzigd sinds het werd geopend. Overschrijven?</translation>
     </message>
     <message>
         <source>New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw bestand</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand selecteren</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SDX-bestanden (*.sdx)|*.sdx|BIN-bestanden (*.bin)|*.bin|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SDX-bestanden (*.sdx)|*.sdx|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een geheel getal tussen %1 en %2 in.</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een getal tussen %1 en %2 in.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer niet meer dan %1 tekens in.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een geheel getal in.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een getal in.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>LNB1</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB1</translation>
     </message>
     <message>
         <source>LNB2</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB2</translation>
     </message>
     <message>
         <source>LNB3</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB3</translation>
     </message>
     <message>
         <source>LNB4</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB4</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbepaald</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrikaans</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Albanees</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Baskisch</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Wit-Russisch</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengaals</translation>
     </message>
     <message>
         <source>Bosnian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnisch</translation>
     </message>
     <message>
         <source>Bislama</source>
-        <translation type="unfinished"></translation>
+        <translation>Bislama</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaars</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalaans</translation>
     </message>
     <message>
         <source>Chechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsjetsjeens</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinees</translation>
     </message>
     <message>
         <source>Creoles</source>
-        <translation type="unfinished"></translation>
+        <translation>Creoolse talen</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatisch</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsjechisch</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Deens</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estisch</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fins</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>Georgian</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Duits</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grieks</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreeuws</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongaars</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>IJslands</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesisch</translation>
     </message>
     <message>
         <source>Irish</source>
-        <translation type="unfinished"></translation>
+        <translation>Iers</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiaans</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japans</translation>
     </message>
     <message>
         <source>Kabyle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabylisch</translation>
     </message>
     <message>
         <source>Kazakh</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazachs</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreaans</translation>
     </message>
     <message>
         <source>Kurdish</source>
-        <translation type="unfinished"></translation>
+        <translation>Koerdisch</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lets</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Litouws</translation>
     </message>
     <message>
         <source>Ltzeburgesch</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburgs</translation>
     </message>
     <message>
         <source>Macedonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Macedonisch</translation>
     </message>
     <message>
         <source>Mongolian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mongools</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Noors</translation>
     </message>
     <message>
         <source>Persian</source>
-        <translation type="unfinished"></translation>
+        <translation>Perzisch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Pools</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugees</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Roemeens</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished"></translation>
+        <translation>Servisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sloveens</translation>
     </message>
     <message>
         <source>Swahili</source>
-        <translation type="unfinished"></translation>
+        <translation>Swahili</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweeds</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tataars</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thai</translation>
     </message>
     <message>
         <source>Tibetan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibetaans</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turks</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Oekraïens</translation>
     </message>
     <message>
         <source>Urdu</source>
-        <translation type="unfinished"></translation>
+        <translation>Urdu</translation>
     </message>
     <message>
         <source>Uzbek</source>
-        <translation type="unfinished"></translation>
+        <translation>Oezbeeks</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamees</translation>
     </message>
     <message>
         <source>Philippine</source>
-        <translation type="unfinished"></translation>
+        <translation>Filipijns</translation>
     </message>
     <message>
         <source>Kongo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kongo</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
 </context>
 <context>
@@ -965,183 +1249,185 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>Where a file is refused, then why: &quot;line 3: A quoted field is not closed.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De eerste regel moet de kopregel %1 zijn.</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where a value is refused: &quot;line 3, column tp_id&quot;; %2 is the file&apos;s column name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1, kolom %2</translation>
     </message>
     <message>
         <source>The line has %1 fields; the header names %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft %1 velden; de kopregel noemt er %2.</translation>
     </message>
     <message>
         <source>Please enter tv or radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer tv of radio in.</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiozenders</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-zenders</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The language code of this translation (de, fr, ...), for the HTML page&apos;s lang attribute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nl</translation>
     </message>
     <message>
         <source>%1 - channel list</source>
         <extracomment>The HTML page&apos;s title: &quot;channels.sdx - channel list&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - zenderlijst</translation>
     </message>
     <message>
         <source>The name is not UTF-8 text; save the file as CSV in UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam is geen UTF-8-tekst; sla het bestand op als CSV in UTF-8.</translation>
     </message>
     <message>
         <source>Please enter 1 or 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer 1 of 0 in.</translation>
     </message>
     <message>
         <source>The video PID of a radio channel cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De video-PID van een radiozender kan niet worden gewijzigd.</translation>
     </message>
     <message>
         <source>No character of the name fits a channel name (ISO-8859-1): the name would be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkel teken van de naam past in een zendernaam (ISO-8859-1): de naam zou leeg zijn.</translation>
     </message>
     <message>
         <source>&quot;Check Database...&quot; (Tools menu) mends key collisions; apply the file after it.</source>
         <extracomment>&quot;Check Database...&quot; and &quot;Tools&quot; are the menu&apos;s texts: use their translations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Database controleren...&quot; (menu Extra) herstelt sleutelconflicten; pas het bestand daarna toe.</translation>
     </message>
     <message>
         <source>tp_id %1 and service_number %2</source>
         <extracomment>tp_id and service_number are the file&apos;s column names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tp_id %1 en service_number %2</translation>
     </message>
     <message>
         <source>%1 channels renamed, %2 moved, %3 with other changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders hernoemd: %1, verplaatst: %2, met andere wijzigingen: %3</translation>
     </message>
     <message>
         <source>%1 names look converted by a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen die door een spreadsheet omgezet lijken: %1</translation>
     </message>
     <message>
         <source>No radio channel has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen radiozender heeft %1.</translation>
     </message>
     <message>
         <source>No TV channel has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen TV-zender heeft %1.</translation>
     </message>
     <message>
         <source>More than one radio channel has %1, so the row could change either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer dan één radiozender heeft %1, dus de regel kan elk van die zenders wijzigen.</translation>
     </message>
     <message>
         <source>More than one TV channel has %1, so the row could change either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer dan één TV-zender heeft %1, dus de regel kan elk van die zenders wijzigen.</translation>
     </message>
     <message>
         <source>The channel with %1 is already on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De zender met %1 staat al op regel %2.</translation>
     </message>
     <message>
         <source>Radio %1: %2</source>
         <extracomment>A changed channel: &quot;TV 3: Das Erste&quot;, &quot;Radio 2: old name → new name&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1: %2</translation>
     </message>
     <message>
         <source>TV %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>TV %1: %2</translation>
     </message>
     <message>
         <source>moved from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verplaatst van %1</translation>
     </message>
     <message>
         <source>PIDs, flags or marks changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PID&apos;s, kenmerken of markeringen gewijzigd</translation>
     </message>
     <message>
         <source>%1: a spreadsheet may have changed them on opening the file. They are listed first; check them before you apply.</source>
         <extracomment>%1 is &quot;N names look converted by a spreadsheet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Mogelijk heeft een spreadsheet ze bij het openen van het bestand gewijzigd. Ze staan bovenaan; controleer ze voordat u de wijzigingen toepast.</translation>
     </message>
     <message>
         <source>A quote is out of place or a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aanhalingsteken staat op de verkeerde plaats of een veld tussen aanhalingstekens is niet afgesloten.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een veld tussen aanhalingstekens is niet afgesloten.</translation>
     </message>
     <message>
         <source>The text could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>The line has more than %1 fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft meer dan %1 velden.</translation>
     </message>
     <message>
         <source>A field is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een veld is langer dan %1 bytes.</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geëxporteerd naar %1</translation>
     </message>
     <message>
         <source>Export the TV channels as well as the radio channels?
 No exports the radio channels only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naast de radiozenders ook de TV-zenders exporteren?
+Bij Nee worden alleen de radiozenders geëxporteerd.</translation>
     </message>
     <message>
         <source>Export the radio channels as well as the TV channels?
 No exports the TV channels only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naast de TV-zenders ook de radiozenders exporteren?
+Bij Nee worden alleen de TV-zenders geëxporteerd.</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders exporteren als CSV</translation>
     </message>
     <message>
         <source>Export Channels as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders exporteren als HTML</translation>
     </message>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-wijzigingen toepassen</translation>
     </message>
     <message>
         <source>The CSV file changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het CSV-bestand wijzigt niets.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)|*.csv|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv|CSV Files with byte-order mark, for Excel (*.csv)|*.csv|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)|*.csv|CSV-bestanden met byte order mark, voor Excel (*.csv)|*.csv|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>HTML Files (*.html)|*.html|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTML-bestanden (*.html)|*.html|Alle bestanden (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
@@ -1149,83 +1435,95 @@ No exports the TV channels only.</source>
     <message>
         <source>%1 and %2</source>
         <extracomment>The end of a list: &quot;A and B&quot;, &quot;A, B and C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>radio channel &quot;%1&quot; (No. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>radiozender &quot;%1&quot; (nr. %2)</translation>
     </message>
     <message>
         <source>TV channel &quot;%1&quot; (No. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-zender &quot;%1&quot; (nr. %2)</translation>
     </message>
     <message>
         <source>satellite index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>satellietindex %1</translation>
     </message>
     <message>
         <source>%1 share the channel key of service %2 on transponder id %3, so their favourite marks are ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 delen de zendersleutel van service %2 op transponder-id %3, waardoor hun favorietmarkeringen dubbelzinnig zijn.</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nr. %1</translation>
     </message>
     <message>
         <source>%1 is repeated as %2: same transponder, name, video, PCR and first audio PID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 komt nogmaals voor als %2: zelfde transponder, naam, video-, PCR- en eerste audio-PID.</translation>
     </message>
     <message>
         <source>%1 is on transponder id %2, which no transponder has.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 staat op transponder-id %2, maar geen enkele transponder heeft dat id.</translation>
     </message>
     <message>
         <source>Transponder %1 (id %2) of %3 is repeated with id %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 (id %2) van %3 komt nogmaals voor met id %4.</translation>
     </message>
     <message>
         <source>Transponder %1 (id %2) names satellite index %3, but there are only %4 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 (id %2) verwijst naar satellietindex %3, maar het aantal satellieten is slechts %4.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2</translation>
     </message>
     <message>
         <source>Transponders %1 share the id %2; the channels on that id belong to the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders %1 delen id %2; de zenders op dat id horen bij de eerste.</translation>
     </message>
     <message>
         <source>video PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>video-PID %1</translation>
     </message>
     <message>
         <source>PCR PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID %1</translation>
     </message>
     <message>
         <source>teletext PID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>teletekst-PID %1</translation>
     </message>
     <message>
         <source>audio PID %1 %2</source>
         <extracomment>%1 is the audio track&apos;s number, %2 the PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>audio-PID %1 %2</translation>
     </message>
     <message>
         <source>%1 has a PID above 8191: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft een PID boven 8191: %2.</translation>
     </message>
     <message>
         <source>%1 has PIDs above 8191: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft PID&apos;s boven 8191: %2.</translation>
     </message>
     <message>
         <source>Radio channel %1 &quot;%2&quot; lost its mark for favourite group %3: its new key found the group full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiozender %1 &quot;%2&quot; is zijn markering voor favorietengroep %3 kwijt: met de nieuwe sleutel was de groep vol.</translation>
     </message>
     <message>
         <source>TV channel %1 &quot;%2&quot; lost its mark for favourite group %3: its new key found the group full.</source>
+        <translation>TV-zender %1 &quot;%2&quot; is zijn markering voor favorietengroep %3 kwijt: met de nieuwe sleutel was de groep vol.</translation>
+    </message>
+    <message>
+        <source>Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1 finding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1 findings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1233,745 +1531,821 @@ No exports the TV channels only.</source>
     <name>import</name>
     <message>
         <source>No satellite was created: the file name does not name one. Save the page under the satellite&apos;s name, &quot; at&quot; and its position, e.g. &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen satelliet aangemaakt: de bestandsnaam noemt er geen. Sla de pagina op onder de naam van de satelliet, gevolgd door &quot; at&quot; en de positie, bijv. &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Satellites are full,can&apos;t append the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaal aantal satellieten bereikt, de satelliet kan niet worden toegevoegd</translation>
     </message>
     <message>
         <source>Can&apos;t open file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden geopend!</translation>
     </message>
     <message>
         <source>Select saved html file from %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen HTML-bestand van %1 selecteren </translation>
     </message>
     <message>
         <source>HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||</source>
         <extracomment>File types as label|patterns pairs: translate the labels, keep every | and pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTM-bestanden (*.htm)|*.htm|Alle bestanden (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
     <name>printing</name>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>FTA/CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA/CAS</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Op slot</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>PAGE %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PAGINA %1</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afdruktaak kon niet worden gestart.</translation>
     </message>
 </context>
 <context>
     <name>satellites</name>
     <message>
         <source>%1--Transponder List</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Transponderlijst</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Universeel</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Oost</translation>
     </message>
     <message>
         <source>Weast</source>
-        <translation type="unfinished"></translation>
+        <translation>West</translation>
     </message>
     <message>
         <source>Are you sure to delete (%1) satellite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u satelliet (%1) wilt verwijderen?</translation>
     </message>
     <message>
         <source>Satellites are full,can&apos;t append the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaal aantal satellieten bereikt, de satelliet kan niet worden toegevoegd</translation>
     </message>
     <message>
         <source>Out ot range</source>
-        <translation type="unfinished"></translation>
+        <translation>Buiten bereik</translation>
     </message>
     <message>
         <source>Are you sure to delete this transponder ?
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u deze transponder wilt verwijderen?
+%1</translation>
     </message>
     <message>
         <source>Transponder are full</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaal aantal transponders bereikt</translation>
     </message>
     <message>
         <source>Tp is already exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze transponder bestaat al</translation>
     </message>
     <message>
         <source>Add Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder toevoegen</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder bewerken</translation>
     </message>
     <message>
         <source>All Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zenders</translation>
     </message>
     <message>
         <source>Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne</translation>
     </message>
     <message>
         <source>Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderlijst</translation>
     </message>
     <message>
         <source>FAV List</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten</translation>
     </message>
     <message>
         <source>Parental Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderslot</translation>
     </message>
     <message>
         <source>Other Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige instellingen</translation>
     </message>
 </context>
 <context>
     <name>satxml</name>
     <message>
         <source>Load Satellites from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellieten laden uit satellites.xml</translation>
     </message>
     <message>
         <source>Update Transponders from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders bijwerken uit satellites.xml</translation>
     </message>
     <message>
         <source>Export Satellites as satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellieten exporteren als satellites.xml</translation>
     </message>
     <message>
         <source>XML Files (*.xml)|*.xml|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog&apos;s filter: the labels only; the patterns and the | stay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>XML-bestanden (*.xml)|*.xml|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Nothing to update: the transponders of the satellites at the file&apos;s positions are as the file gives them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets bij te werken: de transponders van de satellieten op de posities uit het bestand komen al overeen met het bestand.</translation>
     </message>
     <message>
         <source>%1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satelliet</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satellieten</translation>
     </message>
     <message>
         <source>%1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transponder</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transponders</translation>
     </message>
     <message>
         <source>adds %1 / %2 of %3/%4 free</source>
         <extracomment>&quot;adds 2 satellites / 3 transponders of 61/1997 free&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>voegt %1 / %2 toe (vrij: %3/%4)</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewijzigd</translation>
     </message>
     <message>
         <source>was %1</source>
-        <translation type="unfinished"></translation>
+        <translation>was %1</translation>
     </message>
     <message>
         <source>Vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdwenen</translation>
     </message>
     <message>
         <source>%1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zender</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zenders</translation>
     </message>
     <message>
         <source>adds %1, changes %2, vanished %3 (%4 without channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieuw: %1, gewijzigd: %2, verdwenen: %3 (zonder zenders: %4)</translation>
     </message>
     <message>
         <source>Can&apos;t not open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geopend!</translation>
     </message>
     <message>
         <source>This file is not XML: line %1: %2.</source>
         <extracomment>%2 is the XML parser&apos;s own English description of the fault.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is geen XML: regel %1: %2.</translation>
     </message>
     <message>
         <source>This file is not a satellites.xml: its root element is not &lt;satellites&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is geen satellites.xml: het hoofdelement is niet &lt;satellites&gt;.</translation>
     </message>
     <message>
         <source>This file is not a satellites.xml: line %1 nests elements deeper than %2 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is geen satellites.xml: regel %1 nest elementen dieper dan %2 niveaus.</translation>
     </message>
     <message>
         <source>This file is not a correct satellites.xml: line %1: &lt;%2&gt; has no whole number as %3.</source>
         <extracomment>%2 and %3 are the file&apos;s element and attribute names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen geldig satellites.xml-bestand: regel %1: &lt;%2&gt; heeft geen geheel getal als %3.</translation>
     </message>
 </context>
 <context>
     <name>settings</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turks</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiaans</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Duits</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Farsi</source>
-        <translation type="unfinished"></translation>
+        <translation>Farsi</translation>
     </message>
     <message>
         <source>4:3 Letter Box</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3 Letterbox</translation>
     </message>
     <message>
         <source>4:3 Pan &amp; Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3 Pan &amp; Scan</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur 1</translation>
     </message>
     <message>
         <source>Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur 2</translation>
     </message>
     <message>
         <source>Color3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur 3</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>The confirm password is wrong !</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bevestigde wachtwoord komt niet overeen!</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Velmora(FTA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Velmora (FTA)</translation>
     </message>
     <message>
         <source>Copyright (C) The Velmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) De ontwikkelaars van Velmora</translation>
     </message>
     <message>
         <source>Data: 23/12/2005</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: 23-12-2005</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAudioDlg</name>
     <message>
         <source>Audio Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioparameters</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiotaal</translation>
     </message>
 </context>
 <context>
     <name>velmora::CChannelDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Channel Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderparameters</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>Reception</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangst</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliet</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Op slot</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Gecodeerd</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCsvEditsPreviewDlg</name>
     <message>
         <source>Apply CSV Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-wijzigingen toepassen</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewijzigd</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders: %1 van %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::CModifyTPDlg</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMoveDlg</name>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatsen</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar</translation>
     </message>
 </context>
 <context>
     <name>velmora::COtherSettingDlg</name>
     <message>
         <source>Other Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige instellingen</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Menutaal</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Menukleur</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparantie</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Helptekst tonen</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiotaal</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished"></translation>
+        <translation>RF-systeem</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>RF-kanaal</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-systeem</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-beeldformaat</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdverschil</translation>
     </message>
 </context>
 <context>
     <name>velmora::CParentalDlg</name>
     <message>
         <source>Parental Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderslot</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoordslot</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderslot</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatieslot</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemslot</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord wijzigen</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw wachtwoord</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord bevestigen</translation>
     </message>
 </context>
 <context>
     <name>velmora::CRenameFavDlg</name>
     <message>
         <source>Rename FAV group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorietengroep hernoemen</translation>
     </message>
     <message>
         <source>FAV Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam favorietengroep</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteDlg</name>
     <message>
         <source>Satellite Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellietparameters</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellietnaam</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellietpositie</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richting</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-type</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished"></translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
 </context>
 <context>
     <name>velmora::CShowInfoDlg</name>
     <message>
         <source>Show Channel information</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderinformatie tonen</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderDlg</name>
     <message>
         <source>Transponder Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderparameters</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboolsnelheid</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisatie</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraApp</name>
     <message>
         <source>Velmora: editor for satellite receiver channel databases (.sdx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora: editor voor zenderdatabases van satellietontvangers (.sdx)</translation>
     </message>
     <message>
         <source>The .sdx file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het .sdx-bestand dat geopend moet worden.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelFindPane</name>
     <message>
         <source>Find channel (Ctrl+F)</source>
+        <translation>Zender zoeken (Ctrl+F)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CheckWindow</name>
+    <message>
+        <source>Channels sharing a channel key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels without a transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders without a satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders sharing an id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIDs above 8191</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2), not fixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No database is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No findings: the database is clean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 finding(s), %2 of them can be fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CompareController</name>
+    <message>
+        <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1979,29 +2353,85 @@ No exports the TV channels only.</source>
     <name>velmora::CompareTableModel</name>
     <message>
         <source>Changes</source>
+        <translation>Wijzigingen</translation>
+    </message>
+    <message>
+        <source>Section</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation type="unfinished">Deze database</translation>
+    </message>
+    <message>
+        <source>Other database</source>
+        <translation type="unfinished">Andere database</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareWindow</name>
     <message>
         <source>%1: %2 → %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze database</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere database</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished">Vergelijken</translation>
+    </message>
+    <message>
+        <source>All sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected records that only the other database holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing this database with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The databases hold the same records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences shown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2009,110 +2439,110 @@ No exports the TV channels only.</source>
     <name>velmora::DialogControls</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>velmora::Language</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taa&amp;l</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemstandaard</translation>
     </message>
     <message>
         <source>The language changes when Velmora is started the next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal wordt gewijzigd wanneer Velmora de volgende keer wordt gestart.</translation>
     </message>
 </context>
 <context>
     <name>velmora::NameField</name>
     <message>
         <source>A name cannot hold &quot;%1&quot;; left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam kan &quot;%1&quot; niet bevatten; weggelaten.</translation>
     </message>
 </context>
 <context>
     <name>velmora::PaneLook</name>
     <message>
         <source>Print preview of the channel list (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld van de zenderlijst (het actieve deelvenster)</translation>
     </message>
     <message>
         <source>Printing the channel list (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderlijst afdrukken (het actieve deelvenster)</translation>
     </message>
     <message>
         <source>Print preview of the tree (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld van de boomstructuur (het actieve deelvenster)</translation>
     </message>
     <message>
         <source>Printing the tree (the active pane)</source>
-        <translation type="unfinished"></translation>
+        <translation>Boomstructuur afdrukken (het actieve deelvenster)</translation>
     </message>
 </context>
 <context>
     <name>velmora::SatXmlLoadDialog</name>
     <message>
         <source>Load Satellites from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellieten laden uit satellites.xml</translation>
     </message>
     <message>
         <source>Filter by position or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Filteren op positie of naam</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Name in the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam in de database</translation>
     </message>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders</translation>
     </message>
 </context>
 <context>
     <name>velmora::SatXmlUpdateDialog</name>
     <message>
         <source>Update Transponders from satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders bijwerken uit satellites.xml</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliet</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Delete vanished transponders that no channel uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdwenen transponders verwijderen die door geen enkele zender worden gebruikt</translation>
     </message>
 </context>
 </TS>
