@@ -128,8 +128,20 @@ int CVelmoraView::FirstWidth(int column) const {
     const QHeaderView* header = horizontalHeader();
     const QString caption = model_->headerData(section, Qt::Horizontal).toString();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    return std::max(ChannelList::ColumnWidth(column),
-                    header->fontMetrics().horizontalAdvance(caption) + margins);
+    int width = std::max(ChannelList::ColumnWidth(column),
+                         header->fontMetrics().horizontalAdvance(caption) + margins);
+    // The words some cells hold ("Lock", "Unlock", "Yes") are as long as the user's
+    // language makes them.
+    if (column == kColLock || column >= kColFav1) {
+        Channel marked;
+        marked.set_locked(1);
+        for (int g = 0; g < FavouriteGroups::kGroups; ++g) marked.set_fav(g, true);
+        for (const Channel& ch : {marked, Channel()}) {
+            const QString word = QString::fromStdString(ChannelList::CellText(ch, 0, column));
+            width = std::max(width, fontMetrics().horizontalAdvance(word) + margins);
+        }
+    }
+    return width;
 }
 
 void CVelmoraView::SetFilter(const std::string& text) {

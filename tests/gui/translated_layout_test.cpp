@@ -211,6 +211,27 @@ TEST_P(TranslatedLayout, TheCoresMessagesReachTheUserTranslated) {
     }
 }
 
+// The README's pictures of the editor in German.
+class GermanScreenshots : public testing::ScreenshotTest {
+protected:
+    void SetUp() override {
+        InstallLanguage(QStringLiteral("de"));
+        ScreenshotTest::SetUp();
+    }
+    void TearDown() override { InstallLanguage(QStringLiteral("en")); }
+};
+
+TEST_F(GermanScreenshots, MainWindowAndChannelDialog) {
+    view->SelectRows({1});
+    Save(*frame, "screenshot-main-de.png");
+    Database& data = const_cast<Database&>(db());
+    QtDialogHost host(prompter, frame);
+    ChannelForm form(data, data.tv[1], 2, false, true);
+    CChannelDlg channel(form, prompter, host, frame);
+    channel.show();
+    Save(channel, "screenshot-channel-dialog-de.png");
+}
+
 std::vector<const char*> Codes() {
     std::vector<const char*> codes;
     for (const Language& l : Languages()) codes.push_back(l.code);
