@@ -51,12 +51,10 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     splitter_->setChildrenCollapsible(false);
     splitter_->setSizes({180, 100});
     setCentralWidget(splitter_);
-    // Lives as the frame's child; the comparison window's copy records through the frame.
+    // Lives as the frame's child; the comparison window's copy runs as a command here.
     compare_ = new CompareController(
         doc_, *tree_, *list_, this,
-        [this](const char* label, const std::function<bool(Database&)>& change) {
-            RecordChange(label, change);
-        });
+        [this](int id, const WindowSelection& selection) { RunCommand(id, selection); });
     resize(1024, 640);
     splitter_->setSizes({180, 1024 - 180});
     RestoreLayout();
@@ -278,11 +276,15 @@ void CMainFrame::RunCommand(int id) {
     Run(id, list_->SelectedRows(), -1);
 }
 
+void CMainFrame::RunCommand(int id, const WindowSelection& selection) {
+    Run(id, list_->SelectedRows(), -1, selection);
+}
+
 void CMainFrame::DropRows(const std::vector<int>& rows, int target_row) {
     Run(kCmdDropChannels, rows, target_row);
 }
 
-void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
+void CMainFrame::Run(int id, std::vector<int> rows, int target_row, const WindowSelection& window) {
     const CommandRow* row = FindCommand(id);
     const KeepPlace keep = row ? row->keep_place : KeepPlace::No;
     std::optional<CVelmoraView::KeptPlace> place;
@@ -291,6 +293,7 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
     if (id == kCmdPrint || id == kCmdPrintPreview)
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context = Context(std::move(rows), target_row);
+    context.window = window;
     ViewEffect effect = runner_(id, context);
     // Rows a command selects itself (the channel Add made) take the place's turn; Undo and
     // Redo find the channels of the place again rather than the same row numbers.
@@ -383,21 +386,11 @@ void CMainFrame::ShowCheckWindow() {
     if (!check_window_) {
         check_window_ = new CheckWindow(
             doc_, *tree_, *list_,
-            [this](const char* label, const std::function<bool(Database&)>& change) {
-                RecordChange(label, change);
-            },
-            this);
+            [this](int id, const WindowSelection& selection) { RunCommand(id, selection); }, this);
     }
     check_window_->show();
     check_window_->raise();
     check_window_->activateWindow();
-}
-
-void CMainFrame::RecordChange(const char* label, const std::function<bool(Database&)>& change) {
-    if (!doc_.IsOpen()) return;
-    CommandContext context = Context(list_->SelectedRows(), -1);
-    Apply(RunRecordedChange(context, label, change));
-    UpdateCommandStates();
 }
 
 void CMainFrame::FillTree() {

@@ -42,8 +42,10 @@ inline constexpr int kCmdCompareWith = 32900;
 inline constexpr int kCmdApplyOrderFrom = 32901;
 inline constexpr int kCmdCopyToThisDatabase = 32902;
 
-// Tools menu: the health check.
+// Tools menu: the health check, and its window's buttons.
 inline constexpr int kCmdCheckDatabase = 32920;
+inline constexpr int kCmdFixFindings = 32921;
+inline constexpr int kCmdFixAllFindings = 32922;
 
 // File > Export and File > "Apply CSV Edits...".
 inline constexpr int kCmdExportCsv = 32940;

@@ -6,6 +6,7 @@
 #include "channels/ChannelCommands.h"
 #include "compare/CompareCommands.h"
 #include "exchange/ExchangeCommands.h"
+#include "health/Fixes.h"
 #include "import/ListingImportCommand.h"
 #include "satellites/SatelliteOps.h"
 #include "satellites/TransponderOps.h"
@@ -220,6 +221,49 @@ ViewEffect Restore(Context& c) {
     return Restored(c, tree_before);
 }
 
+// The windows beside the editor: their commands may change any table, so the views
+// show everything again as after Undo, with the status bar's word on what was done.
+template <typename Change>
+ViewEffect ChangedAnyTable(Context& c, Change change) {
+    if (!c.data().database_open) return {};
+    const std::vector<uint8_t> tree_before = TreeTables(c.data());
+    std::string note;
+    if (!change(note)) return {};
+    ViewEffect e = Restored(c, tree_before);
+    e.note = std::move(note);
+    return e;
+}
+
+// "Copy to this database" over the comparison's chosen rows.
+ViewEffect CopyToThisDatabase(Context& c) {
+    if (!c.window.there) return {};
+    return ChangedAnyTable(c, [&](std::string& note) {
+        const auto counts = CopyAcross(c.db(), *c.window.there, c.window.copy, c.prompter());
+        if (!counts || counts->total() == 0) return false;
+        note = CopiedMessage(*counts);
+        return true;
+    });
+}
+
+std::string FixedMessage(int fixed, const std::vector<std::string>& notes) {
+    std::string text = "Fixed " + std::to_string(fixed) + " findings";
+    for (const std::string& n : notes) text += "; " + n;
+    return text;
+}
+
+// "Fix" over the check window's chosen findings, "Fix All" over every finding.
+template <bool All>
+ViewEffect Fix(Context& c) {
+    return ChangedAnyTable(c, [&](std::string& note) {
+        std::vector<std::string> notes;
+        const int fixed =
+            All ? FixAllFindings(c.db(), &notes) : FixFindings(c.db(), c.window.findings, &notes);
+        if (fixed == 0) return false;
+        note = FixedMessage(fixed, notes);
+        return true;
+    });
+}
+
 // Export and CSV edits work on the table the list shows, with its columns.
 ExchangeContext Exchange(Context& c) {
     return {c.data(),     c.list.radio_shown(), c.list.ShownColumns(),
@@ -381,6 +425,18 @@ constexpr CommandRow kRows[] = {
     {.id = kCmdCheckDatabase, .menu_text = "Check Database...", .shortcut = "Ctrl+K",
      .prompt = "Find duplicates, key collisions and orphans", .short_text = "Check",
      .state = WithDatabase, .run = Frame<&FrameActions::ShowCheckWindow>},
+
+    // The buttons of the windows beside the editor, over their selection.
+    {.id = kCmdCopyToThisDatabase, .menu_text = kCopyToThisDatabaseText.data(),
+     .prompt = "Copy the selected differences from the other database",
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecordOrPosition,
+     .state = WithDatabase, .run = CopyToThisDatabase},
+    {.id = kCmdFixFindings, .menu_text = "Fix", .prompt = "Mend the selected findings",
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecordOrPosition,
+     .state = WithDatabase, .run = Fix<false>},
+    {.id = kCmdFixAllFindings, .menu_text = "Fix All", .prompt = "Mend every finding that can be",
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecordOrPosition,
+     .state = WithDatabase, .run = Fix<true>},
     {.id = kCmdAbout, .menu_text = "&About Velmora...",
      .prompt = "Display program information, version number and copyright",
      .short_text = "About", .run = Frame<&FrameActions::ShowAbout>},
@@ -527,15 +583,6 @@ ViewEffect RunCommand(int id, CommandContext& c) {
         c.writable = nullptr;
         return effect;
     });
-}
-
-ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool(Database&)>& change) {
-    if (!c.doc.IsOpen()) return {};
-    const std::vector<uint8_t> tree_before = TreeTables(c.data());
-    const bool changed = c.doc.Record(label, change);
-    if (!changed) return {};
-    return Restored(c, tree_before);
 }
 
 std::span<const MenuItem> MainMenu() {

@@ -4,7 +4,6 @@
 // function that runs it. Menus, the toolbar and the pop-up menus are laid out below from
 // ids only; every trigger ends in RunCommand(id).
 
-#include <functional>
 #include <span>
 #include <string>
 
@@ -59,12 +58,6 @@ CommandState StateOf(const CommandRow& row, const CVelmoraDoc& doc, const Channe
 // Runs command `id` over `c`; a command with an undo label runs as one recorded step of
 // the document. Returns what the views must do; nothing for an unknown id.
 ViewEffect RunCommand(int id, CommandContext& c);
-
-// Runs `change` (true when it changed the tables) as one undo step named `label`, for
-// changes that windows beside the editor make (the comparison's copy, the health check's
-// fixes); the views show the changed tables as after Undo.
-ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool(Database&)>& change);
 
 // Menu layouts. A menu is a run of items: Menu("&File") opens a (sub)menu, End() closes
 // it, Cmd(id) is an entry with the row's text, Sep() a separator.

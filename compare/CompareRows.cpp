@@ -42,15 +42,15 @@ template <typename Text>
 void AddSection(std::vector<CompareRow>& rows, CompareSection section, const SectionDiff& d,
                 Text text_here, Text text_there) {
     for (int i : d.only_a)
-        rows.push_back({section, CompareStatus::OnlyHere, i, -1, text_here(i), "", ""});
+        rows.push_back({section, CompareStatus::OnlyHere, i, -1, text_here(i), "", "", {}});
     for (int j : d.only_b)
-        rows.push_back({section, CompareStatus::OnlyThere, -1, j, "", text_there(j), ""});
+        rows.push_back({section, CompareStatus::OnlyThere, -1, j, "", text_there(j), "", {}});
     for (const ChangedRecord& c : d.changed) {
         rows.push_back({section, CompareStatus::Changed, c.a, c.b, text_here(c.a), text_there(c.b),
-                        Joined(c.fields)});
+                        Joined(c.fields), c.fields});
     }
     if (!d.same_order) {
-        rows.push_back({section, CompareStatus::Changed, -1, -1, "", "", "order"});
+        rows.push_back({section, CompareStatus::Changed, -1, -1, "", "", "order", {}});
     }
 }
 
@@ -86,11 +86,18 @@ std::vector<CompareRow> BuildCompareRows(const Database& here, const Database& t
             [&](int j) { return ChannelText(there, radio, j); });
     }
     for (const std::string& field : diff.settings_changed)
-        rows.push_back({CompareSection::Settings, CompareStatus::Changed, -1, -1, "", "", field});
+        rows.push_back(
+            {CompareSection::Settings, CompareStatus::Changed, -1, -1, "", "", field, {field}});
     for (int g : diff.favourite_names_changed) {
-        rows.push_back({CompareSection::Settings, CompareStatus::Changed, g, g,
-                        here.settings.fav_name(g), there.settings.fav_name(g),
-                        "fav_names[" + std::to_string(g) + "]"});
+        const std::string field = "fav_names[" + std::to_string(g) + "]";
+        rows.push_back({CompareSection::Settings,
+                        CompareStatus::Changed,
+                        g,
+                        g,
+                        here.settings.fav_name(g),
+                        there.settings.fav_name(g),
+                        field,
+                        {field}});
     }
     return rows;
 }
@@ -106,11 +113,20 @@ bool RowMatches(const CompareRow& row, const CompareFilter& filter) {
     return false;
 }
 
-CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen) {
+CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen,
+                              std::string_view field) {
     CopySelection s;
     for (int r : chosen) {
         if (r < 0 || r >= static_cast<int>(rows.size())) continue;
         const CompareRow& row = rows[r];
+        if (row.status == CompareStatus::Changed) {
+            FieldCopy copy{row.section, row.here, row.there, {}};
+            for (const std::string& f : row.field_names) {
+                if (IsCopyableField(f) && (field.empty() || f == field)) copy.fields.push_back(f);
+            }
+            if (!copy.fields.empty()) s.fields.push_back(std::move(copy));
+            continue;
+        }
         if (row.status != CompareStatus::OnlyThere) continue;
         switch (row.section) {
             case CompareSection::Satellites:
@@ -130,6 +146,23 @@ CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::ve
         }
     }
     return s;
+}
+
+std::string_view CopyRefusal(const std::vector<CompareRow>& rows, const std::vector<int>& chosen) {
+    if (!CopySelectionOf(rows, chosen).empty()) return {};
+    // The most telling reason among the rows chosen.
+    std::string_view reason = kCopyNothingSelected;
+    for (int r : chosen) {
+        if (r < 0 || r >= static_cast<int>(rows.size())) continue;
+        const CompareRow& row = rows[r];
+        if (row.status == CompareStatus::OnlyHere && reason == kCopyNothingSelected)
+            reason = kCopyOnlyHere;
+        else if (row.status == CompareStatus::Changed && row.field_names.empty())
+            reason = kCopyOrder;
+        else if (row.status == CompareStatus::Changed)
+            return kCopyParent;
+    }
+    return reason;
 }
 
 }  // namespace velmora

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "health/Fixes.h"
+#include "commands/CommandTable.h"
 #include "satellites/qt/ShowRecord.h"
 
 namespace velmora {
@@ -37,14 +37,14 @@ const char* KindTitle(FindingKind kind) {
 
 }  // namespace
 
-CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, RecordChange record,
-                         QWidget* parent)
+CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list,
+                         WindowCommandSink run, QWidget* parent)
     : QWidget(parent, Qt::Tool),
       doc_(doc),
       db_(doc.db()),
       tree_(tree),
       view_(list),
-      record_(std::move(record)) {
+      run_(std::move(run)) {
     doc_.AddObserver(this);
     setObjectName(QStringLiteral("CheckWindow"));
     setWindowTitle(QStringLiteral("Check Database"));
@@ -56,9 +56,10 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, 
     list_->setHeaderHidden(true);
     list_->setWordWrap(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fix_ = new QPushButton(QStringLiteral("Fix"), this);
+    fix_ = new QPushButton(QString::fromLatin1(FindCommand(kCmdFixFindings)->menu_text), this);
     fix_->setObjectName(QStringLiteral("fix"));
-    fix_all_ = new QPushButton(QStringLiteral("Fix All"), this);
+    fix_all_ =
+        new QPushButton(QString::fromLatin1(FindCommand(kCmdFixAllFindings)->menu_text), this);
     fix_all_->setObjectName(QStringLiteral("fixAll"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("close"));
@@ -221,13 +222,11 @@ void CheckWindow::UpdateButtons() {
 void CheckWindow::FixSelected() {
     const std::vector<Finding> chosen = SelectedMendable();
     if (chosen.empty()) return;
-    record_("Fix", [&chosen](Database& db) { return FixFindings(db, chosen) > 0; });
-    Refresh();
+    run_(kCmdFixFindings, {.findings = chosen});
 }
 
 void CheckWindow::FixAll() {
-    record_("Fix All", [](Database& db) { return FixAllFindings(db) > 0; });
-    Refresh();
+    run_(kCmdFixAllFindings, {});
 }
 
 void CheckWindow::ShowRecord(const Finding& f) {
