@@ -297,7 +297,9 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row, const Window
     ViewEffect effect = runner_(id, context);
     // Rows a command selects itself (the channel Add made) take the place's turn; Undo and
     // Redo find the channels of the place again rather than the same row numbers.
-    if (effect.select_rows && keep != KeepPlace::ByRecordOrPosition) place.reset();
+    if ((effect.select_rows || effect.select_position >= 0) &&
+        keep != KeepPlace::ByRecordOrPosition)
+        place.reset();
     Apply(effect);
     if (place) list_->ShowPlaceAgain(*place, keep == KeepPlace::ByRecordOrPosition);
     UpdateCommandStates();
@@ -305,7 +307,8 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row, const Window
 
 CommandContext CMainFrame::Context(std::vector<int> rows, int target_row) {
     return {doc_,  list_->list(),         *dialogs_,       tree_state_,
-            *this, tree_->SelectedNode(), std::move(rows), target_row};
+            *this, tree_->SelectedNode(), std::move(rows), target_row,
+            {}};
 }
 
 void CMainFrame::SetCommandRunner(CommandRunner runner) {

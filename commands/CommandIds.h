@@ -60,8 +60,7 @@ inline constexpr int kCmdAbout = 57664;
 inline constexpr int kCmdNextPane = 57680;
 inline constexpr int kCmdPrevPane = 57681;
 
-// The tree's commands (its context menus carry their own item ids; see TreeMenu) and the
-// list's drag and drop.
+// The tree's commands (its context menus: TreeMenu) and the list's drag and drop.
 inline constexpr int kCmdAddAntenna = 32960;
 inline constexpr int kCmdLoadListing = 32961;
 inline constexpr int kCmdEditAntenna = 32962;

@@ -88,14 +88,9 @@ std::span<const int> ToolbarButtons();
 // Commands with keys but no menu entry (the window takes their shortcuts).
 std::span<const int> WindowKeyCommands();
 
-// A tree context menu entry: the item id the menu carries and the command it runs
-// (item 0: a separator).
-struct TreeMenuEntry {
-    int item;
-    int id;
-};
-// The context menu of a node of `kind`; empty for nodes without one.
-std::span<const TreeMenuEntry> TreeMenu(TreeNodeKind kind);
+// The context menu of a node of `kind` as command ids (0: a separator); empty for nodes
+// without one.
+std::span<const int> TreeMenu(TreeNodeKind kind);
 enum class TreeKey { Enter, Delete, DoubleClick };
 // The command a key (or a double-click) runs on a node of `kind`; 0 for none.
 int TreeKeyCommand(TreeNodeKind kind, TreeKey key);

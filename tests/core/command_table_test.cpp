@@ -53,8 +53,8 @@ TEST(CommandTable, MenusToolbarAndKeysNameRowsWithTexts) {
     for (TreeNodeKind kind : {TreeNodeKind::Antenna, TreeNodeKind::Satellite,
                               TreeNodeKind::Transponder, TreeNodeKind::FavouriteGroup}) {
         ASSERT_FALSE(TreeMenu(kind).empty());
-        for (const TreeMenuEntry& e : TreeMenu(kind))
-            if (e.item) expect_entry(e.id);
+        for (int id : TreeMenu(kind))
+            if (id) expect_entry(id);
     }
     EXPECT_TRUE(TreeMenu(TreeNodeKind::ChannelList).empty());
 }

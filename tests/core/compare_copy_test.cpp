@@ -42,7 +42,7 @@ struct CopyTest : ::testing::Test {
 TEST_F(CopyTest, AChannelComesWithItsTransponderAudioFlagsAndMarks) {
     // There: a new transponder (tp_id 9) on Nordlys, carrying a channel in groups 0 and 3.
     AppendTransponder(*there, MakeTransponder(12500, 1, 9));
-    Channel ch = MakeChannel("Fresh", 4, 9, 0b1001);
+    Channel ch = MakeChannel({.name = "Fresh", .tp_id = 9, .service = 4, .fav_marks = 0b1001});
     ch.set_video_pid(700);
     ch.set_plain_audio_pid(0, 701);
     ch.set_audio_count(1);
@@ -68,7 +68,8 @@ TEST_F(CopyTest, AChannelComesWithItsTransponderAudioFlagsAndMarks) {
 }
 
 TEST_F(CopyTest, AChannelOnAPairedTransponderTakesThatTransponderAndAFreeKey) {
-    Channel ch = MakeChannel("Second Nova", 1, 0);  // service 1 is taken on tp 0 here
+    Channel ch = MakeChannel(
+        {.name = "Second Nova", .tp_id = 0, .service = 1});  // service 1 is taken on tp 0 here
     ch.set_video_pid(555);
     AppendChannel(*there, false, ch);
     ASSERT_TRUE(Copy(Only(&CopySelection::tv, {4})));
@@ -120,7 +121,7 @@ TEST_F(CopyTest, EachFullTableRefusesTheWholeCopyWithAddsMessage) {
     there->satellites[2].set_angle(4200);
     there->set_sat_count(3);
     AppendTransponder(*there, MakeTransponder(11000, 2, 7));
-    Channel ch = MakeChannel("Extra TV", 1, 7);
+    Channel ch = MakeChannel({.name = "Extra TV", .tp_id = 7, .service = 1});
     AppendChannel(*there, false, ch);
 
     const struct {
@@ -266,8 +267,8 @@ TEST_F(CopyTest, ASatelliteOffersItsChannels) {
     there->satellites[2].set_angle(700);
     there->set_sat_count(3);
     AppendTransponder(*there, MakeTransponder(11000, 2, 7));
-    AppendChannel(*there, false, MakeChannel("Nile TV", 1, 7));
-    AppendChannel(*there, true, MakeChannel("Nile FM", 2, 7));
+    AppendChannel(*there, false, MakeChannel({.name = "Nile TV", .tp_id = 7, .service = 1}));
+    AppendChannel(*there, true, MakeChannel({.name = "Nile FM", .tp_id = 7, .service = 2}));
     for (const auto& [answer, channels] : {std::pair{Answer::Yes, 2}, {Answer::No, 0}}) {
         here->tables() = testing::MakeSmallDatabase()->tables();
         prompter.shown.clear();

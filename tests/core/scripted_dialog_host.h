@@ -89,7 +89,9 @@ struct CommandBench {
     }
     ViewEffect Run(int id) {
         CommandContext c{doc, list, dialogs, tree_state, frame, node, rows, -1, window};
-        return RunCommand(id, c);
+        ViewEffect e = RunCommand(id, c);
+        if (e.relist) list.Relist(doc.db());  // as the view does
+        return e;
     }
 
 private:
