@@ -101,8 +101,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     summary_ = new QLabel(this);
     copy_ = new QPushButton(Latin1(kCopyToThisDatabaseText), this);
     copy_->setObjectName(QString::number(kCmdCopyToThisDatabase));
-    copy_->setToolTip(
-        QStringLiteral("Copy the selected records that only the other database holds"));
+    copy_->setToolTip(tr("Copy what the selected rows differ in from the other database"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
 
     auto* filters = new QHBoxLayout;
