@@ -53,12 +53,10 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     splitter_->setChildrenCollapsible(false);
     splitter_->setSizes({180, 100});
     setCentralWidget(splitter_);
-    // Lives as the frame's child; the comparison window's copy records through the frame.
+    // Lives as the frame's child; the comparison window's copy runs as a command here.
     compare_ = new CompareController(
         doc_, *tree_, *list_, this,
-        [this](const char* label, const std::function<bool(Database&)>& change) {
-            RecordChange(label, change);
-        });
+        [this](int id, const WindowSelection& selection) { RunCommand(id, selection); });
     compare_->SetWindowPlacer([this](QWidget* window) {
         KeepBesideMainWindow(window, this, settings_.get(), QStringLiteral("CompareGeometry"));
     });
@@ -292,11 +290,15 @@ void CMainFrame::RunCommand(int id) {
     Run(id, list_->SelectedRows(), -1);
 }
 
+void CMainFrame::RunCommand(int id, const WindowSelection& selection) {
+    Run(id, list_->SelectedRows(), -1, selection);
+}
+
 void CMainFrame::DropRows(const std::vector<int>& rows, int target_row) {
     Run(kCmdDropChannels, rows, target_row);
 }
 
-void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
+void CMainFrame::Run(int id, std::vector<int> rows, int target_row, const WindowSelection& window) {
     const CommandRow* row = FindCommand(id);
     const KeepPlace keep = row ? row->keep_place : KeepPlace::No;
     std::optional<CVelmoraView::KeptPlace> place;
@@ -305,10 +307,13 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
     if (id == kCmdPrint || id == kCmdPrintPreview)
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context = Context(std::move(rows), target_row);
+    context.window = window;
     ViewEffect effect = runner_(id, context);
     // Rows a command selects itself (the channel Add made) take the place's turn; Undo and
     // Redo find the channels of the place again rather than the same row numbers.
-    if (effect.select_rows && keep != KeepPlace::ByRecordOrPosition) place.reset();
+    if ((effect.select_rows || effect.select_position >= 0) &&
+        keep != KeepPlace::ByRecordOrPosition)
+        place.reset();
     Apply(effect);
     if (place) list_->ShowPlaceAgain(*place, keep == KeepPlace::ByRecordOrPosition);
     UpdateCommandStates();
@@ -316,7 +321,8 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row) {
 
 CommandContext CMainFrame::Context(std::vector<int> rows, int target_row) {
     return {doc_,  list_->list(),         *dialogs_,       tree_state_,
-            *this, tree_->SelectedNode(), std::move(rows), target_row};
+            *this, tree_->SelectedNode(), std::move(rows), target_row,
+            {}};
 }
 
 void CMainFrame::SetCommandRunner(CommandRunner runner) {
@@ -397,22 +403,12 @@ void CMainFrame::ShowCheckWindow() {
     if (!check_window_) {
         check_window_ = new CheckWindow(
             doc_, *tree_, *list_,
-            [this](const char* label, const std::function<bool(Database&)>& change) {
-                RecordChange(label, change);
-            },
-            this);
+            [this](int id, const WindowSelection& selection) { RunCommand(id, selection); }, this);
         KeepBesideMainWindow(check_window_, this, settings_.get(), QStringLiteral("CheckGeometry"));
     }
     check_window_->show();
     check_window_->raise();
     check_window_->activateWindow();
-}
-
-void CMainFrame::RecordChange(const char* label, const std::function<bool(Database&)>& change) {
-    if (!doc_.IsOpen()) return;
-    CommandContext context = Context(list_->SelectedRows(), -1);
-    Apply(RunRecordedChange(context, label, change));
-    UpdateCommandStates();
 }
 
 void CMainFrame::FillTree() {

@@ -56,6 +56,8 @@ public:
     // Runs a command as its menu entry, button, shortcut or the views would: over the
     // tree's selected node and the list's selected rows.
     void RunCommand(int command_id);
+    // The same for a window beside the editor, over its own selection too.
+    void RunCommand(int command_id, const WindowSelection& selection);
     // Rows dragged onto `target_row` of the list.
     void DropRows(const std::vector<int>& rows, int target_row);
     // Shows what a command (or Undo, Redo) changed.
@@ -63,10 +65,6 @@ public:
     // Enabled and checked states of every command, from the command table.
     void UpdateCommandStates();
 
-    // Runs `change` (true when it changed the tables) as one undo step of the document named
-    // `label`, then shows the changed tables as Undo does: the comparison's copy and the
-    // health check's fixes.
-    void RecordChange(const char* label, const std::function<bool(Database&)>& change);
     // The "Check Database..." window, once it was opened; else null.
     CheckWindow* checkWindow() const { return check_window_; }
 
@@ -106,7 +104,7 @@ protected:
 
 private:
     QAction* CommandAction(int id);
-    void Run(int id, std::vector<int> rows, int target_row);
+    void Run(int id, std::vector<int> rows, int target_row, const WindowSelection& window = {});
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

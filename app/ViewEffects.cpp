@@ -2,6 +2,7 @@
 // upkeep in the tree, what it selects, the list's rows and headers.
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/CMainFrame.h"
 #include "database/qt/StatusNote.h"
@@ -53,7 +54,15 @@ void CMainFrame::Apply(const ViewEffect& effect) {
         tree_->UpdateGroupNode(effect.relabel_group);
         list_->SetupColumns();  // the favourite columns carry the group names
     }
+    // The list shows the changed table; commands never relist it themselves.
+    ChannelList& list = list_->list();
+    if (effect.relist) list.Relist(doc_.db());
     if (effect.select_rows) list_->SelectRows(*effect.select_rows);
+    if (effect.select_position >= 0) {
+        const std::vector<int>& rm = list.row_map();
+        const auto at = std::find(rm.begin(), rm.end(), effect.select_position);
+        if (at != rm.end()) list_->SelectRows({static_cast<int>(at - rm.begin())});
+    }
     if (!effect.note.empty())
         ShowStatusNote(this,
                        QString::fromUtf8(effect.note.data(), qsizetype(effect.note.size())));

@@ -164,7 +164,7 @@ void TreeCommand(benchmark::State& state, std::function<QTreeWidgetItem*(CLeftVi
                  int item) {
     Measure(
         state, [node](Editor& e) { e.Select(node(*e.frame.leftView())); },
-        [item](Editor& e) { e.frame.leftView()->RunMenuItem(item); });
+        [item](Editor& e) { e.frame.leftView()->RunMenuCommand(item); });
 }
 
 QTreeWidgetItem* Satellite1(CLeftView& t) {
@@ -216,20 +216,20 @@ BENCHMARK(BM_DragRowsOntoARow)->UseManualTime()->Iterations(kRuns)->Unit(benchma
     }                                         \
     BENCHMARK(BM_##name)->UseManualTime()->Iterations(kRuns)->Unit(benchmark::kMillisecond)
 
-TREE_BENCH(AddAntenna, Satellite1, kMenuAddAntenna);
-TREE_BENCH(EditAntenna, Satellite1, kMenuEditAntenna);
-TREE_BENCH(MoveAntenna, Satellite1, kMenuMoveAntenna);
-TREE_BENCH(SwapAntenna, Satellite1, kMenuSwapAntenna);
-TREE_BENCH(DeleteAntenna, Satellite1, kMenuDeleteAntenna);
-TREE_BENCH(AddTransponder, Satellite1, kMenuSatAddTransponder);
-TREE_BENCH(ModifyTransponders, Satellite1, kMenuModifyTransponders);
-TREE_BENCH(EditTransponder, Transponder1, kMenuEditTransponder);
-TREE_BENCH(DeleteTransponder, Transponder1, kMenuDeleteTransponder);
+TREE_BENCH(AddAntenna, Satellite1, kCmdAddAntenna);
+TREE_BENCH(EditAntenna, Satellite1, kCmdEditAntenna);
+TREE_BENCH(MoveAntenna, Satellite1, kCmdMoveAntenna);
+TREE_BENCH(SwapAntenna, Satellite1, kCmdSwapAntenna);
+TREE_BENCH(DeleteAntenna, Satellite1, kCmdDeleteAntenna);
+TREE_BENCH(AddTransponder, Satellite1, kCmdAddTransponder);
+TREE_BENCH(ModifyTransponders, Satellite1, kCmdModifyTransponders);
+TREE_BENCH(EditTransponder, Transponder1, kCmdEditTransponder);
+TREE_BENCH(DeleteTransponder, Transponder1, kCmdDeleteTransponder);
 TREE_BENCH(
     LoadSatelliteFromListing, [](CLeftView& t) { return t.RootNode(kRootAntenna); },
-    kMenuLoadListing);
+    kCmdLoadListing);
 TREE_BENCH(
-    RenameFavGroup, [](CLeftView& t) { return t.GroupNode(2); }, kMenuRenameGroup);
+    RenameFavGroup, [](CLeftView& t) { return t.GroupNode(2); }, kCmdRenameFavGroup);
 
 void BM_ParentalControl(benchmark::State& state) {
     Measure(
@@ -270,7 +270,7 @@ void UndoRedo(benchmark::State& state, bool undo, const std::function<void(Edito
 }
 void DeleteFirstSatellite(Editor& e) {
     e.Select(e.frame.leftView()->SatelliteNode(0));
-    e.frame.leftView()->RunMenuItem(kMenuDeleteAntenna);
+    e.frame.leftView()->RunMenuCommand(kCmdDeleteAntenna);
     e.Select(e.frame.leftView()->RootNode(kRootChannelList));
 }
 void SortAllByName(Editor& e) {

@@ -41,7 +41,6 @@ std::vector<int> MoveRowsAsBlock(Database& db, ChannelList& list, std::vector<in
 
     // The next Move Channel offers the row after the block, as after a move there.
     list.set_last_move_target(start + count);
-    list.Relist(db);
     return placed;
 }
 
@@ -70,8 +69,6 @@ std::vector<int> MoveRowsByOne(Database& db, ChannelList& list, std::vector<int>
         moved = true;
     }
     std::sort(rows.begin(), rows.end());
-    if (!moved) return rows;
-    list.Relist(db);
     return rows;
 }
 

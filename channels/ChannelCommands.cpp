@@ -23,10 +23,6 @@ int LastSelectedRow(const ChannelCommandContext& c) {
     return last;
 }
 
-void Finish(ChannelCommandContext& c) {
-    c.list.Relist(c.db);
-}
-
 void AddKey(ChannelCommandContext& c, int g, uint32_t key, bool radio_list) {
     if (AddFavouriteKey(c.db, g, key, radio_list) == kCannotDo)
         c.prompter.Tell(Translate("channels", kFavouriteFullMessage.data()));
@@ -104,7 +100,6 @@ int AddChannel(ChannelCommandContext& c) {
         if (added.fav(g)) AddKey(c, g, added.key(), radio_table);
     }
     if (radio_table && !RadioShown(c)) c.note = Translate("channels", kStoredAsRadioNote.data());
-    Finish(c);
     return 1;
 }
 
@@ -121,7 +116,6 @@ int EditChannel(ChannelCommandContext& c) {
     for (int g = 0; g < FavouriteGroups::kGroups; ++g)
         ReconcileGroup(c, g, stored, form.record, RadioShown(c));
     stored = form.record;
-    Finish(c);
     return 1;
 }
 
@@ -139,7 +133,6 @@ int DeleteChannels(ChannelCommandContext& c) {
     std::vector<bool> doomed(db.channel_count(radio_table), false);
     for (int r : rows) doomed[c.list.row_map()[r]] = true;
     DeleteChannelsAt(db, radio_table, doomed);
-    Finish(c);
     return 1;
 }
 
@@ -154,7 +147,6 @@ int SwapChannel(ChannelCommandContext& c) {
     auto& table = c.db.channels(RadioShown(c));
     const std::vector<int>& positions = MovePositions(c);
     std::swap(table[positions[f]], table[positions[*t]]);
-    Finish(c);
     return 1;
 }
 
@@ -180,28 +172,24 @@ int MoveChannel(ChannelCommandContext& c) {
     }
     table[rm[t]] = kept;
     c.list.set_last_move_target(to);
-    Finish(c);
     return 1;
 }
 
 int SortChannelsByName(ChannelCommandContext& c, bool descending) {
     if (!c.db.database_open) return 0;
     SortPositionsByName(c.db, RadioShown(c), c.list.row_map(), descending);
-    Finish(c);
     return 1;
 }
 
 int SortChannelsByTransponder(ChannelCommandContext& c) {
     if (!c.db.database_open) return 0;
     SortTableByTransponder(c.db, RadioShown(c));
-    Finish(c);
     return 1;
 }
 
 int SortChannelsBySatellite(ChannelCommandContext& c) {
     if (!c.db.database_open) return 0;
     SortTableBySatellite(c.db, RadioShown(c));
-    Finish(c);
     return 1;
 }
 

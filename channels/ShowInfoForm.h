@@ -61,14 +61,13 @@ public:
     virtual bool RunShowInfo(ShowInfoForm& form) = 0;
 };
 
-// Show Channel info: on OK the list takes the chosen columns and relists with the
-// current radio mode; on Cancel nothing changes.
-inline bool ShowChannelInfo(const Database& db, ChannelList& list, ShowInfoDialogHost& host) {
+// Show Channel info: on OK the list takes the chosen columns (true: the view lists
+// again); on Cancel nothing changes.
+inline bool ShowChannelInfo(ChannelList& list, ShowInfoDialogHost& host) {
     ShowInfoForm form;
     form.Load(list);
     if (!host.RunShowInfo(form)) return false;
     form.Apply(list);
-    list.Relist(db);
     return true;
 }
 

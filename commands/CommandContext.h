@@ -1,13 +1,17 @@
 #pragma once
 // What a command runs over: the document (database, undo history, prompter, file
-// chooser), the list's state and selection, the tree's selected node, the dialogs, and
-// the few things only the main window can do.
+// chooser), the list's state and selection, the tree's selected node, the selection of
+// the window beside the editor it came from, the dialogs, and the few things only the
+// main window can do.
 
+#include <functional>
 #include <vector>
 
 #include "channels/ChannelList.h"
 #include "commands/DialogHost.h"
+#include "compare/CopyAcross.h"
 #include "database/CVelmoraDoc.h"
+#include "health/Findings.h"
 #include "satellites/SatelliteOps.h"
 #include "satellites/TreeState.h"
 
@@ -28,6 +32,17 @@ public:
     virtual void ShowCheckWindow() {}  // the health check's window
 };
 
+// The selection of a window beside the editor, for the commands it runs: the
+// comparison's other database with what is chosen of it, the health check's chosen
+// findings.
+struct WindowSelection {
+    const Database* there = nullptr;
+    CopySelection copy;
+    std::vector<Finding> findings;
+};
+// Where such a window sends its commands: the main window runs them as a menu entry.
+using WindowCommandSink = std::function<void(int id, const WindowSelection& selection)>;
+
 struct CommandContext {
     CVelmoraDoc& doc;
     ChannelList& list;
@@ -39,6 +54,7 @@ struct CommandContext {
     TreeNodeRef node;
     std::vector<int> rows;
     int target_row = -1;
+    WindowSelection window;
     // The id being run (one row may serve several consecutive ids).
     int id = 0;
     // The writable tables while the command runs as a recorded step; null otherwise.

@@ -42,8 +42,10 @@ inline constexpr int kCmdCompareWith = 32900;
 inline constexpr int kCmdApplyOrderFrom = 32901;
 inline constexpr int kCmdCopyToThisDatabase = 32902;
 
-// Tools menu: the health check.
+// Tools menu: the health check, and its window's buttons.
 inline constexpr int kCmdCheckDatabase = 32920;
+inline constexpr int kCmdFixFindings = 32921;
+inline constexpr int kCmdFixAllFindings = 32922;
 
 // File > Export and File > "Apply CSV Edits...".
 inline constexpr int kCmdExportCsv = 32940;
@@ -58,8 +60,7 @@ inline constexpr int kCmdAbout = 57664;
 inline constexpr int kCmdNextPane = 57680;
 inline constexpr int kCmdPrevPane = 57681;
 
-// The tree's commands (its context menus carry their own item ids; see TreeMenu) and the
-// list's drag and drop.
+// The tree's commands (its context menus: TreeMenu) and the list's drag and drop.
 inline constexpr int kCmdAddAntenna = 32960;
 inline constexpr int kCmdLoadListing = 32961;
 inline constexpr int kCmdEditAntenna = 32962;

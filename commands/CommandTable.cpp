@@ -6,6 +6,7 @@
 #include "channels/ChannelCommands.h"
 #include "compare/CompareCommands.h"
 #include "exchange/ExchangeCommands.h"
+#include "health/Fixes.h"
 #include "import/ListingImportCommand.h"
 #include "satellites/SatelliteOps.h"
 #include "satellites/TransponderOps.h"
@@ -39,12 +40,13 @@ CommandState CanRedo(const CVelmoraDoc& doc, const ChannelList&) {
     return {doc.IsOpen() && doc.history().CanRedo()};
 }
 
-// Runs a channel command over the list's table and selection; the list relists itself.
+// Runs a channel command over the list's table and selection; the list lists again
+// when it changed the table.
 template <int (*Command)(ChannelCommandContext&)>
 ViewEffect Channels(Context& c) {
     ChannelCommandContext cc{c.db(), c.list, c.rows, c.prompter(), c.dialogs};
-    Command(cc);
     ViewEffect e;
+    e.relist = Command(cc) > 0;
     e.note = std::move(cc.note);
     return e;
 }
@@ -57,11 +59,9 @@ int SortZToA(ChannelCommandContext& cc) {
 
 // Add Channel: the new channel is selected and shown when the list lists it.
 ViewEffect AddChannelAndSelect(Context& c) {
-    const int before = c.db().channel_count(c.list.radio_shown());
+    const int before = c.data().channel_count(c.list.radio_shown());
     ViewEffect e = Channels<AddChannel>(c);
-    const std::vector<int>& rm = c.list.row_map();
-    if (c.db().channel_count(c.list.radio_shown()) > before && !rm.empty() && rm.back() == before)
-        e.select_rows = std::vector<int>{c.list.row_count() - 1};
+    if (c.data().channel_count(c.list.radio_shown()) > before) e.select_position = before;
     return e;
 }
 
@@ -69,6 +69,7 @@ template <int Step>
 ViewEffect MoveByOne(Context& c) {
     ViewEffect e;
     std::vector<int> placed = MoveRowsByOne(c.db(), c.list, c.rows, Step);
+    e.relist = !placed.empty();
     if (!placed.empty()) e.select_rows = std::move(placed);
     return e;
 }
@@ -76,13 +77,15 @@ ViewEffect MoveByOne(Context& c) {
 ViewEffect DropChannels(Context& c) {
     ViewEffect e;
     std::vector<int> placed = MoveRowsAsBlock(c.db(), c.list, c.rows, c.target_row);
+    e.relist = !placed.empty();
     if (!placed.empty()) e.select_rows = std::move(placed);
     return e;
 }
 
 ViewEffect ShowInfo(Context& c) {
-    ShowChannelInfo(c.data(), c.list, c.dialogs);
-    return {};
+    ViewEffect e;
+    e.relist = ShowChannelInfo(c.list, c.dialogs);  // the columns shown changed
+    return e;
 }
 
 template <ChannelTable Table>
@@ -221,6 +224,49 @@ ViewEffect Restore(Context& c) {
     return Restored(c, tree_before);
 }
 
+// The windows beside the editor: their commands may change any table, so the views
+// show everything again as after Undo, with the status bar's word on what was done.
+template <typename Change>
+ViewEffect ChangedAnyTable(Context& c, Change change) {
+    if (!c.data().database_open) return {};
+    const std::vector<uint8_t> tree_before = TreeTables(c.data());
+    std::string note;
+    if (!change(note)) return {};
+    ViewEffect e = Restored(c, tree_before);
+    e.note = std::move(note);
+    return e;
+}
+
+// "Copy to this database" over the comparison's chosen rows.
+ViewEffect CopyToThisDatabase(Context& c) {
+    if (!c.window.there) return {};
+    return ChangedAnyTable(c, [&](std::string& note) {
+        const auto counts = CopyAcross(c.db(), *c.window.there, c.window.copy, c.prompter());
+        if (!counts || counts->total() == 0) return false;
+        note = CopiedMessage(*counts);
+        return true;
+    });
+}
+
+std::string FixedMessage(int fixed, const std::vector<std::string>& notes) {
+    std::string text = FixedText(fixed);
+    for (const std::string& n : notes) text += "; " + n;
+    return text;
+}
+
+// "Fix" over the check window's chosen findings, "Fix All" over every finding.
+template <bool All>
+ViewEffect Fix(Context& c) {
+    return ChangedAnyTable(c, [&](std::string& note) {
+        std::vector<std::string> notes;
+        const int fixed =
+            All ? FixAllFindings(c.db(), &notes) : FixFindings(c.db(), c.window.findings, &notes);
+        if (fixed == 0) return false;
+        note = FixedMessage(fixed, notes);
+        return true;
+    });
+}
+
 // Export and CSV edits work on the table the list shows, with its columns.
 ExchangeContext Exchange(Context& c) {
     return {c.data(),     c.list.radio_shown(), c.list.ShownColumns(),
@@ -235,18 +281,22 @@ ViewEffect ExportChannels(Context& c) {
 }
 ViewEffect ApplyCsvEdits(Context& c) {
     if (!c.data().database_open) return {};
-    ExchangeContext e = Exchange(c);
+    ExchangeContext x = Exchange(c);
+    ViewEffect e;
     // Names, marks and order may all have changed: list the same selection again.
-    if (ApplyCsvEditsCommand(c.db(), e) && c.list.listed()) c.list.Relist(c.data());
-    return {.note = e.told};
+    e.relist = ApplyCsvEditsCommand(c.db(), x) && c.list.listed();
+    e.note = x.told;
+    return e;
 }
 
 ViewEffect ApplyOrderFrom(Context& c) {
     if (!c.data().database_open) return {};
     const auto counts = ApplyOrderFromChosenFile(c.db(), c.doc.chooser(), c.prompter());
     if (!counts) return {};
-    if (c.list.listed()) c.list.Relist(c.data());
-    return {.note = OrderMessage(*counts)};
+    ViewEffect e;
+    e.relist = c.list.listed();
+    e.note = OrderMessage(*counts);
+    return e;
 }
 
 template <bool (CVelmoraDoc::*File)()>
@@ -415,6 +465,20 @@ constexpr CommandRow kRows[] = {
      .prompt = VT_TR_NOOP("commands", "Find duplicates, key collisions and orphans"),
      .short_text = VT_TR_NOOP("commands", "Check"), .state = WithDatabase,
      .run = Frame<&FrameActions::ShowCheckWindow>},
+
+    // The buttons of the windows beside the editor, over their selection.
+    {.id = kCmdCopyToThisDatabase, .menu_text = VT_TR_NOOP("commands", "Copy to this database"),
+     .prompt = VT_TR_NOOP("commands", "Copy the selected differences from the other database"),
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecordOrPosition,
+     .state = WithDatabase, .run = CopyToThisDatabase},
+    {.id = kCmdFixFindings, .menu_text = VT_TR_NOOP("commands", "Fix"),
+     .prompt = VT_TR_NOOP("commands", "Mend the selected findings"),
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecordOrPosition,
+     .state = WithDatabase, .run = Fix<false>},
+    {.id = kCmdFixAllFindings, .menu_text = VT_TR_NOOP("commands", "Fix All"),
+     .prompt = VT_TR_NOOP("commands", "Mend every finding that can be"),
+     .undo_label = kUndoAsMenuText, .keep_place = KeepPlace::ByRecordOrPosition,
+     .state = WithDatabase, .run = Fix<true>},
     {.id = kCmdAbout, .menu_text = VT_TR_NOOP("commands", "&About Velmora..."),
      .prompt = VT_TR_NOOP("commands", "Display program information, version number and copyright"),
      .short_text = VT_TR_NOOP("commands", "About"), .run = Frame<&FrameActions::ShowAbout>},
@@ -512,17 +576,16 @@ constexpr int kToolbar[] = {
 
 constexpr int kWindowKeys[] = {kCmdNextPane, kCmdPrevPane, kCmdEditFind};
 
-// The item ids the tree's menus have always carried.
-constexpr TreeMenuEntry kAntennaMenu[] = {
-    {1, kCmdAddAntenna}, {2, kCmdLoadListing}, {3, kCmdLoadSatXml}, {4, kCmdUpdateSatXml}};
-constexpr TreeMenuEntry kSatelliteMenu[] = {
-    {1, kCmdAddAntenna},    {2, kCmdEditAntenna},   {3, kCmdMoveAntenna},
-    {4, kCmdSwapAntenna},   {5, kCmdDeleteAntenna}, {0, 0},
-    {7, kCmdAddTransponder}, {0, 0},                {9, kCmdModifyTransponders},
-    {10, kCmdUpdateSatXml}};
-constexpr TreeMenuEntry kTransponderMenu[] = {
-    {1, kCmdAddTransponder}, {2, kCmdEditTransponder}, {3, kCmdDeleteTransponder}};
-constexpr TreeMenuEntry kGroupMenu[] = {{1, kCmdRenameFavGroup}};
+// The tree's context menus.
+constexpr int kAntennaMenu[] = {kCmdAddAntenna, kCmdLoadListing, kCmdLoadSatXml,
+                                kCmdUpdateSatXml};
+constexpr int kSatelliteMenu[] = {kCmdAddAntenna,    kCmdEditAntenna,   kCmdMoveAntenna,
+                                  kCmdSwapAntenna,   kCmdDeleteAntenna, 0,
+                                  kCmdAddTransponder, 0,                kCmdModifyTransponders,
+                                  kCmdUpdateSatXml};
+constexpr int kTransponderMenu[] = {kCmdAddTransponder, kCmdEditTransponder,
+                                    kCmdDeleteTransponder};
+constexpr int kGroupMenu[] = {kCmdRenameFavGroup};
 // clang-format on
 
 }  // namespace
@@ -567,15 +630,6 @@ ViewEffect RunCommand(int id, CommandContext& c) {
     });
 }
 
-ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool(Database&)>& change) {
-    if (!c.doc.IsOpen()) return {};
-    const std::vector<uint8_t> tree_before = TreeTables(c.data());
-    const bool changed = c.doc.Record(label, change);
-    if (!changed) return {};
-    return Restored(c, tree_before);
-}
-
 std::span<const MenuItem> MainMenu() {
     return kMainMenu;
 }
@@ -589,7 +643,7 @@ std::span<const int> WindowKeyCommands() {
     return kWindowKeys;
 }
 
-std::span<const TreeMenuEntry> TreeMenu(TreeNodeKind kind) {
+std::span<const int> TreeMenu(TreeNodeKind kind) {
     switch (kind) {
         case TreeNodeKind::Antenna:
             return kAntennaMenu;

@@ -4,7 +4,6 @@
 // function that runs it. Menus, the toolbar and the pop-up menus are laid out below from
 // ids only; every trigger ends in RunCommand(id).
 
-#include <functional>
 #include <span>
 #include <string>
 
@@ -61,12 +60,6 @@ CommandState StateOf(const CommandRow& row, const CVelmoraDoc& doc, const Channe
 // the document. Returns what the views must do; nothing for an unknown id.
 ViewEffect RunCommand(int id, CommandContext& c);
 
-// Runs `change` (true when it changed the tables) as one undo step named `label`, for
-// changes that windows beside the editor make (the comparison's copy, the health check's
-// fixes); the views show the changed tables as after Undo.
-ViewEffect RunRecordedChange(CommandContext& c, const std::string& label,
-                             const std::function<bool(Database&)>& change);
-
 // Menu layouts. A menu is a run of items: Menu("&File") opens a (sub)menu, End() closes
 // it, Cmd(id) is an entry with the row's text, Sep() a separator.
 struct MenuItem {
@@ -96,14 +89,9 @@ std::span<const int> ToolbarButtons();
 // Commands with keys but no menu entry (the window takes their shortcuts).
 std::span<const int> WindowKeyCommands();
 
-// A tree context menu entry: the item id the menu carries and the command it runs
-// (item 0: a separator).
-struct TreeMenuEntry {
-    int item;
-    int id;
-};
-// The context menu of a node of `kind`; empty for nodes without one.
-std::span<const TreeMenuEntry> TreeMenu(TreeNodeKind kind);
+// The context menu of a node of `kind` as command ids (0: a separator); empty for nodes
+// without one.
+std::span<const int> TreeMenu(TreeNodeKind kind);
 enum class TreeKey { Enter, Delete, DoubleClick };
 // The command a key (or a double-click) runs on a node of `kind`; 0 for none.
 int TreeKeyCommand(TreeNodeKind kind, TreeKey key);

@@ -26,8 +26,13 @@ struct ViewEffect {
     bool restore_moved = false;
     // The satellites, transponders or counts differ: the satellite nodes are built again.
     bool restore_tree = false;
+    // The table the list shows (or its columns) changed: the list lists again.
+    bool relist = false;
     // Rows the list selects afterwards.
     std::optional<std::vector<int>> select_rows;
+    // The row listing this position of the shown table is selected afterwards, when the
+    // list lists it (a channel added).
+    int select_position = -1;
     // A word for the status bar about a result the user might not expect.
     std::string note;
 };

@@ -6,6 +6,15 @@
 
 namespace velmora {
 
+std::string CopiedMessage(const CopyCounts& counts) {
+    std::string text = "Copied " + std::to_string(counts.satellites) + " satellites, " +
+                       std::to_string(counts.transponders) + " transponders, " +
+                       std::to_string(counts.tv) + " TV and " + std::to_string(counts.radio) +
+                       " radio channels";
+    if (counts.fields > 0) text += ", fields of " + std::to_string(counts.fields) + " records";
+    return text;
+}
+
 std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompter& prompter,
                                                    std::string& path) {
     const auto chosen =

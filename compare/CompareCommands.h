@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "compare/ApplyOrder.h"
+#include "compare/CopyAcross.h"
 #include "database/Database.h"
 #include "database/Interaction.h"
 #include "text/Translate.h"
@@ -27,6 +28,10 @@ inline constexpr std::string_view kOrderReferenceFilter =
     VT_TR_NOOP("compare",
                "Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|"
                "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+
+// The status bar's word after a copy: "Copied 1 satellites, 2 transponders, 3 TV and 4
+// radio channels", and ", fields of N records" when fields were taken.
+std::string CopiedMessage(const CopyCounts& counts);
 
 // A second database to compare with, as the editor opens it but read-only: it is never
 // saved. Asks for the file; nullopt-like null when cancelled or refused (the user was told

@@ -60,7 +60,7 @@ void AddSection(std::vector<CompareRow>& rows, CompareSection section, const Sec
         rows.push_back({section, CompareStatus::OnlyThere, -1, j, "", text_there(j), "", {}});
     for (const ChangedRecord& c : d.changed) {
         rows.push_back({section, CompareStatus::Changed, c.a, c.b, text_here(c.a), text_there(c.b),
-                        Joined(c.fields), words(c)});
+                        Joined(c.fields), c.fields, words(c)});
     }
     if (!d.same_order) {
         rows.push_back(
@@ -106,17 +106,26 @@ std::vector<CompareRow> BuildCompareRows(const Database& here, const Database& t
             [&](const ChangedRecord& c) { return ChannelChanges(here, there, radio, c); });
     }
     for (const std::string& field : diff.settings_changed) {
-        rows.push_back({CompareSection::Settings, CompareStatus::Changed, -1, -1, "", "", field,
+        rows.push_back({CompareSection::Settings,
+                        CompareStatus::Changed,
+                        -1,
+                        -1,
+                        "",
+                        "",
+                        field,
+                        {field},
                         SettingChanges(here.settings, there.settings, field)});
     }
     for (int g : diff.favourite_names_changed) {
+        const std::string field = "fav_names[" + std::to_string(g) + "]";
         rows.push_back({CompareSection::Settings,
                         CompareStatus::Changed,
                         g,
                         g,
                         Latin1ToUtf8(here.settings.fav_name(g)),
                         Latin1ToUtf8(there.settings.fav_name(g)),
-                        "fav_names[" + std::to_string(g) + "]",
+                        field,
+                        {field},
                         {FavouriteNameChange(here.settings, there.settings, g)}});
     }
     return rows;
@@ -136,11 +145,20 @@ bool RowMatches(const CompareRow& row, const CompareFilter& filter) {
     });
 }
 
-CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen) {
+CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen,
+                              std::string_view field) {
     CopySelection s;
     for (int r : chosen) {
         if (r < 0 || r >= static_cast<int>(rows.size())) continue;
         const CompareRow& row = rows[r];
+        if (row.status == CompareStatus::Changed) {
+            FieldCopy copy{row.section, row.here, row.there, {}};
+            for (const std::string& f : row.field_names) {
+                if (IsCopyableField(f) && (field.empty() || f == field)) copy.fields.push_back(f);
+            }
+            if (!copy.fields.empty()) s.fields.push_back(std::move(copy));
+            continue;
+        }
         if (row.status != CompareStatus::OnlyThere) continue;
         switch (row.section) {
             case CompareSection::Satellites:
@@ -160,6 +178,23 @@ CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::ve
         }
     }
     return s;
+}
+
+std::string_view CopyRefusal(const std::vector<CompareRow>& rows, const std::vector<int>& chosen) {
+    if (!CopySelectionOf(rows, chosen).empty()) return {};
+    // The most telling reason among the rows chosen.
+    std::string_view reason = kCopyNothingSelected;
+    for (int r : chosen) {
+        if (r < 0 || r >= static_cast<int>(rows.size())) continue;
+        const CompareRow& row = rows[r];
+        if (row.status == CompareStatus::OnlyHere && reason == kCopyNothingSelected)
+            reason = kCopyOnlyHere;
+        else if (row.status == CompareStatus::Changed && row.field_names.empty())
+            reason = kCopyOrder;
+        else if (row.status == CompareStatus::Changed)
+            return kCopyParent;
+    }
+    return reason;
 }
 
 }  // namespace velmora

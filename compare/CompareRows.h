@@ -14,10 +14,8 @@
 
 namespace velmora {
 
-enum class CompareSection { Satellites, Transponders, Tv, Radio, Settings };
 enum class CompareStatus { OnlyHere, OnlyThere, Changed };
 
-inline constexpr int kCompareSectionCount = 5;
 inline constexpr int kCompareStatusCount = 3;
 
 // "Satellites", "Transponders", "TV", "Radio", "Settings".
@@ -32,7 +30,8 @@ struct CompareRow {
     int there = -1;         // table position there, -1 when none
     std::string here_text;  // UTF-8, as are all the texts of a row
     std::string there_text;
-    std::string fields;  // the changed fields, ", " between them
+    std::string fields;                    // the changed fields, ", " between them
+    std::vector<std::string> field_names;  // the same, one by one
     // A changed record's or setting's fields in words, with both values.
     std::vector<ReadableChange> changes;
 };
@@ -50,7 +49,21 @@ struct CompareFilter {
 };
 bool RowMatches(const CompareRow& row, const CompareFilter& filter);
 
-// The records that the chosen rows (indices into `rows`) hold only there.
-CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen);
+// What "Copy to this database" takes for the chosen rows (indices into `rows`): the
+// records only there, and the copyable fields of the changed rows (only `field` when one
+// is named, on the rows that changed it).
+CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen,
+                              std::string_view field = {});
+
+// Texts of the copy's refusals.
+inline constexpr std::string_view kCopyNothingSelected = "Select the differences to copy.";
+inline constexpr std::string_view kCopyOnlyHere = "Records only here have nothing to copy.";
+inline constexpr std::string_view kCopyOrder = "An order is copied with Apply Order From.";
+inline constexpr std::string_view kCopyParent =
+    "A record on another satellite or transponder is moved in the main window.";
+
+// Why the chosen rows hold nothing the copy can take (a short reason for the status
+// bar), or empty when they do.
+std::string_view CopyRefusal(const std::vector<CompareRow>& rows, const std::vector<int>& chosen);
 
 }  // namespace velmora

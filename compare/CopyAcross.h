@@ -1,15 +1,41 @@
 #pragma once
 // Copy to this database: records that only the other database holds are copied into
-// this one, with what they need to stand on their own. All or nothing: a copy that would
-// not fit changes nothing.
+// this one, with what they need to stand on their own, and fields of changed records and
+// settings are taken from the other one. All or nothing: a copy that would not fit
+// changes nothing.
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/Database.h"
 #include "database/Interaction.h"
 
 namespace velmora {
+
+// Texts of the copy.
+inline constexpr std::string_view kCopySatelliteChannelsQuestion =
+    "Copy the channels of the copied satellites too?";
+inline constexpr std::string_view kServiceNumberTakenMessage =
+    "A channel's service number is taken on its transponder here; it was left as it is.";
+
+enum class CompareSection { Satellites, Transponders, Tv, Radio, Settings };
+inline constexpr int kCompareSectionCount = 5;
+
+// Fields of a record (or of the settings) that differ, to take from the other database:
+// `here` and `there` are the paired positions (the group for a favourite group's name,
+// -1 for the other settings); `fields` are the diff's field names.
+struct FieldCopy {
+    CompareSection section = CompareSection::Settings;
+    int here = -1;
+    int there = -1;
+    std::vector<std::string> fields;
+};
+
+// Whether the copy can take `field` of a changed record or setting: a record's parent
+// ("satellite", "transponder") is not taken, the record is moved in the main window.
+bool IsCopyableField(std::string_view field);
 
 // Positions in the other database ("there") of the records chosen for copying. Records
 // that are paired with one here are already here and are passed over.
@@ -18,6 +44,12 @@ struct CopySelection {
     std::vector<int> transponders;
     std::vector<int> tv;
     std::vector<int> radio;
+    std::vector<FieldCopy> fields;
+
+    bool empty() const {
+        return satellites.empty() && transponders.empty() && tv.empty() && radio.empty() &&
+               fields.empty();
+    }
 };
 
 struct CopyCounts {
@@ -25,8 +57,9 @@ struct CopyCounts {
     int transponders = 0;
     int tv = 0;
     int radio = 0;
+    int fields = 0;  // fields taken from there
 
-    int total() const { return satellites + transponders + tv + radio; }
+    int total() const { return satellites + transponders + tv + radio + fields; }
 };
 
 // Copies the chosen records from `there` into `here`:
@@ -39,6 +72,11 @@ struct CopyCounts {
 // same satellite with the same frequency, symbol rate and polarisation is used instead.
 // A channel keeps its service_number unless that is 0 or its key is taken here, then it
 // gets one as Add assigns it.
+// A satellite chosen brings its channels when the user says Yes to
+// kCopySatelliteChannelsQuestion (asked when it has any there).
+// A changed record (or setting) still paired as when chosen takes the chosen fields:
+// favourite groups follow changed marks and keys; a service number taken on the
+// channel's transponder here is left (the user told once); audio comes with its count.
 // Refuses, telling the user with the message Add uses and changing nothing, when the
 // satellites, transponders or channels would not fit. Returns what was copied (all
 // zero when nothing was only there), nullopt when refused.

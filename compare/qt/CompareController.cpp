@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "channels/qt/CVelmoraView.h"
-#include "compare/CopyAcross.h"
 #include "database/qt/StatusNote.h"
 #include "satellites/TransponderOps.h"
 #include "satellites/qt/CLeftView.h"
@@ -21,13 +20,8 @@ bool SameTables(const DatabaseTables& a, const DatabaseTables& b) {
 }  // namespace
 
 CompareController::CompareController(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list,
-                                     QWidget* frame, RecordChange record)
-    : QObject(frame),
-      doc_(doc),
-      tree_(tree),
-      list_(list),
-      frame_(frame),
-      record_(std::move(record)) {
+                                     QWidget* frame, WindowCommandSink run)
+    : QObject(frame), doc_(doc), tree_(tree), list_(list), frame_(frame), run_(std::move(run)) {
     doc_.AddObserver(this);
 }
 
@@ -50,9 +44,18 @@ void CompareController::CompareWith() {
     if (!window_) {
         window_ = new CompareWindow(frame_);
         connect(window_, &CompareWindow::rowSelected, this, &CompareController::ShowRecord);
-        connect(window_, &CompareWindow::copyRequested, this, &CompareController::CopySelected);
+        connect(window_, &CompareWindow::copyRequested, this, [this] { CopySelected(); });
         connect(window_, &CompareWindow::activated, this, [this] { Refresh(false); });
         if (place_) place_(window_);
+        connect(window_->table()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this] { UpdateCopy(true); });
+        // A changed row's fields can be copied one by one from its pop-up menu.
+        window_->table()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(window_->table(), &QWidget::customContextMenuRequested, this,
+                [this](const QPoint& at) {
+                    if (auto menu = BuildCopyMenu())
+                        menu->exec(window_->table()->viewport()->mapToGlobal(at));
+                });
     }
     Refresh(true);
     window_->show();
@@ -87,26 +90,50 @@ void CompareController::Refresh(bool always) {
             again.push_back(static_cast<int>(r));
     }
     window_->SelectRows(again);
+    UpdateCopy(false);
 }
 
-void CompareController::CopySelected() {
+void CompareController::UpdateCopy(bool tell) {
+    if (!window_) return;
+    const std::string_view refusal = CopyRefusal(rows_, window_->SelectedRows());
+    const QString reason = QString::fromLatin1(refusal.data(), qsizetype(refusal.size()));
+    window_->copyButton()->setEnabled(refusal.empty());
+    window_->copyButton()->setStatusTip(reason);
+    if (tell && !refusal.empty() && !window_->SelectedRows().empty())
+        ShowStatusNote(frame_, reason);
+}
+
+void CompareController::CopySelected(const std::string& field) {
     if (!window_ || !there_ || !doc_.IsOpen()) return;
     // Positions there hold while this database changes; the copy pairs afresh.
-    const CopySelection selection = CopySelectionOf(rows_, window_->SelectedRows());
-    std::optional<CopyCounts> counts;
-    record_(kCopyToThisDatabaseText.data(), [&](Database& here) {
-        counts = CopyAcross(here, *there_, selection, doc_.prompter());
-        return counts && counts->total() > 0;
-    });
-    if (counts && counts->total() > 0) {
-        ShowStatusNote(frame_, tr("Copied %1 satellites, %2 transponders, %3 TV and "
-                                  "%4 radio channels")
-                                   .arg(counts->satellites)
-                                   .arg(counts->transponders)
-                                   .arg(counts->tv)
-                                   .arg(counts->radio));
+    WindowSelection selection;
+    selection.there = there_.get();
+    selection.copy = CopySelectionOf(rows_, window_->SelectedRows(), field);
+    if (selection.copy.empty()) return UpdateCopy(true);
+    run_(kCmdCopyToThisDatabase, selection);
+}
+
+std::unique_ptr<QMenu> CompareController::BuildCopyMenu() {
+    if (!window_ || !there_) return nullptr;
+    const std::vector<int> chosen = window_->SelectedRows();
+    if (!CopyRefusal(rows_, chosen).empty()) return nullptr;
+    auto menu = std::make_unique<QMenu>(window_);
+    const QString copy = window_->copyButton()->text();
+    connect(menu->addAction(copy), &QAction::triggered, this, [this] { CopySelected(); });
+    // Each field a chosen changed row differs in, once.
+    std::vector<std::string> fields;
+    for (int r : chosen) {
+        for (const std::string& f : rows_[static_cast<size_t>(r)].field_names) {
+            if (IsCopyableField(f) && std::find(fields.begin(), fields.end(), f) == fields.end())
+                fields.push_back(f);
+        }
     }
-    Refresh(true);
+    if (!fields.empty()) menu->addSeparator();
+    for (const std::string& f : fields) {
+        connect(menu->addAction(tr("Copy only %1").arg(QString::fromStdString(f))),
+                &QAction::triggered, this, [this, f] { CopySelected(f); });
+    }
+    return menu;
 }
 
 void CompareController::ShowRecord(int row) {

@@ -148,7 +148,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     summary_ = new QLabel(this);
     copy_ = new QPushButton(Words(kCopyToThisDatabaseText), this);
     copy_->setObjectName(QString::number(kCmdCopyToThisDatabase));
-    copy_->setToolTip(tr("Copy the selected records that only the other database holds"));
+    copy_->setToolTip(tr("Copy what the selected rows differ in from the other database"));
     copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copy_->setToolTip(
         tr("%1 (%2)").arg(copy_->toolTip(), copy_->shortcut().toString(QKeySequence::NativeText)));

@@ -1,5 +1,6 @@
 #include "health/qt/CheckWindow.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
@@ -7,9 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/CommandTable.h"
 #include "database/qt/BesideWindow.h"
-#include "database/qt/StatusNote.h"
-#include "health/Fixes.h"
 #include "satellites/qt/ShowRecord.h"
 
 namespace velmora {
@@ -39,14 +39,14 @@ const char* KindTitle(FindingKind kind) {
 
 }  // namespace
 
-CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, RecordChange record,
-                         QWidget* parent)
+CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list,
+                         WindowCommandSink run, QWidget* parent)
     : QWidget(parent, Qt::Tool),
       doc_(doc),
       db_(doc.db()),
       tree_(tree),
       view_(list),
-      record_(std::move(record)) {
+      run_(std::move(run)) {
     doc_.AddObserver(this);
     setObjectName(QStringLiteral("CheckWindow"));
     setWindowTitle(tr("Check Database"));
@@ -60,9 +60,10 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, 
     list_->setWordWrap(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fix_ = new QPushButton(tr("Fix"), this);
+    fix_ = new QPushButton(QCoreApplication::translate("commands", FindCommand(kCmdFixFindings)->menu_text), this);
     fix_->setObjectName(QStringLiteral("fix"));
-    fix_all_ = new QPushButton(tr("Fix All"), this);
+    fix_all_ =
+        new QPushButton(QCoreApplication::translate("commands", FindCommand(kCmdFixAllFindings)->menu_text), this);
     fix_all_->setObjectName(QStringLiteral("fixAll"));
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
@@ -229,17 +230,11 @@ void CheckWindow::UpdateButtons() {
 void CheckWindow::FixSelected() {
     const std::vector<Finding> chosen = SelectedMendable();
     if (chosen.empty()) return;
-    int fixed = 0;
-    record_("Fix", [&](Database& db) { return (fixed = FixFindings(db, chosen)) > 0; });
-    ShowStatusNote(this, QString::fromStdString(FixedText(fixed)));
-    Refresh();
+    run_(kCmdFixFindings, {.findings = chosen});
 }
 
 void CheckWindow::FixAll() {
-    int fixed = 0;
-    record_("Fix All", [&](Database& db) { return (fixed = FixAllFindings(db)) > 0; });
-    ShowStatusNote(this, QString::fromStdString(FixedText(fixed)));
-    Refresh();
+    run_(kCmdFixAllFindings, {});
 }
 
 void CheckWindow::ShowRecord(const Finding& f) {

@@ -1,7 +1,7 @@
 #pragma once
 // "Check Database...": a window beside the editor listing the health check's findings by
 // kind, showing a clicked finding's record in the tree and the channel list, and mending
-// the selected ones ("Fix") or all ("Fix All"), each as one undo step. It checks again
+// the selected ones ("Fix") or all ("Fix All"), each a command of the main window. It checks again
 // after every finished step of the document, keeping its selection. While it is open
 // the channel list tints the rows of duplicates and collisions.
 
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "channels/qt/CVelmoraView.h"
+#include "commands/CommandContext.h"
 #include "database/CVelmoraDoc.h"
 #include "health/Findings.h"
 #include "satellites/qt/CLeftView.h"
@@ -23,11 +24,8 @@ namespace velmora {
 class CheckWindow : public QWidget, public DocumentObserver {
     Q_OBJECT
 public:
-    // Runs a change of the tables as one undo step named `label` and shows the result.
-    using RecordChange =
-        std::function<void(const char* label, const std::function<bool(Database&)>&)>;
-
-    CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, RecordChange record,
+    // `run` runs the window's commands in the main window.
+    CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list, WindowCommandSink run,
                 QWidget* parent = nullptr);
     ~CheckWindow() override;
 
@@ -65,7 +63,7 @@ private:
     const Database& db_;
     CLeftView& tree_;
     CVelmoraView& view_;
-    RecordChange record_;
+    WindowCommandSink run_;
     std::vector<Finding> findings_;
     bool built_ = false;
     std::unordered_map<int, QString> notes_;  // radio * kMaxChannels + position

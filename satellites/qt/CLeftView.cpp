@@ -257,33 +257,33 @@ void CLeftView::OnCurrentItemChanged(QTreeWidgetItem* current) {
 
 std::unique_ptr<QMenu> CLeftView::BuildContextMenu() {
     if (!db_.database_open) return nullptr;
-    const std::span<const TreeMenuEntry> entries = TreeMenu(SelectedNode().kind);
-    if (entries.empty()) return nullptr;
+    const std::span<const int> ids = TreeMenu(SelectedNode().kind);
+    if (ids.empty()) return nullptr;
     auto menu = std::make_unique<QMenu>(this);
-    for (const TreeMenuEntry& entry : entries) {
-        if (!entry.item) {
+    for (int id : ids) {
+        if (!id) {
             menu->addSeparator();
             continue;
         }
-        QString text = QCoreApplication::translate("commands", FindCommand(entry.id)->menu_text);
+        QString text = QCoreApplication::translate("commands", FindCommand(id)->menu_text);
         if (text.contains(QLatin1String("%1")))
             text = text.arg(QString::fromStdString(listing_host_));
-        menu->addAction(text)->setData(entry.item);
+        menu->addAction(text)->setData(id);
     }
     return menu;
 }
 
-void CLeftView::RunMenuItem(int item_id) {
-    if (!db_.database_open) return;
-    for (const TreeMenuEntry& entry : TreeMenu(SelectedNode().kind)) {
-        if (entry.item && entry.item == item_id) return Run(entry.id);
+void CLeftView::RunMenuCommand(int id) {
+    if (!db_.database_open || !id) return;
+    for (int offered : TreeMenu(SelectedNode().kind)) {
+        if (offered == id) return Run(id);
     }
 }
 
 void CLeftView::RunPopup(const QPoint& global_pos) {
     std::unique_ptr<QMenu> menu = BuildContextMenu();
     if (!menu) return;
-    if (const QAction* chosen = menu->exec(global_pos)) RunMenuItem(chosen->data().toInt());
+    if (const QAction* chosen = menu->exec(global_pos)) RunMenuCommand(chosen->data().toInt());
 }
 
 void CLeftView::mousePressEvent(QMouseEvent* event) {

@@ -29,25 +29,6 @@ enum TreeRoot {
     kRootOtherSetting
 };
 
-// Item ids of the context menus, per node kind (commands/CommandTable.cpp's TreeMenu).
-enum TreeMenuItem {
-    kMenuAddAntenna = 1,   // "Antenna" and satellite menus
-    kMenuLoadListing = 2,  // "Antenna" menu
-    kMenuLoadSatXml = 3,
-    kMenuUpdateAllSatXml = 4,
-    kMenuEditAntenna = 2,
-    kMenuMoveAntenna = 3,
-    kMenuSwapAntenna = 4,
-    kMenuDeleteAntenna = 5,
-    kMenuSatAddTransponder = 7,
-    kMenuModifyTransponders = 9,
-    kMenuUpdateSatXml = 10,
-    kMenuAddTransponder = 1,  // transponder menu
-    kMenuEditTransponder = 2,
-    kMenuDeleteTransponder = 3,
-    kMenuRenameGroup = 1,  // group menu
-};
-
 class CLeftView : public QTreeWidget {
     Q_OBJECT
 public:
@@ -88,11 +69,11 @@ public:
     TreeNodeRef NodeRef(const QTreeWidgetItem* node) const;
     TreeNodeRef SelectedNode() const { return NodeRef(currentItem()); }
 
-    // The context menu of the selected node (each action's data its item id), or null when
-    // that node has none or no database is open.
+    // The context menu of the selected node (each action's data its command id), or null
+    // when that node has none or no database is open.
     std::unique_ptr<QMenu> BuildContextMenu();
-    // Runs item `item_id` of the selected node's menu.
-    void RunMenuItem(int item_id);
+    // Runs command `id` when the selected node's menu holds it.
+    void RunMenuCommand(int id);
 
     // Where the menus, keys and double-click send their command ids.
     using CommandSink = std::function<void(int id)>;

@@ -17,16 +17,24 @@
 
 namespace velmora::testing {
 
-inline Channel MakeChannel(const std::string& name, uint16_t service, uint16_t tp_id,
-                           uint32_t fav_marks = 0) {
+// A TV channel's fields a test names; the others are those of a plain free channel.
+struct ChannelFields {
+    std::string name;
+    int tp_id = 0;
+    int service = 1;
+    uint32_t fav_marks = 0;
+    int pcr_pid = 101;
+};
+
+inline Channel MakeChannel(const ChannelFields& f) {
     Channel ch;
-    ch.set_name(name);
-    ch.set_pcr_pid(101);
+    ch.set_name(f.name);
+    ch.set_pcr_pid(static_cast<uint16_t>(f.pcr_pid));
     ch.set_video_pid(101);
     ch.set_ttx_pid(8191);
-    ch.set_service_number(service);
-    ch.set_tp_id(tp_id);
-    ch.set_fav_marks(fav_marks);
+    ch.set_service_number(static_cast<uint16_t>(f.service));
+    ch.set_tp_id(static_cast<uint16_t>(f.tp_id));
+    ch.set_fav_marks(f.fav_marks);
     ch.set_fta(1);
     return ch;
 }
@@ -72,14 +80,19 @@ inline std::unique_ptr<Database> MakeSmallDatabase() {
     AppendTransponder(*db, MakeTransponder(10700, 0, 0));
     AppendTransponder(*db, MakeTransponder(11200, 0, 1));
     AppendTransponder(*db, MakeTransponder(12100, 1, 2));
-    AppendChannel(*db, false, MakeChannel("Nova One", 1, 0, 0b01));
     AppendChannel(*db, false,
-                  MakeChannel("Kanal S\xFC"
-                              "d",
-                              2, 0, 0b10));
-    AppendChannel(*db, false, MakeChannel("Lumen News", 3, 1, 0b11));
-    AppendChannel(*db, false, MakeChannel("Polar Kids", 4, 2));
-    AppendChannel(*db, true, MakeChannel("Wave FM", 5, 2, 0b01));
+                  MakeChannel({.name = "Nova One", .tp_id = 0, .service = 1, .fav_marks = 0b01}));
+    AppendChannel(*db, false,
+                  MakeChannel({.name = "Kanal S\xFC"
+                                       "d",
+                               .tp_id = 0,
+                               .service = 2,
+                               .fav_marks = 0b10}));
+    AppendChannel(*db, false,
+                  MakeChannel({.name = "Lumen News", .tp_id = 1, .service = 3, .fav_marks = 0b11}));
+    AppendChannel(*db, false, MakeChannel({.name = "Polar Kids", .tp_id = 2, .service = 4}));
+    AppendChannel(*db, true,
+                  MakeChannel({.name = "Wave FM", .tp_id = 2, .service = 5, .fav_marks = 0b01}));
     db->radio[0].set_video_pid(8191);
     db->radio[0].set_radio_flag(1);
     db->extra.bytes = {1, 2, 3, 4};

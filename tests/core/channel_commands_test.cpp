@@ -29,7 +29,9 @@ protected:
 
     // TV channels named by `names`, all on transponder 4 with service numbers 1, 2, ...
     void AddTv(const std::vector<std::string>& names, int tp_id = 4) {
-        for (const std::string& n : names) Append(*db, false, MakeChannel(n, tp_id, ++service_));
+        for (const std::string& n : names)
+            Append(*db, false,
+                   MakeChannel({.name = n, .tp_id = tp_id, .service = ++service_, .pcr_pid = 100}));
     }
 
     int Run(int id, std::vector<int> selected = {}) {
@@ -235,7 +237,7 @@ TEST_F(ChannelCommandsTest, EditChangingTheTransponderMovesTheKeyInItsGroups) {
 }
 
 TEST_F(ChannelCommandsTest, EditInTheRadioListUsesTheRadioLists) {
-    Channel r = MakeChannel("r", 4, 5);
+    Channel r = MakeChannel({.name = "r", .tp_id = 4, .service = 5, .pcr_pid = 100});
     r.set_video_pid(8191);
     Append(*db, true, r);
     ListAll(1);

@@ -17,6 +17,7 @@
 #include "commands/CommandIds.h"
 #include "database/Upkeep.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/core/TestDatabases.h"
 
 namespace velmora::testing {
 
@@ -47,18 +48,6 @@ inline int AddTransponder(Database& db, int satellite, int tp_id, int frequency 
     tp.set_fec(static_cast<uint8_t>(fec));
     db.set_tp_count(i + 1);
     return i;
-}
-
-inline Channel MakeChannel(const std::string& name, int tp_id = 0, int service = 1) {
-    Channel ch;
-    ch.set_name(name);
-    ch.set_tp_id(static_cast<uint16_t>(tp_id));
-    ch.set_service_number(static_cast<uint16_t>(service));
-    ch.set_pcr_pid(100);
-    ch.set_video_pid(101);
-    ch.set_ttx_pid(8191);
-    ch.set_fta(1);
-    return ch;
 }
 
 inline int Append(Database& db, bool radio, const Channel& ch) {
@@ -149,30 +138,35 @@ std::function<bool(Form&)> Cancel() {
 }
 
 // The channel command behind a menu id, with its result (1 when the database changed);
-// -1 for an id that is no channel command.
+// -1 for an id that is no channel command. The list lists again after a change, as the
+// view does.
 inline int RunChannelCommand(int id, ChannelCommandContext& c) {
-    switch (id) {
-        case kCmdAddChannel:
-            return AddChannel(c);
-        case kCmdEditChannel:
-            return EditChannel(c);
-        case kCmdDeleteChannel:
-            return DeleteChannels(c);
-        case kCmdSwapChannel:
-            return SwapChannel(c);
-        case kCmdMoveChannel:
-            return MoveChannel(c);
-        case kCmdSortAToZ:
-            return SortChannelsByName(c, false);
-        case kCmdSortZToA:
-            return SortChannelsByName(c, true);
-        case kCmdSortByTransponder:
-            return SortChannelsByTransponder(c);
-        case kCmdSortBySatellite:
-            return SortChannelsBySatellite(c);
-        default:
-            return -1;
-    }
+    const int changed = [&] {
+        switch (id) {
+            case kCmdAddChannel:
+                return AddChannel(c);
+            case kCmdEditChannel:
+                return EditChannel(c);
+            case kCmdDeleteChannel:
+                return DeleteChannels(c);
+            case kCmdSwapChannel:
+                return SwapChannel(c);
+            case kCmdMoveChannel:
+                return MoveChannel(c);
+            case kCmdSortAToZ:
+                return SortChannelsByName(c, false);
+            case kCmdSortZToA:
+                return SortChannelsByName(c, true);
+            case kCmdSortByTransponder:
+                return SortChannelsByTransponder(c);
+            case kCmdSortBySatellite:
+                return SortChannelsBySatellite(c);
+            default:
+                return -1;
+        }
+    }();
+    if (changed > 0) c.list.Relist(c.db);
+    return changed;
 }
 
 }  // namespace velmora::testing

@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(ChannelFormTest, OpeningShowsTheRecordsFields) {
-    Channel ch = MakeChannel("ZDF", 9);
+    Channel ch = MakeChannel({.name = "ZDF", .tp_id = 9, .pcr_pid = 100});
     ch.set_fav(1, true);
     ch.set_fav(6, true);
     ch.set_fta(0);
@@ -46,7 +46,7 @@ TEST_F(ChannelFormTest, OpeningShowsTheRecordsFields) {
 }
 
 TEST_F(ChannelFormTest, ListsSatellitesAndTheChannelsTransponders) {
-    const ChannelForm form = Open(MakeChannel("ZDF", 9));
+    const ChannelForm form = Open(MakeChannel({.name = "ZDF", .tp_id = 9, .pcr_pid = 100}));
     EXPECT_EQ(form.satellite_rows, (std::vector<std::string>{"1-Astra", "2-Hotbird"}));
     EXPECT_EQ(form.satellite_row, 0);
     EXPECT_EQ(form.transponder_rows,
@@ -56,7 +56,7 @@ TEST_F(ChannelFormTest, ListsSatellitesAndTheChannelsTransponders) {
 }
 
 TEST_F(ChannelFormTest, ChangingTheSatelliteSelectsTheChannelsTransponderOrRowZero) {
-    ChannelForm form = Open(MakeChannel("ZDF", 9));
+    ChannelForm form = Open(MakeChannel({.name = "ZDF", .tp_id = 9, .pcr_pid = 100}));
     form.SelectSatellite(1);
     EXPECT_EQ(form.transponder_ids, (std::vector<int>{7}));
     EXPECT_EQ(form.transponder_row, 0);
@@ -65,7 +65,7 @@ TEST_F(ChannelFormTest, ChangingTheSatelliteSelectsTheChannelsTransponderOrRowZe
 }
 
 TEST_F(ChannelFormTest, UnknownTransponderKeepsTheDialogOpenOnTheTransponderList) {
-    ChannelForm form = Open(MakeChannel("Lost", 1234));
+    ChannelForm form = Open(MakeChannel({.name = "Lost", .tp_id = 1234, .pcr_pid = 100}));
     EXPECT_EQ(form.satellite_row, -1);
     EXPECT_TRUE(form.transponder_rows.empty());
     form.name = "Typed";
@@ -81,14 +81,14 @@ TEST_F(ChannelFormTest, UnknownTransponderKeepsTheDialogOpenOnTheTransponderList
     EXPECT_EQ(prompter.shown[0].icon, Icon::Error);
 
     // Choosing a satellite and transponder lets OK through.
-    ChannelForm chosen = Open(MakeChannel("Lost", 1234));
+    ChannelForm chosen = Open(MakeChannel({.name = "Lost", .tp_id = 1234, .pcr_pid = 100}));
     chosen.SelectSatellite(1);
     EXPECT_EQ(PressOk(chosen, chosen.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(chosen.record.tp_id(), 7);
 }
 
 TEST_F(ChannelFormTest, OkChecksTheFieldsInOrder) {
-    ChannelForm form = Open(MakeChannel("A", 9));
+    ChannelForm form = Open(MakeChannel({.name = "A", .tp_id = 9, .pcr_pid = 100}));
     form.name = std::string(16, 'x');
     form.pcr_pid = "0";
     form.ttx_pid = "9000";
@@ -137,7 +137,7 @@ TEST_F(ChannelFormTest, NewTvTemplateIsRefusedUntilPidsAreEntered) {
 }
 
 TEST_F(ChannelFormTest, RadioChannelKeepsVideo8191AndIsMarkedRadio) {
-    Channel ch = MakeChannel("Radio", 4);
+    Channel ch = MakeChannel({.name = "Radio", .tp_id = 4, .pcr_pid = 100});
     ch.set_video_pid(8191);
     ChannelForm form = Open(ch, true);
     ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
@@ -150,7 +150,7 @@ TEST_F(ChannelFormTest, RadioChannelKeepsVideo8191AndIsMarkedRadio) {
 }
 
 TEST_F(ChannelFormTest, NameKeepsOnlyNameBytes) {
-    ChannelForm form = Open(MakeChannel("A", 4));
+    ChannelForm form = Open(MakeChannel({.name = "A", .tp_id = 4, .pcr_pid = 100}));
     form.name = std::string(
         "A\x07\xE9\xB0\x85"
         "B",
@@ -162,7 +162,7 @@ TEST_F(ChannelFormTest, NameKeepsOnlyNameBytes) {
 }
 
 TEST_F(ChannelFormTest, OkStoresMarksModeLockAndScrambleAndKeepsOtherBits) {
-    Channel ch = MakeChannel("A", 4);
+    Channel ch = MakeChannel({.name = "A", .tp_id = 4, .pcr_pid = 100});
     ch.set_ch_flags(ch.ch_flags() | 0xFF800000u);  // bits 23..31, untouched by the dialog
     ChannelForm form = Open(ch);
     form.fav = {true, false, false, false, false, true, false, true};
@@ -185,27 +185,31 @@ TEST_F(ChannelFormTest, OkStoresMarksModeLockAndScrambleAndKeepsOtherBits) {
 }
 
 TEST_F(ChannelFormTest, ServiceNumberZeroBecomesOneMoreThanTheTransponderHighest) {
-    Append(*db, false, MakeChannel("a", 4, 3));
-    Append(*db, true, MakeChannel("b", 4, 7));
-    Append(*db, false, MakeChannel("other", 9, 50));
-    ChannelForm form = Open(MakeChannel("new", 4, 0));
+    Append(*db, false, MakeChannel({.name = "a", .tp_id = 4, .service = 3, .pcr_pid = 100}));
+    Append(*db, true, MakeChannel({.name = "b", .tp_id = 4, .service = 7, .pcr_pid = 100}));
+    Append(*db, false, MakeChannel({.name = "other", .tp_id = 9, .service = 50, .pcr_pid = 100}));
+    ChannelForm form = Open(MakeChannel({.name = "new", .tp_id = 4, .service = 0, .pcr_pid = 100}));
     ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(form.record.service_number(), 8);
 
-    ChannelForm first = Open(MakeChannel("first", 7, 0));
+    ChannelForm first =
+        Open(MakeChannel({.name = "first", .tp_id = 7, .service = 0, .pcr_pid = 100}));
     ASSERT_EQ(PressOk(first, first.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(first.record.service_number(), 1);
 
-    ChannelForm kept = Open(MakeChannel("kept", 4, 2));
+    ChannelForm kept =
+        Open(MakeChannel({.name = "kept", .tp_id = 4, .service = 2, .pcr_pid = 100}));
     ASSERT_EQ(PressOk(kept, kept.record, prompter).end, DialogEnd::Ok);
     EXPECT_EQ(kept.record.service_number(), 2);
 }
 
 TEST_F(ChannelFormTest, ChannelMovedWhereItsNumberIsTakenGetsANewOne) {
-    Append(*db, false, MakeChannel("there", 9, 5));
-    Append(*db, true, MakeChannel("radio there", 9, 6));
+    Append(*db, false, MakeChannel({.name = "there", .tp_id = 9, .service = 5, .pcr_pid = 100}));
+    Append(*db, true,
+           MakeChannel({.name = "radio there", .tp_id = 9, .service = 6, .pcr_pid = 100}));
     for (auto [service, expected] : {std::pair{5, 7}, std::pair{2, 2}}) {
-        ChannelForm form = Open(MakeChannel("moved", 4, service));
+        ChannelForm form =
+            Open(MakeChannel({.name = "moved", .tp_id = 4, .service = service, .pcr_pid = 100}));
         form.SelectSatellite(0);
         form.transponder_row = 1;  // tp_id 9
         ASSERT_EQ(PressOk(form, form.record, prompter).end, DialogEnd::Ok);
@@ -215,13 +219,13 @@ TEST_F(ChannelFormTest, ChannelMovedWhereItsNumberIsTakenGetsANewOne) {
 }
 
 TEST_F(ChannelFormTest, ServiceNumberNeverWrapsToZero) {
-    Append(*db, false, MakeChannel("a", 4, 1));
-    Append(*db, false, MakeChannel("b", 4, 65535));
+    Append(*db, false, MakeChannel({.name = "a", .tp_id = 4, .service = 1, .pcr_pid = 100}));
+    Append(*db, false, MakeChannel({.name = "b", .tp_id = 4, .service = 65535, .pcr_pid = 100}));
     EXPECT_EQ(NextServiceNumber(*db, 4), 2);
 }
 
 TEST_F(ChannelFormTest, UnstorableAudioListKeepsTheDialogOpen) {
-    ChannelForm form = Open(MakeChannel("A", 4));
+    ChannelForm form = Open(MakeChannel({.name = "A", .tp_id = 4, .pcr_pid = 100}));
     form.audio.count = 12;
     for (int k = 0; k < 12; ++k) form.audio.entries[k] = {100 + k, 0};
     for (int k : {2, 4, 6, 8}) form.audio.entries[k].pid = 3000 + k;

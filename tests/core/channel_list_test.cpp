@@ -164,7 +164,8 @@ TEST_F(ChannelListing, DefaultColumnChoiceGivesElevenColumns) {
         form.SetDefault();
         return true;
     };
-    ASSERT_TRUE(ShowChannelInfo(*db, list, host));
+    ASSERT_TRUE(ShowChannelInfo(list, host));
+    list.Relist(*db);  // as the view does
     EXPECT_EQ(
         list.ShownColumns(),
         (std::vector<int>{kColIndex, kColName, kColFtaCas, kColLock, kColVideoPid, kColAudioPid,
@@ -178,7 +179,7 @@ TEST_F(ChannelListing, ColumnChoiceOfNoBoxesLeavesIndexAndName) {
         form.checked.fill(false);
         return true;
     };
-    ASSERT_TRUE(ShowChannelInfo(*db, list, host));
+    ASSERT_TRUE(ShowChannelInfo(list, host));
     EXPECT_EQ(list.ShownColumns(), (std::vector<int>{kColIndex, kColName}));
 }
 
@@ -188,7 +189,7 @@ TEST_F(ChannelListing, ColumnChoiceCancelledChangesNothing) {
         form.checked.fill(false);
         return false;
     };
-    EXPECT_FALSE(ShowChannelInfo(*db, list, host));
+    EXPECT_FALSE(ShowChannelInfo(list, host));
     EXPECT_EQ(list.ShownColumns().size(), 16u);
 }
 
@@ -200,7 +201,7 @@ TEST_F(ChannelListing, ColumnChoiceDialogOpensWithTheCurrentFlags) {
         lock_box = form.checked[kColLock];
         return false;
     };
-    ShowChannelInfo(*db, list, host);
+    ShowChannelInfo(list, host);
     EXPECT_FALSE(lock_box);
 }
 

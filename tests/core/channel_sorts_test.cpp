@@ -30,7 +30,9 @@ protected:
     // TV channels: (name, tp_id) pairs, service numbers in table order.
     void AddTv(const std::vector<std::pair<std::string, int>>& channels) {
         for (const auto& [name, tp] : channels)
-            Append(*db, false, MakeChannel(name, tp, db->tv_count() + 1));
+            Append(*db, false,
+                   MakeChannel(
+                       {.name = name, .tp_id = tp, .service = db->tv_count() + 1, .pcr_pid = 100}));
     }
 
     std::unique_ptr<Database> db = testing::OpenDatabase();
@@ -89,7 +91,8 @@ TEST_F(ChannelSortsTest, NameSortsEqualTheBubbleSortOnRandomLists) {
                 // The service number records the old position, so equal names are told apart.
                 const std::string base = pool[random() % pool.size()];
                 names.push_back(base);
-                Append(*db, false, MakeChannel(base, 0, i + 1));
+                Append(*db, false,
+                       MakeChannel({.name = base, .tp_id = 0, .service = i + 1, .pcr_pid = 100}));
             }
             ASSERT_EQ(Run(descending ? kCmdSortZToA : kCmdSortAToZ), 1);
             // Same names in the same order, and equal names in their old order.
@@ -148,8 +151,8 @@ TEST_F(ChannelSortsTest, TransponderThenSatelliteGivesTransponderOrderWithinSate
 
 TEST_F(ChannelSortsTest, SortsWorkOnTheRadioTableWhenItIsShown) {
     AddTv({{"tv-z", 1}, {"tv-a", 0}});
-    Channel r1 = MakeChannel("r-z", 3, 1);
-    Channel r2 = MakeChannel("r-a", 2, 2);
+    Channel r1 = MakeChannel({.name = "r-z", .tp_id = 3, .service = 1, .pcr_pid = 100});
+    Channel r2 = MakeChannel({.name = "r-a", .tp_id = 2, .service = 2, .pcr_pid = 100});
     Append(*db, true, r1);
     Append(*db, true, r2);
     ASSERT_EQ(Run(kCmdSortAToZ, 1), 1);

@@ -2,52 +2,28 @@
 // messages on standard error and its results on standard output.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "cli/JsonSchema.h"
 #include "database/DatabaseFile.h"
+#include "tests/core/CliRun.h"
 #include "tests/core/TestDatabases.h"
 #include "velmora/Version.h"
 
 namespace velmora::cli {
 namespace {
 
+using testing::CliRun;
+using testing::FileText;
 using testing::ReadBytes;
+using testing::RunCli;
 using testing::TempDir;
 using testing::WriteBytes;
 
 const std::string kSample = std::string(VELMORA_SOURCE_DIR) + "/examples/sample";
 constexpr const char* kCannotOpen = "Can't not open the file!\n";
 constexpr const char* kNotValid = "This file is not a correct file,please select another!\n";
-
-struct CliRun {
-    int exit_code;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string ReadText(const std::string& path) {
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-CliRun RunCli(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = Quote(VELMORA_CLI_PATH);
-    for (const auto& a : args) command += " " + Quote(a);
-    command += " >" + Quote(dir / "stdout") + " 2>" + Quote(dir / "stderr");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(dir / "stdout"),
-            ReadText(dir / "stderr")};
-}
 
 Json ParseOrNull(const std::string& text) {
     return Json::parse(text, nullptr, false);
@@ -112,7 +88,7 @@ TEST(Cli, SampleSdxIsTheSampleJson) {
     ASSERT_FALSE(from_sdx.is_discarded());
 
     // The sample is written in the form a dump has, minus the header.
-    Json sample = ParseOrNull(ReadText(kSample + ".json"));
+    Json sample = ParseOrNull(FileText(kSample + ".json"));
     ASSERT_FALSE(sample.is_discarded());
     Json tables = from_sdx;
     tables.erase("header");
@@ -154,7 +130,7 @@ TEST(Cli, LoadNamesTheBadFieldAndWritesNothing) {
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(r.err,
               "bad field \"transponders[1].frequency\": expected an integer from 0 to 65535\n");
-    EXPECT_EQ(ReadText(dir / "out.sdx"), "old");
+    EXPECT_EQ(FileText(dir / "out.sdx"), "old");
 }
 
 TEST(Cli, LoadRefusesTextThatIsNotJson) {
@@ -314,7 +290,7 @@ TEST(Cli, LoadOfANumberOutOfRangeNamesTheFieldAndExitsWithOne) {
         EXPECT_EQ(r.exit_code, 1) << json;
         EXPECT_EQ(r.err, "bad field \"" + std::string(field) + "\": number out of range\n");
     }
-    EXPECT_EQ(ReadText(dir / "out.sdx"), "old");
+    EXPECT_EQ(FileText(dir / "out.sdx"), "old");
 }
 
 TEST(Cli, ImportOfAnUnreadablePageSaysSoOnceAndLeavesTheFile) {

@@ -54,8 +54,8 @@ TEST(CommandTable, MenusToolbarAndKeysNameRowsWithTexts) {
     for (TreeNodeKind kind : {TreeNodeKind::Antenna, TreeNodeKind::Satellite,
                               TreeNodeKind::Transponder, TreeNodeKind::FavouriteGroup}) {
         ASSERT_FALSE(TreeMenu(kind).empty());
-        for (const TreeMenuEntry& e : TreeMenu(kind))
-            if (e.item) expect_entry(e.id);
+        for (int id : TreeMenu(kind))
+            if (id) expect_entry(id);
     }
     EXPECT_TRUE(TreeMenu(TreeNodeKind::ChannelList).empty());
 }
@@ -174,28 +174,26 @@ TEST_F(RunningCommands, CancelAndReadOnlyCommandsRecordNothing) {
     EXPECT_FALSE(bench.Run(kCmdEditUndo).restore) << "nothing to undo";
 }
 
-// The comparison's copy and the health check's fixes run outside the table's rows but are
-// recorded by the document all the same, and shown as after Undo.
+// The comparison's copy and the health check's fixes are rows run over their window's
+// selection, recorded by the document and shown as after Undo.
 TEST_F(RunningCommands, AChangeFromABesideWindowIsOneStepOnlyWhenItChanged) {
+    // Two channels sharing a key: a finding Fix All mends.
+    Channel& twin = bench.db().tv[1];
+    twin.set_tp_id(bench.db().tv[0].tp_id());
+    twin.set_service_number(bench.db().tv[0].service_number());
     auto before = std::make_unique<DatabaseTables>(bench.db().tables());
-    CommandContext c{bench.doc,
-                     bench.list,
-                     bench.dialogs,
-                     bench.tree_state,
-                     bench.frame,
-                     {TreeNodeKind::ChannelList},
-                     {1}};
-    EXPECT_FALSE(RunRecordedChange(c, "Fix", [](Database&) { return false; }).restore);
+    bench.node = {TreeNodeKind::ChannelList};
+    bench.rows = {1};
+    bench.window.findings = {};  // nothing chosen: Fix changes nothing
+    EXPECT_FALSE(bench.Run(kCmdFixFindings).restore);
     EXPECT_EQ(bench.doc.history().step_count(), 0u);
     EXPECT_FALSE(bench.doc.IsModified());
 
-    const ViewEffect shown = RunRecordedChange(c, "Fix All", [](Database& db) {
-        db.tv[0].set_name("Mended");
-        return true;
-    });
+    const ViewEffect shown = bench.Run(kCmdFixAllFindings);
     EXPECT_TRUE(shown.restore);
     EXPECT_FALSE(shown.restore_tree) << "no satellite or transponder changed";
     EXPECT_EQ(shown.select_rows, std::vector<int>{1});
+    EXPECT_FALSE(shown.note.empty());
     EXPECT_TRUE(bench.doc.IsModified());
     EXPECT_EQ(bench.doc.history().UndoLabel(), "Fix All");
     bench.Run(kCmdEditUndo);

@@ -45,7 +45,8 @@ TEST(DiffDatabases, OrphanTranspondersPairWithTheirLikes) {
         for (const uint8_t s : satellites) {
             const auto id = static_cast<uint16_t>(a->tp_count());
             testing::AppendTransponder(*a, testing::MakeTransponder(11900 + id, s, id));
-            testing::AppendChannel(*a, s == 9, testing::MakeChannel("Orphan", 1, id));
+            testing::AppendChannel(
+                *a, s == 9, testing::MakeChannel({.name = "Orphan", .tp_id = id, .service = 1}));
         }
         EXPECT_TRUE(DiffDatabases(*a, *Copy(*a)).empty());
     }
@@ -102,7 +103,8 @@ TEST(DiffDatabases, OnlyOnOneSideInIncreasingOrder) {
     auto b = Copy(*a);
     b->tv[1].set_name("Other One");
     b->tv[1].set_video_pid(900);
-    testing::AppendChannel(*b, false, testing::MakeChannel("Extra", 9, 0));
+    testing::AppendChannel(*b, false,
+                           testing::MakeChannel({.name = "Extra", .tp_id = 0, .service = 9}));
     b->tv[4].set_video_pid(950);
     b->set_sat_count(1);  // Nordlys is gone, and with it the pairing of its transponder
     const DatabaseDiff d = DiffDatabases(*a, *b);

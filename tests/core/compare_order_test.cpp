@@ -49,7 +49,7 @@ TEST(ApplyOrder, UnpairedOnBothSidesPairedFirstThenTheRestInOldOrder) {
     // The reference: Lumen News, a channel this database lacks, Nova One. "Kanal Süd" and
     // "Polar Kids" are not in it.
     reference->tv[0] = db->tv[2];
-    reference->tv[1] = testing::MakeChannel("Elsewhere", 9, 0);
+    reference->tv[1] = testing::MakeChannel({.name = "Elsewhere", .tp_id = 0, .service = 9});
     reference->tv[1].set_video_pid(999);
     reference->tv[2] = db->tv[0];
     reference->set_tv_count(3);
@@ -104,7 +104,8 @@ TEST(OrderReference, NameListSectionsOrderOnlyTheirTable) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.list);
         auto db = testing::MakeSmallDatabase();
-        testing::AppendChannel(*db, true, testing::MakeChannel("Polar Kids", 7, 2));
+        testing::AppendChannel(
+            *db, true, testing::MakeChannel({.name = "Polar Kids", .tp_id = 2, .service = 7}));
         const OrderReference ref = ReferenceFromNameList(row.list);
         if (!row.first_tv) {
             EXPECT_EQ(ref.problem, kNoNamesInList);

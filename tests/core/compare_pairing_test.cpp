@@ -32,7 +32,7 @@ Transponder Tp(uint16_t frequency, uint8_t sat, uint16_t tp_id, uint8_t pol = 0,
 }
 
 Channel Ch(const std::string& name, uint16_t tp_id, uint16_t video, uint16_t audio = 0) {
-    Channel ch = MakeChannel(name, 1, tp_id);
+    Channel ch = MakeChannel({.name = name, .tp_id = tp_id, .service = 1});
     ch.set_video_pid(video);
     ch.set_pcr_pid(video);
     ch.set_plain_audio_pid(0, audio);

@@ -25,8 +25,9 @@ std::unique_ptr<Database> FiftyChannels() {
     db->set_sat_count(1);
     testing::AppendTransponder(*db, testing::MakeTransponder(11000, 0, 0));
     for (int i = 0; i < kTv + 3; ++i) {
-        Channel ch = testing::MakeChannel("Channel " + std::to_string(i + 1),
-                                          static_cast<uint16_t>(i + 1), 0);
+        Channel ch = testing::MakeChannel({.name = "Channel " + std::to_string(i + 1),
+                                           .tp_id = 0,
+                                           .service = static_cast<uint16_t>(i + 1)});
         if (i >= kTv) {
             ch.set_video_pid(8191);
             ch.set_radio_flag(1);

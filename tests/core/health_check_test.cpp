@@ -30,10 +30,13 @@ std::unique_ptr<Database> CleanDatabase() {
     testing::AddTransponder(*db, 0, 0, 11000);
     testing::AddTransponder(*db, 0, 1, 11500);
     testing::AddTransponder(*db, 1, 2, 12000);
-    Append(*db, false, testing::MakeChannel("Alpha", 0, 1));
-    Append(*db, false, testing::MakeChannel("Beta", 0, 2));
-    Append(*db, false, testing::MakeChannel("Gamma", 1, 1));
-    Channel wave = testing::MakeChannel("Wave", 2, 1);
+    Append(*db, false,
+           testing::MakeChannel({.name = "Alpha", .tp_id = 0, .service = 1, .pcr_pid = 100}));
+    Append(*db, false,
+           testing::MakeChannel({.name = "Beta", .tp_id = 0, .service = 2, .pcr_pid = 100}));
+    Append(*db, false,
+           testing::MakeChannel({.name = "Gamma", .tp_id = 1, .service = 1, .pcr_pid = 100}));
+    Channel wave = testing::MakeChannel({.name = "Wave", .tp_id = 2, .service = 1, .pcr_pid = 100});
     wave.set_video_pid(8191);
     Append(*db, true, wave);
     db->tv[0].set_fav_marks(0b001);
@@ -45,7 +48,8 @@ std::unique_ptr<Database> CleanDatabase() {
 
 // Channel or transponder `name`, placed on `tp_id` with `service`.
 Channel Named(const std::string& name, int tp_id, int service, uint32_t marks = 0) {
-    Channel ch = testing::MakeChannel(name, tp_id, service);
+    Channel ch =
+        testing::MakeChannel({.name = name, .tp_id = tp_id, .service = service, .pcr_pid = 100});
     ch.set_fav_marks(marks);
     return ch;
 }

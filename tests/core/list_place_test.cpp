@@ -21,7 +21,8 @@ protected:
         testing::AddTransponder(*db, 0, 4);
         int service = 0;
         for (const char* name : {"e", "b", "d", "a", "c"})
-            Append(*db, false, MakeChannel(name, 4, ++service));
+            Append(*db, false,
+                   MakeChannel({.name = name, .tp_id = 4, .service = ++service, .pcr_pid = 100}));
         list.FillAllChannels(*db);
     }
 

@@ -384,9 +384,9 @@ std::string RandomStep(testing::CommandBench& bench, RandomUser& user, const std
         const int id = kCommands[p.Pick(std::size(kCommands))];
         bench.rows = p.Rows(bench.list.row_count());
         std::sort(bench.rows.begin(), bench.rows.end());
-        CommandContext c{
-            bench.doc,   bench.list, bench.dialogs, bench.tree_state,
-            bench.frame, bench.node, bench.rows,    p.Pick(bench.list.row_count() + 1)};
+        CommandContext c{bench.doc,   bench.list, bench.dialogs, bench.tree_state,
+                         bench.frame, bench.node, bench.rows,    p.Pick(bench.list.row_count() + 1),
+                         {}};
         RunCommand(id, c);
         return "channel command " + std::to_string(id);
     }

@@ -1,33 +1,22 @@
 // velmora-cli xml-import, xml-update and export --format satellites-xml end to end.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "cli/JsonSchema.h"
 #include "database/DatabaseFile.h"
+#include "tests/core/CliRun.h"
 #include "tests/core/TestDatabases.h"
 #include "tests/support/SatXmlText.h"
 
 namespace velmora {
 namespace {
 
+using testing::CliRun;
+using testing::FileText;
 using testing::ReadBytes;
 using testing::XmlDoc;
 using testing::XmlSat;
 using testing::XmlTp;
-
-struct CliRun {
-    int exit_code;
-    std::string out;
-    std::string err;
-};
-
-std::string Text(const std::string& path) {
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 class SatXmlCli : public ::testing::Test {
 protected:
@@ -43,13 +32,7 @@ protected:
     static void Write(const std::string& path, const std::string& text) {
         testing::WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
     }
-    CliRun Run(const std::string& args) {
-        const std::string command = std::string(VELMORA_CLI_PATH) + " " + args + " >" +
-                                    (dir / "stdout") + " 2>" + (dir / "stderr");
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(dir / "stdout"),
-                Text(dir / "stderr")};
-    }
+    CliRun Run(const std::string& args) { return testing::RunCliLine(dir, args); }
 
     testing::TempDir dir;
     const std::string sdx = dir / "db.sdx";

@@ -79,6 +79,7 @@ struct CommandBench {
     FrameActions frame;
     TreeNodeRef node;
     std::vector<int> rows;
+    WindowSelection window;  // of the window beside the editor running the command
 
     // The document's tables, writable for setting a test up; commands still change them
     // only in the steps RunCommand records.
@@ -87,8 +88,10 @@ struct CommandBench {
         return *tables_;
     }
     ViewEffect Run(int id) {
-        CommandContext c{doc, list, dialogs, tree_state, frame, node, rows};
-        return RunCommand(id, c);
+        CommandContext c{doc, list, dialogs, tree_state, frame, node, rows, -1, window};
+        ViewEffect e = RunCommand(id, c);
+        if (e.relist) list.Relist(doc.db());  // as the view does
+        return e;
     }
 
 private:

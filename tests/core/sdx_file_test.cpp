@@ -199,7 +199,8 @@ TEST(WriteDatabase, FullCapacityDatabaseRoundTrips) {
     for (int i = 0; i < kMaxTransponders; ++i)
         testing::AppendTransponder(*db, testing::MakeTransponder(10000 + i, i % 63, i));
     for (int i = 0; i < kMaxChannels; ++i)
-        testing::AppendChannel(*db, i % 2, testing::MakeChannel("Ch", i, i % 2000));
+        testing::AppendChannel(
+            *db, i % 2, testing::MakeChannel({.name = "Ch", .tp_id = i % 2000, .service = i}));
     const auto file = WriteDatabase(*db);
     ASSERT_TRUE(file);
     auto other = std::make_unique<Database>();

@@ -186,7 +186,8 @@ TEST_F(UndoCommands, BlockMoveIsOneStep) {
 class BlockMove : public ::testing::Test {
 protected:
     void Fill(std::vector<std::string> names, bool radio = false) {
-        for (const std::string& n : names) testing::Append(*db, radio, testing::MakeChannel(n));
+        for (const std::string& n : names)
+            testing::Append(*db, radio, testing::MakeChannel({.name = n, .pcr_pid = 100}));
         list.FillAllChannels(*db);
         list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
         watch.Reset();
@@ -219,7 +220,7 @@ TEST_F(BlockMove, SingleRowActsAsMoveChannel) {
     Fill({"A", "B", "C", "D", "E"});
     auto twin = testing::OpenDatabase();
     for (const char* n : {"A", "B", "C", "D", "E"})
-        testing::Append(*twin, false, testing::MakeChannel(n));
+        testing::Append(*twin, false, testing::MakeChannel({.name = n, .pcr_pid = 100}));
     ChannelList twin_list;
     twin_list.FillAllChannels(*twin);
     ScriptedPrompter prompter;
@@ -274,7 +275,7 @@ TEST_F(FindFilter, NarrowsByNameIgnoringLatin1Case) {
 
 TEST_F(FindFilter, StaysOnThroughRelistsAndOtherModes) {
     Fill({"One", "Two", "Three"});
-    testing::Append(*db, true, testing::MakeChannel("Two FM"));
+    testing::Append(*db, true, testing::MakeChannel({.name = "Two FM", .pcr_pid = 100}));
     list.SetFilter(*db, "two");
     ASSERT_EQ(list.row_map(), (std::vector<int>{1}));
     list.ShowTable(*db, ChannelTable::Radio);

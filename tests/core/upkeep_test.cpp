@@ -85,10 +85,15 @@ TEST(RemoveFavouriteKey, AbsentKeyIsRefusedAndLeavesChangedAlone) {
 
 TEST(PurgeFavouriteGroup, DropsKeysWithoutAMarkedChannelKeepingOrder) {
     auto db = NewDatabase();
-    AppendChannel(*db, kTv, MakeChannel("A", 1, 0, 1u << 2));
-    AppendChannel(*db, kTv, MakeChannel("B", 2, 0));  // key present but mark cleared
-    AppendChannel(*db, kTv, MakeChannel("C", 3, 0, 1u << 2));
-    for (uint16_t s : {3, 2, 9, 1}) AddFavouriteKey(*db, 2, MakeChannel("", s, 0).key(), kTv);
+    AppendChannel(*db, kTv,
+                  MakeChannel({.name = "A", .tp_id = 0, .service = 1, .fav_marks = 1u << 2}));
+    AppendChannel(
+        *db, kTv,
+        MakeChannel({.name = "B", .tp_id = 0, .service = 2}));  // key present but mark cleared
+    AppendChannel(*db, kTv,
+                  MakeChannel({.name = "C", .tp_id = 0, .service = 3, .fav_marks = 1u << 2}));
+    for (uint16_t s : {3, 2, 9, 1})
+        AddFavouriteKey(*db, 2, MakeChannel({.name = "", .tp_id = 0, .service = s}).key(), kTv);
     db->favourites.set_changed(2, 0);
     EXPECT_EQ(PurgeFavouriteGroup(*db, 2, kTv), 2);
     EXPECT_EQ(db->favourites.tv_key_count(2), 2);
@@ -112,8 +117,11 @@ TEST(PurgeFavouriteGroup, FullGroupIsPurgedToo) {
 
 TEST(RebuildFavouriteGroups, ChannelIsListedInEveryGroupItIsMarkedFor) {
     auto db = NewDatabase();
-    AppendChannel(*db, kTv, MakeChannel("A", 1, 7, 1u << 0 | 1u << 5));
-    AppendChannel(*db, kRadio, MakeChannel("R", 2, 7, 1u << 7));
+    AppendChannel(
+        *db, kTv,
+        MakeChannel({.name = "A", .tp_id = 7, .service = 1, .fav_marks = 1u << 0 | 1u << 5}));
+    AppendChannel(*db, kRadio,
+                  MakeChannel({.name = "R", .tp_id = 7, .service = 2, .fav_marks = 1u << 7}));
     RebuildFavouriteGroups(*db);
     EXPECT_EQ(FindFavouriteKey(*db, 0, db->tv[0].key(), kTv), 0);
     EXPECT_EQ(FindFavouriteKey(*db, 5, db->tv[0].key(), kTv), 0);
@@ -124,8 +132,12 @@ TEST(RebuildFavouriteGroups, ChannelIsListedInEveryGroupItIsMarkedFor) {
 
 TEST(RebuildFavouriteGroups, TvKeysComeFirstAndStopAt200) {
     auto db = NewDatabase();
-    for (int i = 0; i < 250; ++i) AppendChannel(*db, kTv, MakeChannel("T", i, 0, 1));
-    for (int i = 0; i < 10; ++i) AppendChannel(*db, kRadio, MakeChannel("R", i, 1, 1 | 2));
+    for (int i = 0; i < 250; ++i)
+        AppendChannel(*db, kTv,
+                      MakeChannel({.name = "T", .tp_id = 0, .service = i, .fav_marks = 1}));
+    for (int i = 0; i < 10; ++i)
+        AppendChannel(*db, kRadio,
+                      MakeChannel({.name = "R", .tp_id = 1, .service = i, .fav_marks = 1 | 2}));
     RebuildFavouriteGroups(*db);
     EXPECT_EQ(db->favourites.tv_key_count(0), 200);
     EXPECT_EQ(db->favourites.slot(0, 199), db->tv[199].key());
@@ -135,14 +147,15 @@ TEST(RebuildFavouriteGroups, TvKeysComeFirstAndStopAt200) {
 
 TEST(CleanChannelNames, DropsControlAndUnlistedHighBytes) {
     auto db = NewDatabase();
-    AppendChannel(*db, kRadio, MakeChannel("\x41\x07\xE9\xB0\x85\x42", 1, 0));
+    AppendChannel(*db, kRadio,
+                  MakeChannel({.name = "\x41\x07\xE9\xB0\x85\x42", .tp_id = 0, .service = 1}));
     CleanChannelNames(*db);
     EXPECT_EQ(db->radio[0].name(), "\x41\xE9\xB0\x42");
 }
 
 TEST(CleanChannelNames, FullSixteenByteNameEndsInsideTheField) {
     auto db = NewDatabase();
-    Channel ch = MakeChannel("", 0x1234, 0x0056);
+    Channel ch = MakeChannel({.name = "", .tp_id = 0x0056, .service = 0x1234});
     std::fill_n(ch.name_field(), Channel::kNameSize, uint8_t('Z'));
     AppendChannel(*db, kTv, ch);
     CleanChannelNames(*db);
@@ -206,8 +219,10 @@ TEST(SortAllSatelliteTransponders, GivesTheOrderOfSortingEachSatelliteInTurn) {
 
 TEST(DeleteTransponderChannels, DropsBothTablesKeepingOrder) {
     auto db = NewDatabase();
-    for (int tp : {7, 3, 7, 4}) AppendChannel(*db, kTv, MakeChannel("T", 1, tp));
-    for (int tp : {7, 5}) AppendChannel(*db, kRadio, MakeChannel("R", 1, tp));
+    for (int tp : {7, 3, 7, 4})
+        AppendChannel(*db, kTv, MakeChannel({.name = "T", .tp_id = tp, .service = 1}));
+    for (int tp : {7, 5})
+        AppendChannel(*db, kRadio, MakeChannel({.name = "R", .tp_id = tp, .service = 1}));
     EXPECT_EQ(DeleteTransponderChannels(*db, 7), 3);
     EXPECT_EQ(db->tv_count(), 2);
     EXPECT_EQ(db->tv[0].tp_id(), 3);

@@ -219,6 +219,36 @@ TEST_F(CompareWindowTest, EnterShowsARowsRecordAndEscClosesTheWindow) {
     }
 }
 
+// A changed field is copied across from the row's pop-up menu as one undo step; the copy
+// is offered only while the selection holds something to copy.
+TEST_F(CompareWindowTest, CopyAChangedFieldAcrossAndUndoIt) {
+    const std::vector<uint8_t> before = Snapshot(db());
+    chooser.answers.push_back(other_path);
+    frame->RunCommand(kCmdCompareWith);
+    CompareWindow* window = Compare().window();
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->copyButton()->isEnabled()) << "nothing selected";
+    const int renamed = FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There");
+    ASSERT_TRUE(window->SelectRow(renamed));
+    EXPECT_TRUE(window->copyButton()->isEnabled());
+
+    std::unique_ptr<QMenu> menu = Compare().BuildCopyMenu();
+    ASSERT_TRUE(menu);
+    QAction* only_name = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->text() == QStringLiteral("Copy only name")) only_name = a;
+    ASSERT_TRUE(only_name);
+    only_name->trigger();
+    EXPECT_EQ(db().tv[2].name(), "Renamed There");
+    EXPECT_EQ(app->doc().history().UndoLabel(), "Copy to this database");
+    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith(QStringLiteral("Copied ")));
+    EXPECT_EQ(FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There"), -1);
+
+    frame->RunCommand(kCmdEditUndo);
+    EXPECT_EQ(Snapshot(db()), before);
+    EXPECT_GE(FindRow(CompareSection::Tv, CompareStatus::Changed, "Renamed There"), 0);
+}
+
 TEST_F(CompareWindowTest, ACompareFileThatIsNoDatabaseIsRefusedWithOpensMessage) {
     const std::string text = Path("names.txt");
     WriteBytes(text, {'a', '\n'});

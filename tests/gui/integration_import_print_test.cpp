@@ -38,7 +38,7 @@ TEST_F(ImportPrintIntegration, ImportFromTheAntennaMenuAddsTwoSatellitesWithThei
     const int tps = db().tp_count();
     chooser.answers = {page.toStdString()};
 
-    ChooseFromMenu(tree->RootNode(kRootAntenna), kMenuLoadListing);
+    ChooseFromMenu(tree->RootNode(kRootAntenna), kCmdLoadListing);
 
     ASSERT_EQ(chooser.asked.size(), 1u);
     EXPECT_EQ(chooser.asked[0].title, ListingImportFileChoice().title);
@@ -64,7 +64,7 @@ TEST_F(ImportPrintIntegration, ImportFromTheAntennaMenuAddsTwoSatellitesWithThei
 TEST_F(ImportPrintIntegration, CancelledImportChangesNothing) {
     const int sats = db().sat_count();
     chooser.answers = {std::nullopt};
-    ChooseFromMenu(tree->RootNode(kRootAntenna), kMenuLoadListing);
+    ChooseFromMenu(tree->RootNode(kRootAntenna), kCmdLoadListing);
     EXPECT_EQ(chooser.asked.size(), 1u);
     EXPECT_EQ(db().sat_count(), sats);
     EXPECT_FALSE(app->doc().IsModified());

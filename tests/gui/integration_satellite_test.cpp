@@ -38,7 +38,7 @@ TEST_F(SatelliteIntegration, AddAntennaAppendsItsNodeAndKeepsTheSelection) {
         SetText(d, kSatAngleEdit, QStringLiteral("4.1"));
         ClickOk(d);
     });
-    ChooseFromMenu(tree->RootNode(kRootAntenna), kMenuAddAntenna);
+    ChooseFromMenu(tree->RootNode(kRootAntenna), kCmdAddAntenna);
     ASSERT_EQ(dialogs.handled(), 1);
     ASSERT_EQ(db().sat_count(), count + 1);
     EXPECT_EQ(db().satellites[count].name(), "Test Sat");
@@ -62,7 +62,7 @@ TEST_F(SatelliteIntegration, EditAntennaRelabelsItsNodeAndARefusedAngleKeepsTheD
         SetText(d, kSatAngleEdit, QStringLiteral("180"));
         ClickOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(1), kMenuEditAntenna);
+    ChooseFromMenu(tree->SatelliteNode(1), kCmdEditAntenna);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().satellites[1].name(), "Edited");
     EXPECT_EQ(db().satellites[1].angle(), 18000);
@@ -90,7 +90,7 @@ TEST_F(SatelliteIntegration, MoveAntennaReordersTheNodesWithTheirTransponders) {
         SetText(d, kIdMoveTo, QStringLiteral("3"));
         ClickOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(0), kMenuMoveAntenna);
+    ChooseFromMenu(tree->SatelliteNode(0), kCmdMoveAntenna);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().satellites[2].name(), first);
     EXPECT_EQ(tree->SatelliteNode(2)->childCount(), first_tps);
@@ -109,7 +109,7 @@ TEST_F(SatelliteIntegration, SwapAntennaExchangesTwoNodes) {
         SetText(d, kIdMoveTo, QStringLiteral("4"));
         ClickOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(0), kMenuSwapAntenna);
+    ChooseFromMenu(tree->SatelliteNode(0), kCmdSwapAntenna);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().satellites[0].name(), b);
     EXPECT_EQ(db().satellites[3].name(), a);
@@ -124,7 +124,7 @@ TEST_F(SatelliteIntegration, OutOfRangeMoveChangesNothing) {
         SetText(d, kIdMoveTo, QStringLiteral("9"));
         ClickOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(1), kMenuMoveAntenna);
+    ChooseFromMenu(tree->SatelliteNode(1), kCmdMoveAntenna);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(Names(), before);
     EXPECT_FALSE(prompter.shown.empty());
@@ -155,7 +155,7 @@ TEST_F(SatelliteIntegration, DeleteAntennaInRadioModeRelistsTheRadioTable) {
     const int on_sat = view->model()->rowCount();
     ASSERT_GT(on_sat, 0) << "the sample has radio channels on the first satellite";
     prompter.answers = {Answer::Yes};
-    ChooseFromMenu(tree->SatelliteNode(0), kMenuDeleteAntenna);
+    ChooseFromMenu(tree->SatelliteNode(0), kCmdDeleteAntenna);
     EXPECT_EQ(db().radio_count(), radio_before - on_sat);
     EXPECT_EQ(view->list().shown_table(), ChannelTable::Radio)
         << "the list stays on the radio table";
@@ -167,7 +167,7 @@ TEST_F(SatelliteIntegration, DeleteAntennaInRadioModeRelistsTheRadioTable) {
 TEST_F(SatelliteIntegration, DeleteAntennaAnsweredNoChangesNothing) {
     const std::vector<std::string> sats = Names();
     prompter.answers = {Answer::No};
-    ChooseFromMenu(tree->SatelliteNode(2), kMenuDeleteAntenna);
+    ChooseFromMenu(tree->SatelliteNode(2), kCmdDeleteAntenna);
     EXPECT_EQ(Names(), sats);
     EXPECT_EQ(db().sat_count(), 4);
     ExpectTreeShowsTheTables();
@@ -188,9 +188,9 @@ TEST_F(SatelliteIntegration, AddTransponderAppendsANodeFromEitherMenu) {
         FillTransponder(d, "1", "2000");
         ClickOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(0), kMenuSatAddTransponder);
-    ChooseFromMenu(tree->SatelliteNode(0), kMenuSatAddTransponder);
-    ChooseFromMenu(tree->TransponderNode(0, 0), kMenuAddTransponder);
+    ChooseFromMenu(tree->SatelliteNode(0), kCmdAddTransponder);
+    ChooseFromMenu(tree->SatelliteNode(0), kCmdAddTransponder);
+    ChooseFromMenu(tree->TransponderNode(0, 0), kCmdAddTransponder);
     ASSERT_EQ(dialogs.handled(), 3);
     ASSERT_EQ(tree->SatelliteNode(0)->childCount(), before + 2);
     ExpectTreeShowsTheTables();
@@ -207,7 +207,7 @@ TEST_F(SatelliteIntegration, EditTransponderRelabelsItsNode) {
         FillTransponder(d, "12999", "27500");
         ClickOk(d);
     });
-    ChooseFromMenu(tree->TransponderNode(1, 1), kMenuEditTransponder);
+    ChooseFromMenu(tree->TransponderNode(1, 1), kCmdEditTransponder);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_TRUE(tree->TransponderNode(1, 1)->text(0).contains(QStringLiteral("12999")));
@@ -242,7 +242,7 @@ TEST_F(SatelliteIntegration, DeleteTransponderRefillsTheListWithoutItsChannels) 
     const int next_id = db().transponders[tree->node_map().at(best_s, 0)].tp_id();
     const int on_next = static_cast<int>(ChannelsOn(next_id).size());
     prompter.answers = {Answer::Yes};
-    ChooseFromMenu(tree->TransponderNode(best_s, 0), kMenuDeleteTransponder);
+    ChooseFromMenu(tree->TransponderNode(best_s, 0), kCmdDeleteTransponder);
     EXPECT_FALSE(ShowsChannelOf(next_id));
     ExpectTreeShowsTheTables();
     ExpectListShowsTheSelection();
@@ -274,7 +274,7 @@ TEST_F(SatelliteIntegration, ModifyTranspondersRebuildsTheSatelliteAndTheList) {
         FillTransponder(d, "10777", "30000");
         ClickOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(s), kMenuModifyTransponders);
+    ChooseFromMenu(tree->SatelliteNode(s), kCmdModifyTransponders);
     ASSERT_EQ(dialogs.handled(), 2);
     EXPECT_EQ(tree->SatelliteNode(s)->childCount(), before - 1);
     ExpectTreeShowsTheTables();

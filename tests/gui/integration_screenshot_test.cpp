@@ -60,17 +60,17 @@ TEST_F(Screenshots, WindowMenusAndDialogs) {
     ModalDriver dialogs;
     dialogs.Then(kSatelliteDialogId, Shot("satellite-dialog.png"));
     tree->setCurrentItem(tree->SatelliteNode(0));
-    tree->RunMenuItem(kMenuEditAntenna);
+    tree->RunMenuCommand(kCmdEditAntenna);
     dialogs.Then(kMoveDialogId, Shot("move-dialog.png"));
-    tree->RunMenuItem(kMenuMoveAntenna);
+    tree->RunMenuCommand(kCmdMoveAntenna);
     dialogs.Then(kModifyTpDialogId, Shot("modify-tp-dialog.png"));
-    tree->RunMenuItem(kMenuModifyTransponders);
+    tree->RunMenuCommand(kCmdModifyTransponders);
     dialogs.Then(kTransponderDialogId, Shot("transponder-dialog.png"));
     tree->setCurrentItem(tree->TransponderNode(0, 0));
-    tree->RunMenuItem(kMenuEditTransponder);
+    tree->RunMenuCommand(kCmdEditTransponder);
     dialogs.Then(FavouriteNameForm::kTemplateId, Shot("rename-group-dialog.png"));
     tree->setCurrentItem(tree->GroupNode(0));
-    tree->RunMenuItem(kMenuRenameGroup);
+    tree->RunMenuCommand(kCmdRenameFavGroup);
     dialogs.Then(ParentalForm::kTemplateId, [this](QDialog& d) {
         SetChecked(d, ParentalForm::kPasswordLockControl, true);
         SetChecked(d, ParentalForm::kChangePasswordControl, true);

@@ -32,7 +32,7 @@ TEST_F(SettingsIntegration, RenamedGroupShowsInItsNodeAndTheListHeader) {
         SetText(d, FavouriteNameForm::kNameControl, QStringLiteral("Films\tNew"));
         ClickOk(d);
     });
-    ChooseFromMenu(tree->GroupNode(2), kMenuRenameGroup);
+    ChooseFromMenu(tree->GroupNode(2), kCmdRenameFavGroup);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(db().settings.fav_name(2), "FilmsNew");
     EXPECT_EQ(tree->GroupNode(2)->text(0), QStringLiteral("FilmsNew"));
@@ -50,7 +50,7 @@ TEST_F(SettingsIntegration, CancelledRenameKeepsTheNameEverywhere) {
         SetText(d, FavouriteNameForm::kNameControl, QStringLiteral("Never"));
         ClickCancel(d);
     });
-    ChooseFromMenu(tree->GroupNode(5), kMenuRenameGroup);
+    ChooseFromMenu(tree->GroupNode(5), kCmdRenameFavGroup);
     ASSERT_EQ(dialogs.handled(), 1);
     EXPECT_EQ(tree->GroupNode(5)->text(0), old_name);
     EXPECT_EQ(Header(kColFav1 + 5), old_name);

@@ -72,7 +72,7 @@ TEST_F(SatXmlWindows, LoadWindowAddsTwoSatellitesAndUndoTakesThemAway) {
         ChooseTwo(d);
         ClickDialogOk(d);
     });
-    ChooseFromMenu(tree->RootNode(kRootAntenna), kMenuLoadSatXml);
+    ChooseFromMenu(tree->RootNode(kRootAntenna), kCmdLoadSatXml);
 
     ASSERT_EQ(db().sat_count(), sats + 2);
     EXPECT_EQ(db().satellites[sats].name(), "Hispasat 30W-5");
@@ -118,7 +118,7 @@ TEST_F(SatXmlWindows, UpdatePreviewUpdatesASatelliteAndUndoRestoresIt) {
         EXPECT_EQ(db().tp_count(), count) << "nothing changes before OK";
         ClickDialogOk(d);
     });
-    ChooseFromMenu(tree->SatelliteNode(0), kMenuUpdateSatXml);
+    ChooseFromMenu(tree->SatelliteNode(0), kCmdUpdateSatXml);
 
     EXPECT_EQ(db().tp_count(), count + 1);
     EXPECT_NE(db().transponders[ours[0]].symbol_rate(),
@@ -155,7 +155,7 @@ TEST_F(SatXmlScreenshot, LoadWindow) {
         Save(d, "satxml-load-window.png");
         d.reject();
     });
-    ChooseFromMenu(tree->RootNode(kRootAntenna), kMenuLoadSatXml);
+    ChooseFromMenu(tree->RootNode(kRootAntenna), kCmdLoadSatXml);
 }
 
 }  // namespace

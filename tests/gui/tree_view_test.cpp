@@ -175,23 +175,20 @@ TEST_F(TreeView, ContextMenusByNodeKind) {
         std::unique_ptr<QMenu> menu = tree->BuildContextMenu();
         if (!menu) return QStringList{QStringLiteral("(none)")};
         for (QAction* a : menu->actions())
-            out << (a->isSeparator()
-                        ? QStringLiteral("-")
-                        : QStringLiteral("%1 %2").arg(a->data().toInt()).arg(a->text()));
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return out;
     };
     EXPECT_EQ(texts(tree->RootNode(kRootAntenna)),
-              (QStringList{"1 Add Antenna", "2 Load Satellite from html file of listing.example...",
-                           "3 Load Satellites from satellites.xml...",
-                           "4 Update Transponders from satellites.xml..."}));
-    EXPECT_EQ(
-        texts(tree->SatelliteNode(0)),
-        (QStringList{"1 Add Antenna", "2 Edit Antenna", "3 Move Antenna", "4 Swap Antenna",
-                     "5 Delete Antenna", "-", "7 Add Transponder", "-", "9 Modify Transponders",
-                     "10 Update Transponders from satellites.xml..."}));
+              (QStringList{"Add Antenna", "Load Satellite from html file of listing.example...",
+                           "Load Satellites from satellites.xml...",
+                           "Update Transponders from satellites.xml..."}));
+    EXPECT_EQ(texts(tree->SatelliteNode(0)),
+              (QStringList{"Add Antenna", "Edit Antenna", "Move Antenna", "Swap Antenna",
+                           "Delete Antenna", "-", "Add Transponder", "-", "Modify Transponders",
+                           "Update Transponders from satellites.xml..."}));
     EXPECT_EQ(texts(tree->TransponderNode(0, 0)),
-              (QStringList{"1 Add Transponder", "2 Edit Transponder", "3 Delete Transponder"}));
-    EXPECT_EQ(texts(tree->GroupNode(3)), QStringList{"1 Rename FAV Group Name"});
+              (QStringList{"Add Transponder", "Edit Transponder", "Delete Transponder"}));
+    EXPECT_EQ(texts(tree->GroupNode(3)), QStringList{"Rename FAV Group Name"});
     for (int root :
          {kRootAllServices, kRootChannelList, kRootFavList, kRootParental, kRootOtherSetting})
         EXPECT_EQ(texts(tree->RootNode(root)), QStringList{"(none)"});
@@ -201,12 +198,15 @@ TEST_F(TreeView, MenuItemsRunTheirOperationsOnTheSelectedNode) {
     StartWithSample();
     RecordingTreeHooks* hooks = InstallHooks();
     tree->setCurrentItem(tree->RootNode(kRootAntenna));
-    tree->RunMenuItem(1);
-    tree->RunMenuItem(2);
+    tree->RunMenuCommand(kCmdAddAntenna);
+    tree->RunMenuCommand(kCmdLoadListing);
     tree->setCurrentItem(tree->SatelliteNode(1));
-    for (int item : {1, 2, 3, 4, 5, 7, 9}) tree->RunMenuItem(item);
+    for (int id : {kCmdAddAntenna, kCmdEditAntenna, kCmdMoveAntenna, kCmdSwapAntenna,
+                   kCmdDeleteAntenna, kCmdAddTransponder, kCmdModifyTransponders})
+        tree->RunMenuCommand(id);
     tree->setCurrentItem(tree->TransponderNode(2, 1));
-    for (int item : {1, 2, 3}) tree->RunMenuItem(item);
+    for (int id : {kCmdAddTransponder, kCmdEditTransponder, kCmdDeleteTransponder})
+        tree->RunMenuCommand(id);
     EXPECT_EQ(hooks->calls,
               (std::vector<std::string>{"AddSatellite", "LoadSatellitesFromListing", "AddSatellite",
                                         "EditSatellite 1", "MoveSatellite 1", "SwapSatellite 1",
@@ -219,12 +219,12 @@ TEST_F(TreeView, RenamedGroupShowsTheStoredName) {
     StartWithSample();
     RecordingTreeHooks* hooks = InstallHooks();
     tree->setCurrentItem(tree->GroupNode(2));
-    tree->RunMenuItem(1);
+    tree->RunMenuCommand(kCmdRenameFavGroup);
     EXPECT_EQ(tree->GroupNode(2)->text(0), QStringLiteral("Films"));
     hooks->rename_result = false;
     ChangeDb([](Database& d) { d.settings.set_fav_name(3, "Ignored"); });
     tree->setCurrentItem(tree->GroupNode(3));
-    tree->RunMenuItem(1);
+    tree->RunMenuCommand(kCmdRenameFavGroup);
     EXPECT_EQ(tree->GroupNode(3)->text(0), QStringLiteral("Kids"));
 }
 
@@ -234,7 +234,7 @@ TEST_F(TreeView, RightClickShowsTheMenuOfTheSelectedNode) {
     RecordingTreeHooks* hooks = InstallHooks();
     tree->setCurrentItem(tree->SatelliteNode(0));
     QStringList shown;
-    OnNextPopup(kMenuEditAntenna, &shown);
+    OnNextPopup(kCmdEditAntenna, &shown);
     RightClick(tree->RootNode(kRootChannelList));
     EXPECT_EQ(shown.value(1), QStringLiteral("Edit Antenna"));
     EXPECT_EQ(hooks->calls, std::vector<std::string>{"EditSatellite 0"});
