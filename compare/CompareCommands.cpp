@@ -7,12 +7,13 @@
 namespace velmora {
 
 std::string CopiedMessage(const CopyCounts& counts) {
-    std::string text = "Copied " + std::to_string(counts.satellites) + " satellites, " +
-                       std::to_string(counts.transponders) + " transponders, " +
-                       std::to_string(counts.tv) + " TV and " + std::to_string(counts.radio) +
-                       " radio channels";
-    if (counts.fields > 0) text += ", fields of " + std::to_string(counts.fields) + " records";
-    return text;
+    const std::string copied =
+        Fill(VT_TR("compare", "Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels"),
+             {std::to_string(counts.satellites), std::to_string(counts.transponders),
+              std::to_string(counts.tv), std::to_string(counts.radio)});
+    if (counts.fields == 0) return copied;
+    return Fill(VT_TR("compare", "%1, fields of %2 records"),
+                {copied, std::to_string(counts.fields)});
 }
 
 std::unique_ptr<Database> ChooseComparisonDatabase(FileChooser& chooser, Prompter& prompter,

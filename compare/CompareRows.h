@@ -11,6 +11,7 @@
 #include "compare/CopyAcross.h"
 #include "compare/DatabaseDiff.h"
 #include "compare/ReadableChanges.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
@@ -55,12 +56,15 @@ bool RowMatches(const CompareRow& row, const CompareFilter& filter);
 CopySelection CopySelectionOf(const std::vector<CompareRow>& rows, const std::vector<int>& chosen,
                               std::string_view field = {});
 
-// Texts of the copy's refusals.
-inline constexpr std::string_view kCopyNothingSelected = "Select the differences to copy.";
-inline constexpr std::string_view kCopyOnlyHere = "Records only here have nothing to copy.";
-inline constexpr std::string_view kCopyOrder = "An order is copied with Apply Order From.";
-inline constexpr std::string_view kCopyParent =
-    "A record on another satellite or transponder is moved in the main window.";
+// Texts of the copy's refusals, translated where they are shown ("compare").
+inline constexpr std::string_view kCopyNothingSelected =
+    VT_TR_NOOP("compare", "Select the differences to copy.");
+inline constexpr std::string_view kCopyOnlyHere =
+    VT_TR_NOOP("compare", "Records only here have nothing to copy.");
+inline constexpr std::string_view kCopyOrder =
+    VT_TR_NOOP("compare", "An order is copied with Apply Order From.");
+inline constexpr std::string_view kCopyParent = VT_TR_NOOP(
+    "compare", "A record on another satellite or transponder is moved in the main window.");
 
 // Why the chosen rows hold nothing the copy can take (a short reason for the status
 // bar), or empty when they do.

@@ -163,7 +163,7 @@ bool TakeChannelFields(Database& here, const Database& there, bool radio, int i,
     Channel after = before;
     for (const std::string& f : fields) TakeChannelField(after, there.channels(radio)[j], f);
     if (after.key() != before.key() && KeyTaken(here, after.key())) {
-        if (!told_taken) prompter.Tell(kServiceNumberTakenMessage);
+        if (!told_taken) prompter.Tell(Translate("compare", kServiceNumberTakenMessage.data()));
         told_taken = true;
         after.set_service_number(before.service_number());
     }
@@ -267,7 +267,7 @@ std::optional<CopyCounts> CopyAcross(Database& here, const Database& there,
     std::set<int> satellite_channels[2];
     AddSatelliteChannels(there, pairing, satellites, tp_of_there, satellite_channels);
     if (!satellite_channels[0].empty() || !satellite_channels[1].empty()) {
-        if (prompter.AskYes(kCopySatelliteChannelsQuestion)) {
+        if (prompter.AskYes(Translate("compare", kCopySatelliteChannelsQuestion.data()))) {
             for (bool radio : {false, true})
                 channels[radio].insert(satellite_channels[radio].begin(),
                                        satellite_channels[radio].end());

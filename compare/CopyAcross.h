@@ -11,14 +11,16 @@
 
 #include "database/Database.h"
 #include "database/Interaction.h"
+#include "text/Translate.h"
 
 namespace velmora {
 
-// Texts of the copy.
+// Texts of the copy, translated where they are shown ("compare").
 inline constexpr std::string_view kCopySatelliteChannelsQuestion =
-    "Copy the channels of the copied satellites too?";
-inline constexpr std::string_view kServiceNumberTakenMessage =
-    "A channel's service number is taken on its transponder here; it was left as it is.";
+    VT_TR_NOOP("compare", "Copy the channels of the copied satellites too?");
+inline constexpr std::string_view kServiceNumberTakenMessage = VT_TR_NOOP(
+    "compare",
+    "A channel's service number is taken on its transponder here; it was left as it is.");
 
 enum class CompareSection { Satellites, Transponders, Tv, Radio, Settings };
 inline constexpr int kCompareSectionCount = 5;

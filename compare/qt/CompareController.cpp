@@ -1,5 +1,6 @@
 #include "compare/qt/CompareController.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -96,7 +97,8 @@ void CompareController::Refresh(bool always) {
 void CompareController::UpdateCopy(bool tell) {
     if (!window_) return;
     const std::string_view refusal = CopyRefusal(rows_, window_->SelectedRows());
-    const QString reason = QString::fromLatin1(refusal.data(), qsizetype(refusal.size()));
+    const QString reason =
+        refusal.empty() ? QString() : QCoreApplication::translate("compare", refusal.data());
     window_->copyButton()->setEnabled(refusal.empty());
     window_->copyButton()->setStatusTip(reason);
     if (tell && !refusal.empty() && !window_->SelectedRows().empty())

@@ -60,10 +60,11 @@ CheckWindow::CheckWindow(CVelmoraDoc& doc, CLeftView& tree, CVelmoraView& list,
     list_->setWordWrap(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fix_ = new QPushButton(QCoreApplication::translate("commands", FindCommand(kCmdFixFindings)->menu_text), this);
+    fix_ = new QPushButton(
+        QCoreApplication::translate("commands", FindCommand(kCmdFixFindings)->menu_text), this);
     fix_->setObjectName(QStringLiteral("fix"));
-    fix_all_ =
-        new QPushButton(QCoreApplication::translate("commands", FindCommand(kCmdFixAllFindings)->menu_text), this);
+    fix_all_ = new QPushButton(
+        QCoreApplication::translate("commands", FindCommand(kCmdFixAllFindings)->menu_text), this);
     fix_all_->setObjectName(QStringLiteral("fixAll"));
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
