@@ -609,6 +609,30 @@
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
+    <message>
+        <source>Copy to this database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected differences from the other database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mend the selected findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mend every finding that can be</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -890,6 +914,38 @@
     </message>
     <message>
         <source>FAV%1 Group Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, fields of %2 records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the differences to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records only here have nothing to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An order is copied with Apply Order From.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A record on another satellite or transponder is moved in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the channels of the copied satellites too?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2309,14 +2365,6 @@ No exports the TV channels only.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Fix</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fix All</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2345,7 +2393,7 @@ No exports the TV channels only.</source>
 <context>
     <name>velmora::CompareController</name>
     <message>
-        <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
+        <source>Copy only %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2411,10 +2459,6 @@ No exports the TV channels only.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copy the selected records that only the other database holds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2432,6 +2476,10 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy what the selected rows differ in from the other database</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
