@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>In diese Datenbank kopieren</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Unterschiede aus der anderen Datenbank kopieren</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheben</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Befunde beheben</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle beheben</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle behebbaren Befunde beheben</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu geordnet – TV-Sender: %1 von %2, Radiosender: %3 von %4</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>In diese Datenbank kopieren</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge übernehmen von</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">SDX-Dateien (*.sdx)|*.sdx|Alle Dateien (*.*)|*.*||</translation>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderlisten (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX-Dateien (*.sdx)|*.sdx|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transponder</translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>nur hier</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>nur dort</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ist kein Text: Speichern Sie sie als UTF-8 oder als UTF-16 mit Byte-Order-Mark.</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: mindestens %2 Spalten erwartet</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Die Tabelle muss tv oder radio sein</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: mehr als %2 Sender</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine als CSV exportierte Senderliste.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste enthält keine Sendernamen.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Satellitenname</translation>
+        <translation>Satellitenname</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Orbitposition</translation>
+        <translation>Orbitposition</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Richtung</translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">LNB-Typ</translation>
+        <translation>LNB-Typ</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12 V</translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Motor</translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished">Transponder</translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequenz</translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Symbolrate</translation>
+        <translation>Symbolrate</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polarisation</translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Satellit</translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">Video-PID</translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PCR-PID</translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished">TXT-PID</translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Service-ID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">Audio-PID</translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiomodus</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished">Gesperrt</translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Verschlüsselt</translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Merkmale</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Menüsprache</translation>
+        <translation>Menüsprache</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Menüfarbe</translation>
+        <translation>Menüfarbe</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Transparenz</translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished">Audiosprache</translation>
+        <translation>Audiosprache</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">HF-System</translation>
+        <translation>HF-System</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">HF-Kanal</translation>
+        <translation>HF-Kanal</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">TV-Norm</translation>
+        <translation>TV-Norm</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">Bildformat</translation>
+        <translation>Bildformat</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Zeitverschiebung</translation>
+        <translation>Zeitverschiebung</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Hilfe anzeigen</translation>
+        <translation>Hilfe anzeigen</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Passwortsperre</translation>
+        <translation>Passwortsperre</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Sendersperre</translation>
+        <translation>Sendersperre</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Installationssperre</translation>
+        <translation>Installationssperre</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Systemsperre</translation>
+        <translation>Systemsperre</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>kein</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 Universal</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stereo</translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Links</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Rechts</translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenliste %1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Favoritenliste %1</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert – Satelliten: %1, Transponder: %2, TV-Sender: %3, Radiosender: %4</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Datensätze mit kopierten Feldern: %2</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die zu kopierenden Unterschiede aus.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensätze, die nur in dieser Datenbank vorhanden sind, haben nichts zu kopieren.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Reihenfolge wird mit „Reihenfolge übernehmen von...“ übernommen.</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datensatz auf einem anderen Satelliten oder Transponder wird im Hauptfenster verschoben.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sender der kopierten Satelliten ebenfalls kopieren?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Service-ID eines Senders ist auf seinem Transponder hier bereits vergeben; sie wurde unverändert gelassen.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts behoben.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Behobene Befunde: %1</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Behobene Befunde: %1</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ No exports the TV channels only.</source>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender mit demselben Senderschlüssel</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Sender</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender ohne Transponder</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Transponder</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder ohne Satelliten</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder mit derselben ID</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>PIDs über 8191</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank prüfen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), wird nicht behoben</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datenbank geöffnet.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Befunde: Die Datenbank ist in Ordnung.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Befunde: %1, davon behebbar: %2.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 kopieren</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschnitt</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Diese Datenbank</translation>
+        <translation>Diese Datenbank</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Andere Datenbank</translation>
+        <translation>Andere Datenbank</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Vergleichen</translation>
+        <translation>Vergleichen</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Abschnitte</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Unterschiede</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich dieser Datenbank mit %1</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbanken enthalten dieselben Datensätze.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Unterschiede: %1 von %2</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Unterschiede der ausgewählten Zeilen aus der anderen Datenbank kopieren</translation>
     </message>
 </context>
 <context>

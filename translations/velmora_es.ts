@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a esta base de datos</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las diferencias seleccionadas desde la otra base de datos</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir los problemas seleccionados</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir todo</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir todos los problemas que se puedan corregir</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales ordenados: TV %1 de %2; radio %3 de %4</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a esta base de datos</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar orden de</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">Archivos SDX (*.sdx)|*.sdx|Todos los archivos (*.*)|*.*||</translation>
+        <translation>Archivos SDX (*.sdx)|*.sdx|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de canales (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|Archivos SDX (*.sdx)|*.sdx|Archivos CSV (*.csv)|*.csv|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>orden</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transpondedores</translation>
+        <translation>Transpondedores</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>solo en esta</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>solo en la otra</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiado</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista no es texto: guárdela como UTF-8 o como UTF-16 con marca de orden de bytes (BOM).</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: se esperaban al menos %2 columnas</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la tabla debe ser &quot;tv&quot; o &quot;radio&quot;</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: más de %2 canales</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es una lista de canales exportada como CSV.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista no contiene nombres de canales.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Nombre del satélite</translation>
+        <translation>Nombre del satélite</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Posición orbital</translation>
+        <translation>Posición orbital</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Dirección</translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">Tipo de LNB</translation>
+        <translation>Tipo de LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12 V</translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Motor</translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished">Transpondedor</translation>
+        <translation>Transpondedor</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frecuencia</translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Tasa de símbolos</translation>
+        <translation>Tasa de símbolos</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polarización</translation>
+        <translation>Polarización</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Satélite</translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">PID de vídeo</translation>
+        <translation>PID de vídeo</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PID PCR</translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished">PID TXT</translation>
+        <translation>PID TXT</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de servicio</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">PID de audio</translation>
+        <translation>PID de audio</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de audio</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished">Bloqueado</translation>
+        <translation>Bloqueado</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Codificado</translation>
+        <translation>Codificado</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros indicadores</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Idioma del menú</translation>
+        <translation>Idioma del menú</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Color del menú</translation>
+        <translation>Color del menú</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Transparencia</translation>
+        <translation>Transparencia</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished">Idioma de audio</translation>
+        <translation>Idioma de audio</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">Sistema RF</translation>
+        <translation>Sistema RF</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">Canal RF</translation>
+        <translation>Canal RF</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">Sistema de TV</translation>
+        <translation>Sistema de TV</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">Formato de pantalla</translation>
+        <translation>Formato de pantalla</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Diferencia horaria</translation>
+        <translation>Diferencia horaria</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Mostrar ayuda</translation>
+        <translation>Mostrar ayuda</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Bloqueo con contraseña</translation>
+        <translation>Bloqueo con contraseña</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Bloqueo de canales</translation>
+        <translation>Bloqueo de canales</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Bloqueo de instalación</translation>
+        <translation>Bloqueo de instalación</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Bloqueo del sistema</translation>
+        <translation>Bloqueo del sistema</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 universal</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Estéreo</translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Izquierda</translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Derecha</translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>FAV%1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo FAV%1</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiados: satélites %1; transpondedores %2; canales de TV %3; canales de radio %4</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; registros con campos copiados: %2</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione las diferencias que desea copiar.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los registros que solo están en esta base de datos no tienen nada que copiar.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>El orden se copia con &quot;Aplicar orden de&quot;.</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registro que está en otro satélite o transpondedor se mueve en la ventana principal.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Copiar también los canales de los satélites copiados?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de servicio de un canal ya está ocupado en su transpondedor en esta base de datos; se ha dejado como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha corregido nada.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problema corregido</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemas corregidos</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ No exports the TV channels only.</source>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales que comparten clave de canal</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales duplicados</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales sin transpondedor</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores duplicados</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores sin satélite</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores que comparten id</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>PID mayores que 8191</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar base de datos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), sin corrección automática</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna base de datos abierta.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin problemas: la base de datos está correcta.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas: %1; se pueden corregir: %2.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar solo %1</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Esta base de datos</translation>
+        <translation>Esta base de datos</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Otra base de datos</translation>
+        <translation>Otra base de datos</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Comparar</translation>
+        <translation>Comparar</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las secciones</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las diferencias</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparando esta base de datos con %1</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las bases de datos contienen los mismos registros.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias mostradas: %1 de %2</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar desde la otra base de datos lo que difiere en las filas seleccionadas</translation>
     </message>
 </context>
 <context>

@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans cette base de données</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les différences sélectionnées depuis l&apos;autre base de données</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger les anomalies sélectionnées</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout corriger</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger toutes les anomalies corrigeables</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes TV classées&#xa0;: %1 sur %2&#xa0;; chaînes radio&#xa0;: %3 sur %4</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans cette base de données</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;ordre de</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">Fichiers SDX (*.sdx)|*.sdx|Tous les fichiers (*.*)|*.*||</translation>
+        <translation>Fichiers SDX (*.sdx)|*.sdx|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de chaînes (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|Fichiers SDX (*.sdx)|*.sdx|Fichiers CSV (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>ordre</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellites</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transpondeurs</translation>
+        <translation>Transpondeurs</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>uniquement ici</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>uniquement dans l&apos;autre</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;est pas du texte&#xa0;: enregistrez-la en UTF-8, ou en UTF-16 avec BOM.</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: au moins %2 colonnes attendues</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: la table doit être tv ou radio</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: plus de %2 chaînes</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas une liste de chaînes exportée en CSV.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne contient aucun nom de chaîne.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Nom du satellite</translation>
+        <translation>Nom du satellite</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Position orbitale</translation>
+        <translation>Position orbitale</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Direction du satellite</translation>
+        <translation>Direction du satellite</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">Type de LNB</translation>
+        <translation>Type de LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12 V</translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Moteur</translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished">Transpondeur</translation>
+        <translation>Transpondeur</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Fréquence</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Débit symbole</translation>
+        <translation>Débit symbole</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polarisation</translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Satellite</translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">PID vidéo</translation>
+        <translation>PID vidéo</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PID PCR</translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished">PID TXT</translation>
+        <translation>PID TXT</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de service</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">PID audio</translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode audio</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished">Verrouillé</translation>
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Crypté</translation>
+        <translation>Crypté</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres indicateurs</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Langue des menus</translation>
+        <translation>Langue des menus</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Couleur des menus</translation>
+        <translation>Couleur des menus</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Transparence</translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished">Langue audio</translation>
+        <translation>Langue audio</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">Système RF</translation>
+        <translation>Système RF</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">Canal RF</translation>
+        <translation>Canal RF</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">Système TV</translation>
+        <translation>Système TV</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">Format d&apos;écran TV</translation>
+        <translation>Format d&apos;écran TV</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Décalage horaire</translation>
+        <translation>Décalage horaire</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Aide à l&apos;écran</translation>
+        <translation>Aide à l&apos;écran</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Verrouillage par mot de passe</translation>
+        <translation>Verrouillage par mot de passe</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Verrouillage des chaînes</translation>
+        <translation>Verrouillage des chaînes</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Verrouillage de l&apos;installation</translation>
+        <translation>Verrouillage de l&apos;installation</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Verrouillage du système</translation>
+        <translation>Verrouillage du système</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 universel</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stéréo</translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Gauche</translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Droite</translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris %1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe de favoris %1</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellites copiés&#xa0;: %1, transpondeurs&#xa0;: %2, chaînes TV&#xa0;: %3, chaînes radio&#xa0;: %4</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; enregistrements dont des champs ont été copiés&#xa0;: %2</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez les différences à copier.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrements présents uniquement ici n&apos;ont rien à copier.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ordre se copie avec «&#xa0;Appliquer l&apos;ordre de&#xa0;».</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enregistrement situé sur un autre satellite ou transpondeur se déplace dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier aussi les chaînes des satellites copiés&#xa0;?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de service d&apos;une chaîne est déjà pris sur son transpondeur dans cette base&#xa0;; la chaîne a été laissée telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été corrigé.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anomalie corrigée</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anomalies corrigées</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ No exports the TV channels only.</source>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes partageant une clé de chaîne</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes en double</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes sans transpondeur</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeurs en double</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeurs sans satellite</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeurs partageant un ID</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>PID supérieurs à 8191</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la base de données</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), sans correction automatique</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune base de données n&apos;est ouverte.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune anomalie&#xa0;: la base de données est saine.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anomalies&#xa0;: %1, dont %2 corrigeables.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier uniquement «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Section</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Cette base de données</translation>
+        <translation>Cette base de données</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Autre base de données</translation>
+        <translation>Autre base de données</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Comparer</translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les sections</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les différences</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison de cette base de données avec %1</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bases de données contiennent les mêmes enregistrements.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences affichées&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier depuis l&apos;autre base de données les différences des lignes sélectionnées</translation>
     </message>
 </context>
 <context>

@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia in questo database</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia le differenze selezionate dall&apos;altro database</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregge i problemi selezionati</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi tutto</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregge tutti i problemi correggibili</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali TV ordinati: %1 di %2; canali radio ordinati: %3 di %4</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia in questo database</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica ordine da</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">File SDX (*.sdx)|*.sdx|Tutti i file (*.*)|*.*||</translation>
+        <translation>File SDX (*.sdx)|*.sdx|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste canali (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|File SDX (*.sdx)|*.sdx|File CSV (*.csv)|*.csv|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>ordine</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliti</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transponder</translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>solo in questo</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>solo nell&apos;altro</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco non è un file di testo: salvalo in UTF-8 o in UTF-16 con BOM.</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: previste almeno %2 colonne</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: la tabella deve essere tv o radio</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: più di %2 canali</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo file non è un elenco canali esportato in CSV.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco non contiene nomi di canali.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Nome satellite</translation>
+        <translation>Nome satellite</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Posizione orbitale</translation>
+        <translation>Posizione orbitale</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Direzione satellite</translation>
+        <translation>Direzione satellite</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">Tipo LNB</translation>
+        <translation>Tipo LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12V</translation>
+        <translation>0/12V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Motore</translation>
+        <translation>Motore</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequenza</translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Symbol rate</translation>
+        <translation>Symbol rate</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polarizzazione</translation>
+        <translation>Polarizzazione</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">PID video</translation>
+        <translation>PID video</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PID PCR</translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished">PID TXT</translation>
+        <translation>PID TXT</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero servizio</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">PID audio</translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità audio</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloccato</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Criptato</translation>
+        <translation>Criptato</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri attributi</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Lingua menu</translation>
+        <translation>Lingua menu</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Colore menu</translation>
+        <translation>Colore menu</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Trasparenza</translation>
+        <translation>Trasparenza</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished">Lingua audio</translation>
+        <translation>Lingua audio</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">Sistema RF</translation>
+        <translation>Sistema RF</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">Canale RF</translation>
+        <translation>Canale RF</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">Sistema TV</translation>
+        <translation>Sistema TV</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">Formato schermo TV</translation>
+        <translation>Formato schermo TV</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Fuso orario</translation>
+        <translation>Fuso orario</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Mostra aiuto</translation>
+        <translation>Mostra aiuto</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Blocco con password</translation>
+        <translation>Blocco con password</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Blocco canali</translation>
+        <translation>Blocco canali</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Blocco installazione</translation>
+        <translation>Blocco installazione</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Blocco sistema</translation>
+        <translation>Blocco sistema</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 universale</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stereo</translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Sinistro</translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Destro</translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>FAV%1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome gruppo preferiti FAV%1</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiati satelliti: %1, transponder: %2, canali TV: %3, canali radio: %4</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, elementi con campi copiati: %2</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona le differenze da copiare.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli elementi presenti solo in questo database non hanno nulla da copiare.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordine si copia con &quot;Applica ordine da&quot;.</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per spostare un elemento su un altro satellite o transponder usa la finestra principale.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiare anche i canali dei satelliti copiati?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero servizio di un canale è già usato sul suo transponder in questo database: è stato lasciato invariato.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun problema corretto.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problema corretto</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemi corretti</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ No exports the TV channels only.</source>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali con la stessa chiave di canale</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali duplicati</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali senza transponder</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder duplicati</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder senza satellite</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder con lo stesso id</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>PID superiori a 8191</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica database</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), non correggibili</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun database aperto.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun problema: il database è in ordine.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemi: %1, correggibili: %2.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia solo %1</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sezione</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Questo database</translation>
+        <translation>Questo database</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Altro database</translation>
+        <translation>Altro database</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Confronta</translation>
+        <translation>Confronta</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le sezioni</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le differenze</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto di questo database con %1</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>I due database contengono gli stessi elementi.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze mostrate: %1 di %2</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia dall&apos;altro database i valori in cui differiscono le righe selezionate</translation>
     </message>
 </context>
 <context>

@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar deze database kopiëren</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde verschillen uit de andere database kopiëren</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde bevindingen herstellen</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles herstellen</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle herstelbare bevindingen herstellen</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Geordend: TV-zenders %1 van %2, radiozenders %3 van %4</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar deze database kopiëren</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgorde overnemen van</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">SDX-bestanden (*.sdx)|*.sdx|Alle bestanden (*.*)|*.*||</translation>
+        <translation>SDX-bestanden (*.sdx)|*.sdx|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderlijsten (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX-bestanden (*.sdx)|*.sdx|CSV-bestanden (*.csv)|*.csv|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>volgorde</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellieten</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transponders</translation>
+        <translation>Transponders</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen hier</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen daar</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>gewijzigd</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst is geen tekst: sla deze op als UTF-8 of als UTF-16 met byte order mark.</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: minstens %2 kolommen verwacht</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: de tabel moet tv of radio zijn</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: meer dan %2 zenders</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is geen als CSV geëxporteerde zenderlijst.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst bevat geen zendernamen.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Satellietnaam</translation>
+        <translation>Satellietnaam</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Satellietpositie</translation>
+        <translation>Satellietpositie</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Richting</translation>
+        <translation>Richting</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">LNB-type</translation>
+        <translation>LNB-type</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12 V</translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Motor</translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished">Transponder</translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequentie</translation>
+        <translation>Frequentie</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Symboolsnelheid</translation>
+        <translation>Symboolsnelheid</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polarisatie</translation>
+        <translation>Polarisatie</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Satelliet</translation>
+        <translation>Satelliet</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">Video-PID</translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PCR-PID</translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished">TXT-PID</translation>
+        <translation>TXT-PID</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicenummer</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">Audio-PID</translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiomodus</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished">Op slot</translation>
+        <translation>Op slot</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Gecodeerd</translation>
+        <translation>Gecodeerd</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kenmerken</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Menutaal</translation>
+        <translation>Menutaal</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Menukleur</translation>
+        <translation>Menukleur</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Transparantie</translation>
+        <translation>Transparantie</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished">Audiotaal</translation>
+        <translation>Audiotaal</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">RF-systeem</translation>
+        <translation>RF-systeem</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">RF-kanaal</translation>
+        <translation>RF-kanaal</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">TV-systeem</translation>
+        <translation>TV-systeem</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">TV-beeldformaat</translation>
+        <translation>TV-beeldformaat</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Tijdverschil</translation>
+        <translation>Tijdverschil</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Helptekst tonen</translation>
+        <translation>Helptekst tonen</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Wachtwoordslot</translation>
+        <translation>Wachtwoordslot</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Zenderslot</translation>
+        <translation>Zenderslot</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Installatieslot</translation>
+        <translation>Installatieslot</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Systeemslot</translation>
+        <translation>Systeemslot</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 universeel</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stereo</translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Links</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Rechts</translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op %2</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>FAV%1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam favorietengroep %1</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekopieerd: satellieten %1, transponders %2, TV-zenders %3, radiozenders %4</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, velden van records: %2</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer de verschillen die u wilt kopiëren.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Records die alleen hier staan, hebben niets om te kopiëren.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een volgorde neemt u over met &quot;Volgorde overnemen van&quot;.</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een record op een andere satelliet of transponder verplaatst u in het hoofdvenster.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ook de zenders van de gekopieerde satellieten kopiëren?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het servicenummer van een zender is hier op zijn transponder al in gebruik; het is ongewijzigd gelaten.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ Bij Nee worden alleen de TV-zenders geëxporteerd.</translation>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets hersteld.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevinding hersteld</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevindingen hersteld</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ Bij Nee worden alleen de TV-zenders geëxporteerd.</translation>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders met dezelfde zendersleutel</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbele zenders</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenders zonder transponder</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbele transponders</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders zonder satelliet</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponders met hetzelfde id</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>PID&apos;s boven 8191</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Database controleren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), wordt niet hersteld</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen database geopend.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bevindingen: de database is in orde.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevindingen: %1, waarvan herstelbaar: %2.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen %1 kopiëren</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ Bij Nee worden alleen de TV-zenders geëxporteerd.</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdeel</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Deze database</translation>
+        <translation>Deze database</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Andere database</translation>
+        <translation>Andere database</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ Bij Nee worden alleen de TV-zenders geëxporteerd.</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Vergelijken</translation>
+        <translation>Vergelijken</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle onderdelen</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle verschillen</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze database wordt vergeleken met %1</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>De databases bevatten dezelfde records.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillen getoond: %1 van %2</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>De verschillen van de geselecteerde rijen uit de andere database kopiëren</translation>
     </message>
 </context>
 <context>

@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj do tej bazy</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj zaznaczone różnice z drugiej bazy danych</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw zaznaczone problemy</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw wszystko</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw wszystkie problemy, które da się naprawić</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ułożono kanały TV: %1 z %2, kanały radiowe: %3 z %4</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj do tej bazy</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównaj z</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj kolejność z</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">Pliki SDX (*.sdx)|*.sdx|Wszystkie pliki (*.*)|*.*||</translation>
+        <translation>Pliki SDX (*.sdx)|*.sdx|Wszystkie pliki (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Listy kanałów (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|Pliki SDX (*.sdx)|*.sdx|Pliki CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>kolejność</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelity</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transpondery</translation>
+        <translation>Transpondery</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko tutaj</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko tam</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>różni się</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nie jest plikiem tekstowym: zapisz ją w kodowaniu UTF-8 lub UTF-16 ze znacznikiem BOM.</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: wymagana liczba kolumn to co najmniej %2</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: w kolumnie table musi być tv lub radio</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: liczba kanałów przekracza %2</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik nie jest listą kanałów wyeksportowaną do CSV.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nie zawiera nazw kanałów.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Nazwa satelity</translation>
+        <translation>Nazwa satelity</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Pozycja orbitalna</translation>
+        <translation>Pozycja orbitalna</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Kierunek</translation>
+        <translation>Kierunek</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">Typ LNB</translation>
+        <translation>Typ LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12 V</translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Silnik</translation>
+        <translation>Silnik</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Częstotliwość</translation>
+        <translation>Częstotliwość</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Symbol rate</translation>
+        <translation>Symbol rate</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polaryzacja</translation>
+        <translation>Polaryzacja</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelita</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nazwa</translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">PID wideo</translation>
+        <translation>PID wideo</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PID PCR</translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID teletekstu</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer usługi</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">PID audio</translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb audio</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished">Blokada</translation>
+        <translation>Blokada</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Kodowany</translation>
+        <translation>Kodowany</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne flagi</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Język menu</translation>
+        <translation>Język menu</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Kolor menu</translation>
+        <translation>Kolor menu</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Przezroczystość</translation>
+        <translation>Przezroczystość</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język audio</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">System RF</translation>
+        <translation>System RF</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">Kanał RF</translation>
+        <translation>Kanał RF</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">System TV</translation>
+        <translation>System TV</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">Format obrazu</translation>
+        <translation>Format obrazu</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Przesunięcie czasu</translation>
+        <translation>Przesunięcie czasu</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Podpowiedzi</translation>
+        <translation>Podpowiedzi</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Blokada hasłem</translation>
+        <translation>Blokada hasłem</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Blokada kanałów</translation>
+        <translation>Blokada kanałów</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Blokada instalacji</translation>
+        <translation>Blokada instalacji</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Blokada systemu</translation>
+        <translation>Blokada systemu</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>tak</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 uniwersalny</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stereo</translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Lewy</translation>
+        <translation>Lewy</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Prawy</translation>
+        <translation>Prawy</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na satelicie %2</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>FAV%1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa grupy FAV%1</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano – satelity: %1, transpondery: %2, kanały TV: %3, kanały radiowe: %4</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pola wpisów: %2</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz różnice do skopiowania.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla wpisów obecnych tylko tutaj nie ma czego kopiować.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolejność kopiuje się poleceniem „Zastosuj kolejność z...”.</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis na innym satelicie lub transponderze przenieś w oknie głównym.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiować także kanały kopiowanych satelitów?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer usługi kanału jest w tej bazie już zajęty na jego transponderze; pozostawiono go bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niczego nie naprawiono.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawiono %1 problem</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawione problemy: %1</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ No exports the TV channels only.</source>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały ze wspólnym kluczem kanału</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zduplikowane kanały</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały bez transpondera</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zduplikowane transpondery</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondery bez satelity</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondery ze wspólnym id</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>PID-y powyżej 8191</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź bazę danych</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), bez automatycznej naprawy</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie otwarto żadnej bazy danych.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono problemów: baza danych jest w porządku.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znalezione problemy: %1, w tym do naprawienia: %2.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj tylko: %1</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekcja</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Ta baza danych</translation>
+        <translation>Ta baza danych</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Druga baza danych</translation>
+        <translation>Druga baza danych</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ No exports the TV channels only.</source>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Porównaj</translation>
+        <translation>Porównaj</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie sekcje</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie różnice</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtr</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie tej bazy danych z %1</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównaj z %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazy danych zawierają te same wpisy.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetlane różnice: %1 z %2</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj z drugiej bazy danych to, czym różnią się zaznaczone wiersze</translation>
     </message>
 </context>
 <context>

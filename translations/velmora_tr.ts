@@ -611,342 +611,342 @@
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Veritabanına Kopyala</translation>
     </message>
     <message>
         <source>Copy the selected differences from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçili farkları diğer veritabanından kopyala</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Düzelt</translation>
     </message>
     <message>
         <source>Mend the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçili bulguları düzelt</translation>
     </message>
     <message>
         <source>Fix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümünü Düzelt</translation>
     </message>
     <message>
         <source>Mend every finding that can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Düzeltilebilen tüm bulguları düzelt</translation>
     </message>
 </context>
 <context>
     <name>compare</name>
     <message>
         <source>Ordered %1 of %2 TV channels and %3 of %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sıralanan: %2 TV kanalından %1, %4 radyo kanalından %3</translation>
     </message>
     <message>
         <source>Copy to this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Veritabanına Kopyala</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Karşılaştırılacak Veritabanı</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Sıralamayı Başka Listeden Al</translation>
     </message>
     <message>
         <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
-        <translation type="unfinished">SDX Dosyaları (*.sdx)|*.sdx|Tüm Dosyalar (*.*)|*.*||</translation>
+        <translation>SDX Dosyaları (*.sdx)|*.sdx|Tüm Dosyalar (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Channel Lists (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Listeleri (*.sdx;*.csv;*.txt)|*.sdx;*.csv;*.txt|SDX Dosyaları (*.sdx)|*.sdx|CSV Dosyaları (*.csv)|*.csv|Tüm Dosyalar (*.*)|*.*||</translation>
     </message>
     <message>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>sıralama</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydular</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transponderler</translation>
+        <translation>Transponderler</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radyo</translation>
+        <translation>Radyo</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>yalnızca burada</translation>
     </message>
     <message>
         <source>only there</source>
-        <translation type="unfinished"></translation>
+        <translation>yalnızca orada</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>değişti</translation>
     </message>
     <message>
         <source>The list is not text: save it as UTF-8, or as UTF-16 with a byte-order mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste metin değil: UTF-8 olarak ya da bayt sıra işaretli UTF-16 olarak kaydedin.</translation>
     </message>
     <message>
         <source>line %1: expected %2 columns or more</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: en az %2 sütun bekleniyordu</translation>
     </message>
     <message>
         <source>line %1: the table must be tv or radio</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: tablo tv veya radio olmalı</translation>
     </message>
     <message>
         <source>line %1: more than %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2 kanaldan fazla</translation>
     </message>
     <message>
         <source>This file is not a channel list exported as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu dosya CSV olarak dışa aktarılmış bir kanal listesi değil.</translation>
     </message>
     <message>
         <source>The list holds no channel names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listede kanal adı yok.</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished">Uydu Adı</translation>
+        <translation>Uydu Adı</translation>
     </message>
     <message>
         <source>Satellite Angle</source>
-        <translation type="unfinished">Uydu Konumu</translation>
+        <translation>Uydu Konumu</translation>
     </message>
     <message>
         <source>Satellite direction</source>
-        <translation type="unfinished">Uydu Yönü</translation>
+        <translation>Uydu Yönü</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished">LNB Tipi</translation>
+        <translation>LNB Tipi</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished">22 kHz</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
-        <translation type="unfinished">0/12 V</translation>
+        <translation>0/12 V</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished">DiSEqC</translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished">Motor</translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished">Transponder</translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frekans</translation>
+        <translation>Frekans</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished">Sembol Oranı</translation>
+        <translation>Sembol Oranı</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished">Polarizasyon</translation>
+        <translation>Polarizasyon</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Uydu</translation>
+        <translation>Uydu</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Ad</translation>
+        <translation>Ad</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished">Video PID</translation>
+        <translation>Video PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished">PCR PID</translation>
+        <translation>PCR PID</translation>
     </message>
     <message>
         <source>TXT PID</source>
-        <translation type="unfinished">TXT PID</translation>
+        <translation>TXT PID</translation>
     </message>
     <message>
         <source>Service number</source>
-        <translation type="unfinished"></translation>
+        <translation>Servis Numarası</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished">Ses PID</translation>
+        <translation>Ses PID</translation>
     </message>
     <message>
         <source>Audio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses Modu</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished">Kilit</translation>
+        <translation>Kilit</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished">Şifreli</translation>
+        <translation>Şifreli</translation>
     </message>
     <message>
         <source>Other flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer Bayraklar</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished">Menü Dili</translation>
+        <translation>Menü Dili</translation>
     </message>
     <message>
         <source>Menu Color</source>
-        <translation type="unfinished">Menü Rengi</translation>
+        <translation>Menü Rengi</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished">Saydamlık</translation>
+        <translation>Saydamlık</translation>
     </message>
     <message>
         <source>Audio Language</source>
-        <translation type="unfinished">Ses Dili</translation>
+        <translation>Ses Dili</translation>
     </message>
     <message>
         <source>RF System</source>
-        <translation type="unfinished">RF Sistemi</translation>
+        <translation>RF Sistemi</translation>
     </message>
     <message>
         <source>RF Channel</source>
-        <translation type="unfinished">RF Kanalı</translation>
+        <translation>RF Kanalı</translation>
     </message>
     <message>
         <source>TV System</source>
-        <translation type="unfinished">TV Sistemi</translation>
+        <translation>TV Sistemi</translation>
     </message>
     <message>
         <source>TV Screen Format</source>
-        <translation type="unfinished">TV Ekran Formatı</translation>
+        <translation>TV Ekran Formatı</translation>
     </message>
     <message>
         <source>Time Offset</source>
-        <translation type="unfinished">Saat Farkı</translation>
+        <translation>Saat Farkı</translation>
     </message>
     <message>
         <source>Need Help</source>
-        <translation type="unfinished">Yardım Gösterimi</translation>
+        <translation>Yardım Gösterimi</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Şifre</translation>
     </message>
     <message>
         <source>Password Lock</source>
-        <translation type="unfinished">Şifre Kilidi</translation>
+        <translation>Şifre Kilidi</translation>
     </message>
     <message>
         <source>Channel Lock</source>
-        <translation type="unfinished">Kanal Kilidi</translation>
+        <translation>Kanal Kilidi</translation>
     </message>
     <message>
         <source>Installation Lock</source>
-        <translation type="unfinished">Kurulum Kilidi</translation>
+        <translation>Kurulum Kilidi</translation>
     </message>
     <message>
         <source>System Lock</source>
-        <translation type="unfinished">Sistem Kilidi</translation>
+        <translation>Sistem Kilidi</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>evet</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>hayır</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>yok</translation>
     </message>
     <message>
         <source>%1/%2 universal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 Universal</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stereo</translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Sol</translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Sağ</translation>
+        <translation>Sağ</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 uydusunda</translation>
     </message>
     <message>
         <source>FAV%1</source>
-        <translation type="unfinished"></translation>
+        <translation>FAV%1</translation>
     </message>
     <message>
         <source>FAV%1 Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>FAV%1 Grubu Adı</translation>
     </message>
     <message>
         <source>Copied %1 satellites, %2 transponders, %3 TV and %4 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyalanan: %1 uydu, %2 transponder, %3 TV ve %4 radyo kanalı</translation>
     </message>
     <message>
         <source>%1, fields of %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; ayrıca %2 kaydın alanları</translation>
     </message>
     <message>
         <source>Select the differences to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyalanacak farkları seçin.</translation>
     </message>
     <message>
         <source>Records only here have nothing to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca burada olan kayıtlarda kopyalanacak bir şey yok.</translation>
     </message>
     <message>
         <source>An order is copied with Apply Order From.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sıralama, &quot;Sıralamayı Başka Listeden Al&quot; komutuyla kopyalanır.</translation>
     </message>
     <message>
         <source>A record on another satellite or transponder is moved in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydusu veya transponderi farklı olan bir kayıt ana pencerede taşınır.</translation>
     </message>
     <message>
         <source>Copy the channels of the copied satellites too?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyalanan uyduların kanalları da kopyalansın mı?</translation>
     </message>
     <message>
         <source>A channel&apos;s service number is taken on its transponder here; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir kanalın servis numarası buradaki transponderinde zaten kullanılıyor; kanal değiştirilmeden bırakıldı.</translation>
     </message>
 </context>
 <context>
@@ -1572,15 +1572,15 @@ Hayır derseniz yalnızca TV kanalları dışa aktarılır.</translation>
     </message>
     <message>
         <source>Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir şey düzeltilmedi.</translation>
     </message>
     <message>
         <source>Fixed %1 finding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bulgu düzeltildi</translation>
     </message>
     <message>
         <source>Fixed %1 findings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bulgu düzeltildi</translation>
     </message>
 </context>
 <context>
@@ -2334,67 +2334,67 @@ Hayır derseniz yalnızca TV kanalları dışa aktarılır.</translation>
     <name>velmora::CheckWindow</name>
     <message>
         <source>Channels sharing a channel key</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal anahtarını paylaşan kanallar</translation>
     </message>
     <message>
         <source>Duplicate channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Çift kanallar</translation>
     </message>
     <message>
         <source>Channels without a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderi olmayan kanallar</translation>
     </message>
     <message>
         <source>Duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Çift transponderler</translation>
     </message>
     <message>
         <source>Transponders without a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydusu olmayan transponderler</translation>
     </message>
     <message>
         <source>Transponders sharing an id</source>
-        <translation type="unfinished"></translation>
+        <translation>Aynı id&apos;yi paylaşan transponderler</translation>
     </message>
     <message>
         <source>PIDs above 8191</source>
-        <translation type="unfinished"></translation>
+        <translation>8191&apos;den büyük PID&apos;ler</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Veritabanını Denetle</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapat</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A kind of finding and its count. Keep &quot; (&quot; before the count: the window finds a kind&apos;s row by the title before it.</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (%2), not fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), düzeltilemez</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Açık veritabanı yok.</translation>
     </message>
     <message>
         <source>No findings: the database is clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgu yok: veritabanı temiz.</translation>
     </message>
     <message>
         <source>%1 finding(s), %2 of them can be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bulgu; bunlardan %2 tanesi düzeltilebilir.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CompareController</name>
     <message>
         <source>Copy only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca %1 alanını kopyala</translation>
     </message>
 </context>
 <context>
@@ -2405,19 +2405,19 @@ Hayır derseniz yalnızca TV kanalları dışa aktarılır.</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Bölüm</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Durum</translation>
     </message>
     <message>
         <source>This database</source>
-        <translation type="unfinished">Bu veritabanı</translation>
+        <translation>Bu veritabanı</translation>
     </message>
     <message>
         <source>Other database</source>
-        <translation type="unfinished">Diğer veritabanı</translation>
+        <translation>Diğer veritabanı</translation>
     </message>
 </context>
 <context>
@@ -2444,43 +2444,43 @@ Hayır derseniz yalnızca TV kanalları dışa aktarılır.</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Karşılaştır</translation>
+        <translation>Karşılaştır</translation>
     </message>
     <message>
         <source>All sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm bölümler</translation>
     </message>
     <message>
         <source>All differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm farklar</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapat</translation>
     </message>
     <message>
         <source>Comparing this database with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu veritabanı %1 ile karşılaştırılıyor</translation>
     </message>
     <message>
         <source>Compare With %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karşılaştır: %1</translation>
     </message>
     <message>
         <source>The databases hold the same records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veritabanları aynı kayıtları içeriyor.</translation>
     </message>
     <message>
         <source>%1 of %2 differences shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 farktan %1 tanesi gösteriliyor</translation>
     </message>
     <message>
         <source>Copy what the selected rows differ in from the other database</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçili satırlardaki farkları diğer veritabanından kopyala</translation>
     </message>
 </context>
 <context>
