@@ -134,11 +134,17 @@ int CVelmoraView::FirstWidth(int column) const {
     // language makes them.
     if (column == kColLock || column >= kColFav1) {
         Channel marked;
+        Channel plain;
         marked.set_locked(1);
-        for (int g = 0; g < FavouriteGroups::kGroups; ++g) marked.set_fav(g, true);
-        for (const Channel& ch : {marked, Channel()}) {
-            const QString word = QString::fromStdString(ChannelList::CellText(ch, 0, column));
-            width = std::max(width, fontMetrics().horizontalAdvance(word) + margins);
+        plain.set_locked(0);
+        for (int g = 0; g < FavouriteGroups::kGroups; ++g) {
+            marked.set_fav(g, true);
+            plain.set_fav(g, false);
+        }
+        for (const Channel* ch : {&marked, &plain}) {
+            const QString word = QString::fromStdString(ChannelList::CellText(*ch, 0, column));
+            // The cell draws 2 px in from each side; 4 more keep the word clear of the grid.
+            width = std::max(width, fontMetrics().horizontalAdvance(word) + 8);
         }
     }
     return width;

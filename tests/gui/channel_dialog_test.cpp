@@ -147,7 +147,7 @@ TEST_F(ChannelDialogTest, EditConfirmedChangesTheRecordTheListAndTheFavouriteCol
     EXPECT_EQ(ch.locked(), 1u);
     EXPECT_EQ(ch.audio_mode(), 2u);
     EXPECT_TRUE(watch.changed());
-    EXPECT_EQ(list.CellText(*db, 1, kColName), "ZDF \xE9");
+    EXPECT_EQ(list.CellText(*db, 1, kColName), "ZDF \u00e9");
     EXPECT_EQ(list.CellText(*db, 1, kColLock), "Lock");
     EXPECT_EQ(list.CellText(*db, 1, kColFav1 + 1), "Yes");
     EXPECT_EQ(list.CellText(*db, 1, kColFav1 + 6), "Yes");
