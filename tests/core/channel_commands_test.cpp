@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/channel_fixture.h"
-#include "tests/core/TestDatabases.h"
+#include "tests/core/channel_bench.h"
 
 namespace velmora {
 namespace {
@@ -15,10 +14,8 @@ using testing::GroupKeys;
 using testing::MakeChannel;
 using testing::MoveTo;
 using testing::Names;
-using testing::ScriptedChannelDialogs;
-using testing::ScriptedPrompter;
 
-class ChannelCommandsTest : public ::testing::Test {
+class ChannelCommandsTest : public testing::ChannelBenchTest {
 protected:
     void SetUp() override {
         AddSatellite(*db, "Astra");
@@ -34,23 +31,11 @@ protected:
                    MakeChannel({.name = n, .tp_id = tp_id, .service = ++service_, .pcr_pid = 100}));
     }
 
-    int Run(int id, std::vector<int> selected = {}) {
-        ChannelCommandContext c{*db, list, std::move(selected), prompter, dialogs};
-        watch.Reset();
-        return testing::RunChannelCommand(id, c);
-    }
-
     void ListAll(int radio = 0) {
         list.FillAllChannels(*db);
         list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
     }
 
-    std::unique_ptr<Database> db = testing::OpenDatabase();
-
-    testing::ChangeWatch watch{*db};
-    ChannelList list;
-    ScriptedPrompter prompter;
-    ScriptedChannelDialogs dialogs;
     int service_ = 0;
 };
 

@@ -14,7 +14,6 @@
 #include "channels/ChannelDialogs.h"
 #include "channels/ChannelForm.h"
 #include "channels/MoveForm.h"
-#include "commands/CommandIds.h"
 #include "database/Upkeep.h"
 #include "support/ScriptedPrompter.h"
 #include "tests/core/TestDatabases.h"
@@ -135,38 +134,6 @@ inline std::function<bool(AudioForm&)> ConfirmAudio(int pid, int language, bool 
 template <typename Form>
 std::function<bool(Form&)> Cancel() {
     return [](Form&) { return false; };
-}
-
-// The channel command behind a menu id, with its result (1 when the database changed);
-// -1 for an id that is no channel command. The list lists again after a change, as the
-// view does.
-inline int RunChannelCommand(int id, ChannelCommandContext& c) {
-    const int changed = [&] {
-        switch (id) {
-            case kCmdAddChannel:
-                return AddChannel(c);
-            case kCmdEditChannel:
-                return EditChannel(c);
-            case kCmdDeleteChannel:
-                return DeleteChannels(c);
-            case kCmdSwapChannel:
-                return SwapChannel(c);
-            case kCmdMoveChannel:
-                return MoveChannel(c);
-            case kCmdSortAToZ:
-                return SortChannelsByName(c, false);
-            case kCmdSortZToA:
-                return SortChannelsByName(c, true);
-            case kCmdSortByTransponder:
-                return SortChannelsByTransponder(c);
-            case kCmdSortBySatellite:
-                return SortChannelsBySatellite(c);
-            default:
-                return -1;
-        }
-    }();
-    if (changed > 0) c.list.Relist(c.db);
-    return changed;
 }
 
 }  // namespace velmora::testing

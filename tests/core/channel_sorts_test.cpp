@@ -4,8 +4,7 @@
 #include <random>
 
 #include "channels/ChannelSorts.h"
-#include "core/channel_fixture.h"
-#include "tests/core/TestDatabases.h"
+#include "tests/core/channel_bench.h"
 
 namespace velmora {
 namespace {
@@ -15,16 +14,12 @@ using testing::AddTransponder;
 using testing::Append;
 using testing::MakeChannel;
 using testing::Names;
-using testing::ScriptedChannelDialogs;
-using testing::ScriptedPrompter;
 
-class ChannelSortsTest : public ::testing::Test {
+class ChannelSortsTest : public testing::ChannelBenchTest {
 protected:
     int Run(int id, int radio = 0) {
         list.ShowTable(*db, radio ? ChannelTable::Radio : ChannelTable::Tv);
-        ChannelCommandContext c{*db, list, {}, prompter, dialogs};
-        watch.Reset();
-        return testing::RunChannelCommand(id, c);
+        return ChannelBenchTest::Run(id);
     }
 
     // TV channels: (name, tp_id) pairs, service numbers in table order.
@@ -34,13 +29,6 @@ protected:
                    MakeChannel(
                        {.name = name, .tp_id = tp, .service = db->tv_count() + 1, .pcr_pid = 100}));
     }
-
-    std::unique_ptr<Database> db = testing::OpenDatabase();
-
-    testing::ChangeWatch watch{*db};
-    ChannelList list;
-    ScriptedPrompter prompter;
-    ScriptedChannelDialogs dialogs;
 };
 
 // The receiver's own sort: passes of neighbour exchanges, equal names never exchanged.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "channels/ListPlace.h"
-#include "core/channel_fixture.h"
+#include "tests/core/channel_bench.h"
 
 namespace velmora {
 namespace {
@@ -14,7 +14,7 @@ using testing::ConfirmChannel;
 using testing::MakeChannel;
 using testing::MoveTo;
 
-class ListPlaceTest : public ::testing::Test {
+class ListPlaceTest : public testing::ChannelBenchTest {
 protected:
     void SetUp() override {
         testing::AddSatellite(*db, "Astra");
@@ -27,18 +27,13 @@ protected:
     }
 
     // Runs command `id` on `selected` with `current` as the current row, and returns
-    // where the place is found afterwards.
+    // where the place is found afterwards, as its row keeps it.
     ListRows RunKeepingPlace(int id, std::vector<int> selected, int current) {
         const ListPlace place = TakeListPlace(*db, list, selected, current);
-        ChannelCommandContext c{*db, list, std::move(selected), prompter, dialogs};
-        EXPECT_EQ(testing::RunChannelCommand(id, c), 1);
-        return FindListPlace(place, *db, list, id == kCmdEditChannel);
+        EXPECT_EQ(Run(id, std::move(selected)), 1);
+        const bool by_position = FindCommand(id)->keep_place == KeepPlace::ByRecordOrPosition;
+        return FindListPlace(place, *db, list, by_position);
     }
-
-    std::unique_ptr<Database> db = testing::OpenDatabase();
-    ChannelList list;
-    testing::ScriptedPrompter prompter;
-    testing::ScriptedChannelDialogs dialogs;
 };
 
 TEST_F(ListPlaceTest, SortKeepsTheSameChannelsSelected) {
