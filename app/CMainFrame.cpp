@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
@@ -99,11 +100,13 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, std::unique_ptr<QSettings> settings, QW
     qApp->installEventFilter(this);
 
     doc_.SetViews(this);
+    doc_.AddObserver(this);
     UpdateCommandStates();
 }
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    doc_.RemoveObserver(this);
     doc_.SetViews(nullptr);
 }
 
@@ -308,7 +311,12 @@ void CMainFrame::Run(int id, std::vector<int> rows, int target_row, const Window
         ShowStatusNote(this, PrintedPaneNote(active_pane_, id == kCmdPrintPreview));
     CommandContext context = Context(std::move(rows), target_row);
     context.window = window;
-    ViewEffect effect = runner_(id, context);
+    ViewEffect effect;
+    {
+        // The step it records is shown by its effect below, not by the announcement.
+        const QScopedValueRollback running(running_, true);
+        effect = runner_(id, context);
+    }
     // Rows a command selects itself (the channel Add made) take the place's turn; Undo and
     // Redo find the channels of the place again rather than the same row numbers.
     if ((effect.select_rows || effect.select_position >= 0) &&
@@ -411,7 +419,36 @@ void CMainFrame::ShowCheckWindow() {
     check_window_->activateWindow();
 }
 
-void CMainFrame::FillTree() {
+void CMainFrame::StepFinished(DocumentStep step) {
+    switch (step) {
+        case DocumentStep::Open:
+            ShowOpenedDatabase();
+            break;
+        case DocumentStep::Close:
+            ShowClosedDatabase();
+            break;
+        case DocumentStep::Command:
+        case DocumentStep::Undo:
+        case DocumentStep::Redo:
+            if (!running_) ShowEveryTableAgain();
+            break;
+    }
+    if (!running_) UpdateCommandStates();
+}
+
+void CMainFrame::ShowEveryTableAgain() {
+    const CVelmoraView::KeptPlace place = list_->TakePlace();
+    const TreeNodeRef node = tree_->SelectedNode();
+    ViewEffect effect;
+    effect.restore = true;
+    effect.restore_tree = true;
+    effect.restore_node = NodeAfterRestore(doc_.db(), node);
+    effect.restore_moved = !(effect.restore_node == node);
+    Apply(effect);
+    if (!effect.restore_moved) list_->ShowPlaceAgain(place, false);
+}
+
+void CMainFrame::ShowOpenedDatabase() {
     tree_->FillTree();
     list_->SetupColumns();  // favourite headers now show the group names
     // A node selected before the database opened lists what it stands for now; without
@@ -428,7 +465,7 @@ void CMainFrame::FillTree() {
     tree_->scrollToItem(tree_->currentItem());
 }
 
-void CMainFrame::ResetTree() {
+void CMainFrame::ShowClosedDatabase() {
     tree_->ResetTree();
     list_->SetupColumns();
 }

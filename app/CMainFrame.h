@@ -30,7 +30,10 @@ class CompareController;
 
 enum class ActivePane { Tree, List };
 
-class CMainFrame : public QMainWindow, public DocumentViews, public FrameActions {
+class CMainFrame : public QMainWindow,
+                   public DocumentViews,
+                   public DocumentObserver,
+                   public FrameActions {
     Q_OBJECT
 public:
     // `settings` keeps the recent-file list; without it the list lives for this run only.
@@ -77,11 +80,12 @@ public:
     void SetCommandRunner(CommandRunner runner);
     PrintController& printing() { return printer_; }
 
-    // DocumentViews: what the document asks of the windows.
-    void FillTree() override;
-    void ResetTree() override;
+    // DocumentViews: what the document tells the main window beside its steps.
     void SetTitle(const std::string& title) override;
     void FileUsed(const std::string& path) override;
+    // DocumentObserver: a database opened or closed fills or empties the tree; any other
+    // step shows the tables again unless this window runs it (Run applies its effect).
+    void StepFinished(DocumentStep step) override;
 
     // FrameActions: the commands' window-side parts.
     void Print(bool preview) override;
@@ -122,6 +126,10 @@ private:
     CommandContext Context(std::vector<int> rows, int target_row);
     void ApplyTreeEffect(const TreeEffect& effect);
     void ShowRestoredTables(const ViewEffect& effect);
+    void ShowOpenedDatabase();
+    void ShowClosedDatabase();
+    // After a step this window did not run: every table may have changed.
+    void ShowEveryTableAgain();
 
     CVelmoraDoc& doc_;
     std::unique_ptr<QSettings> settings_;
@@ -139,6 +147,8 @@ private:
     std::map<int, QAction*> actions_;
     std::unique_ptr<DialogHost> dialogs_;
     CommandRunner runner_;
+    // While Run runs a command: its steps are shown by the effect it returns.
+    bool running_ = false;
     SatelliteTreeState tree_state_;
     PrintController printer_;
     ActivePane active_pane_ = ActivePane::Tree;

@@ -78,7 +78,6 @@ bool CVelmoraDoc::OnFileNew() {
         history_.MarkUnsaved();
         prompter_.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);
     }
-    if (views_) views_->FillTree();
     SetTitleFor(db.path_name);
     Announce(DocumentStep::Open);
     return true;
@@ -113,10 +112,7 @@ bool CVelmoraDoc::OpenPath(const std::string& path) {
     backup_pending_ = true;
     disk_stamp_ = stamp;
     RememberFolderOf(path);
-    if (views_) {
-        views_->FillTree();
-        views_->FileUsed(path);
-    }
+    if (views_) views_->FileUsed(path);
     SetTitleFor(path);
     Announce(DocumentStep::Open);
     return true;
@@ -202,7 +198,6 @@ bool CVelmoraDoc::OnFileClose() {
     db.database_open = false;
     history_.Clear();
     disk_stamp_.reset();
-    if (views_) views_->ResetTree();
     db.path_name.clear();
     if (views_) views_->SetTitle(std::string(kClosedTitle) + db.path_name);
     Announce(DocumentStep::Close);

@@ -41,14 +41,10 @@ inline constexpr std::string_view kOpenFilter =
 inline constexpr std::string_view kOpenTitlePrefix = "Velmora --- ";
 inline constexpr std::string_view kClosedTitle = "Velmora ";
 
-// What the document asks of the windows.
+// What the document tells the main window beside its steps.
 class DocumentViews {
 public:
     virtual ~DocumentViews() = default;
-    // Builds the tree's satellite, transponder and group nodes from the database.
-    virtual void FillTree() = 0;
-    // Back to the root nodes only, with an empty channel list.
-    virtual void ResetTree() = 0;
     virtual void SetTitle(const std::string& title) = 0;
     // A file was opened or written: the recent-file list may record it.
     virtual void FileUsed(const std::string& /*path*/) {}

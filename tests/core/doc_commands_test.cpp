@@ -24,13 +24,15 @@ using testing::ChangeTables;
 using testing::ScriptedFileChooser;
 using testing::ScriptedPrompter;
 
-struct RecordingViews : DocumentViews {
-    int fills = 0;
-    int resets = 0;
+struct RecordingViews : DocumentViews, DocumentObserver {
+    int opens = 0;
+    int closes = 0;
     std::vector<std::string> titles;
     std::vector<std::string> used;
-    void FillTree() override { ++fills; }
-    void ResetTree() override { ++resets; }
+    void StepFinished(DocumentStep step) override {
+        opens += step == DocumentStep::Open;
+        closes += step == DocumentStep::Close;
+    }
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void FileUsed(const std::string& path) override { used.push_back(path); }
 };
@@ -55,6 +57,7 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         doc.SetViews(&views);
+        doc.AddObserver(&views);
         auto sample = std::make_unique<Database>();
         testing::FillSampleDatabase(*sample);
         sample_file = (dir / "sample.sdx").string();
@@ -110,7 +113,7 @@ TEST_F(DocCommands, OpenShowsSelectFileDialogThenFillsTreeAndSetsTitle) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.db().path_name, sample_file);
     EXPECT_EQ(doc.db().sat_count(), 4);
-    EXPECT_EQ(views.fills, 1);
+    EXPECT_EQ(views.opens, 1);
     EXPECT_EQ(views.titles, std::vector<std::string>{"Velmora --- " + sample_file});
     EXPECT_EQ(views.used, std::vector<std::string>{sample_file});
     EXPECT_TRUE(prompter.shown.empty());
@@ -121,7 +124,7 @@ TEST_F(DocCommands, OpenCancelledChangesNothing) {
     EXPECT_FALSE(doc.OnFileOpen());
     EXPECT_FALSE(doc.IsOpen());
     EXPECT_TRUE(doc.db().path_name.empty());
-    EXPECT_EQ(views.fills, 0);
+    EXPECT_EQ(views.opens, 0);
     EXPECT_TRUE(views.titles.empty());
 }
 
@@ -139,7 +142,7 @@ TEST_F(DocCommands, OpenOfAPathThatCannotBeOpenedSaysSoOnce) {
         EXPECT_EQ(prompter.shown[0].icon, Icon::None);
         EXPECT_FALSE(doc.IsOpen());
         EXPECT_TRUE(TablesUntouched());
-        EXPECT_EQ(views.fills, 0);
+        EXPECT_EQ(views.opens, 0);
         EXPECT_TRUE(views.titles.empty());
     }
 }
@@ -179,7 +182,7 @@ TEST_F(DocCommands, OpenOfAMalformedFileSaysNotCorrectOnceAndKeepsThePath) {
         EXPECT_EQ(doc.db().path_name, path);
         EXPECT_TRUE(Enabled(kCmdFileNew));
         EXPECT_TRUE(Enabled(kCmdFileOpen));
-        EXPECT_EQ(views.fills, 0);
+        EXPECT_EQ(views.opens, 0);
     }
 }
 
@@ -187,7 +190,7 @@ TEST_F(DocCommands, OpenIsRefusedWhileADatabaseIsOpen) {
     OpenSample();
     EXPECT_FALSE(doc.OpenPath(sample_file));
     EXPECT_FALSE(doc.OnFileOpen());
-    EXPECT_EQ(views.fills, 1);
+    EXPECT_EQ(views.opens, 1);
     EXPECT_EQ(chooser.asked.size(), 1u);
 }
 
@@ -216,7 +219,7 @@ TEST_F(DocCommands, NewWritesAnEmptyDatabaseThatOpensAgain) {
     EXPECT_TRUE(doc.IsOpen());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.db().path_name, path);
-    EXPECT_EQ(views.fills, 1);
+    EXPECT_EQ(views.opens, 1);
     EXPECT_EQ(views.titles.back(), "Velmora --- " + path);
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_FALSE(fs::exists(dir / "list.bin"));
@@ -329,7 +332,7 @@ TEST_F(DocCommands, CloseAnsweredNoKeepsTheFileAndClearsTheFlag) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.IsOpen());
     EXPECT_TRUE(doc.db().path_name.empty());
-    EXPECT_EQ(views.resets, 1);
+    EXPECT_EQ(views.closes, 1);
     EXPECT_EQ(views.titles.back(), "Velmora ");
 }
 
@@ -356,7 +359,7 @@ TEST_F(DocCommands, CloseAnsweredYesWhoseSaveFailsKeepsTheDatabaseOpen) {
     EXPECT_TRUE(doc.IsOpen());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.db().path_name, sample_file);
-    EXPECT_EQ(views.resets, 0);
+    EXPECT_EQ(views.closes, 0);
     EXPECT_EQ(ReadAll(sample_file), before);
 }
 

@@ -154,6 +154,24 @@ TEST_F(UndoFindDrag, UndoAndRedoThroughMenuToolbarAndShortcuts) {
     EXPECT_EQ(ListedNames(), sorted);
 }
 
+// A step the main window did not run (here recorded straight on the document) shows at
+// once, with the user's selection and the menus' state kept in step.
+TEST_F(UndoFindDrag, AStepFromAnyRouteShowsAtOnceKeepingTheSelection) {
+    StartActive();
+    view->SelectRows({2, 3});
+    const int rows = view->model()->rowCount();
+    app->doc().Record("Rename", [](Database& tables) {
+        tables.tv[2].set_name("Renamed");
+        tables.set_tv_count(tables.tv_count() - 1);
+    });
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("Renamed"));
+    EXPECT_EQ(view->model()->rowCount(), rows - 1);
+    EXPECT_EQ(view->SelectedRows(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(frame->modifiedPane()->text(), QStringLiteral("Modified"));
+    EXPECT_TRUE(frame->action(kCmdEditUndo)->isEnabled());
+    EXPECT_TRUE(frame->action(kCmdEditUndo)->text().endsWith(QStringLiteral("Rename")));
+}
+
 TEST_F(UndoFindDrag, UndoOfASatelliteDeleteBringsBackItsNodeAndChannels) {
     StartActive();
     QTreeWidgetItem* sat = tree->SatelliteNode(1);
