@@ -133,8 +133,9 @@ void CMainFrame::CreateMenus() {
     for (const CommandRow& row : CommandRows()) {
         if (row.checkable) tables->addAction(CommandAction(row.id));
     }
-    // View > Language, below the table marks.
-    if (!tables->actions().isEmpty()) {
+    // View > Language, below the table marks; the choice lives in the settings, so a
+    // window without them has none to offer.
+    if (settings_ && !tables->actions().isEmpty()) {
         for (QObject* shown_in : tables->actions().front()->associatedObjects()) {
             if (auto* view = qobject_cast<QMenu*>(shown_in)) {
                 AddLanguageMenu(view, *settings_, doc_.prompter());

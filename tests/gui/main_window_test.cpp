@@ -97,6 +97,16 @@ TEST_F(MainWindow, OpensTheFileNamedOnTheCommandLine) {
     EXPECT_EQ(view->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Movie"));
 }
 
+// Without settings (as an embedding program or the benchmark builds it) the window has no
+// language to keep, and still opens a database into its tree.
+TEST_F(MainWindow, AWindowWithoutSettingsOpensADatabase) {
+    CVelmoraDoc doc{prompter, chooser};
+    CMainFrame bare{doc};
+    ASSERT_TRUE(doc.OpenPath(sample));
+    EXPECT_EQ(bare.leftView()->RootNode(kRootAntenna)->childCount(), expected->sat_count());
+    EXPECT_EQ(bare.listView()->model()->rowCount(), expected->tv_count());
+}
+
 TEST_F(MainWindow, ARelativePathOnTheCommandLineIsMadeAbsolute) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
