@@ -42,6 +42,9 @@ public:
     virtual ~FileChooser() = default;
     // The chosen path, or nullopt when the user cancelled.
     virtual std::optional<std::string> Choose(const FileChoice& choice) = 0;
+    // Which entry of the filter's type list (from 0) went with the path Choose returned
+    // last: a save that writes by type (a CSV with or without a byte-order mark) reads it.
+    virtual int ChosenType() const { return 0; }
 };
 
 }  // namespace velmora

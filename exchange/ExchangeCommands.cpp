@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "database/CVelmoraDoc.h"
-#include "database/ChosenFileType.h"
 #include "database/DatabaseFile.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
@@ -49,7 +48,7 @@ bool Export(ExchangeContext& c, const char* title, const char* filter, std::stri
                                                     .filter = shown_filter,
                                                     .proposed = proposed});
     if (!chosen) return false;
-    const std::string text = make_text(tables, ChosenFileType(shown_filter));
+    const std::string text = make_text(tables, c.chooser.ChosenType());
     const std::string path = WithEnding(*chosen, ending);
     if (!ReplaceFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()))) {
         c.prompter.Tell(Translate("database", kMsgCannotSave.data()), Icon::Error);

@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "database/ChosenFileType.h"
-
 namespace velmora {
 namespace {
 
@@ -99,11 +97,12 @@ std::optional<std::string> QtFileChooser::Choose(const FileChoice& choice) {
     QFileDialog dialog(parent_);
     SetUpFileDialog(dialog, choice);
     const QStringList types = dialog.nameFilters();
-    const int last = ChosenFileType(choice.filter);
-    if (last > 0 && last < types.size()) dialog.selectNameFilter(types[last]);
+    const auto last = types_chosen_.find(choice.filter);
+    if (last != types_chosen_.end() && last->second < types.size())
+        dialog.selectNameFilter(types[last->second]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    RememberChosenFileType(
-        choice.filter, std::max(0, static_cast<int>(types.indexOf(dialog.selectedNameFilter()))));
+    chosen_type_ = std::max(0, static_cast<int>(types.indexOf(dialog.selectedNameFilter())));
+    types_chosen_[choice.filter] = chosen_type_;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 

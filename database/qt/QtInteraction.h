@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <map>
+#include <string>
 
 #include "database/Interaction.h"
 
@@ -41,9 +43,13 @@ public:
     explicit QtFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> Choose(const FileChoice& choice) override;
+    int ChosenType() const override { return chosen_type_; }
 
 private:
     QPointer<QWidget> parent_;
+    int chosen_type_ = 0;
+    // The type last chosen from each type list, offered first the next time (for the run).
+    std::map<std::string, int> types_chosen_;
 };
 
 }  // namespace velmora

@@ -15,7 +15,6 @@
 #include <filesystem>
 
 #include "commands/CommandIds.h"
-#include "database/ChosenFileType.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ChannelHtml.h"
 #include "exchange/CsvText.h"
@@ -96,9 +95,9 @@ TEST_F(ExchangeInWindow, ExportWritesTheShownTableOrBothAsTheUserAnswers) {
     // Its second file type begins the file with the byte-order mark Excel needs.
     prompter.answers = {Answer::Yes};
     chooser.answers = {Path("excel.csv")};
-    RememberChosenFileType(std::string(kCsvExportFilter), kCsvWithBomFilter);
+    chooser.chosen_type = kCsvWithBomFilter;
     entries[0]->trigger();
-    RememberChosenFileType(std::string(kCsvExportFilter), 0);
+    chooser.chosen_type = 0;
     EXPECT_EQ(Text(Path("excel.csv")), ChannelsCsv(db(), ChannelTables::Both, true));
 
     frame->RunCommand(kCmdRadioChannel);

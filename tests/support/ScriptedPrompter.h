@@ -49,6 +49,8 @@ class ScriptedFileChooser : public FileChooser {
 public:
     std::deque<std::optional<std::string>> answers;
     std::vector<FileChoice> asked;
+    int chosen_type = 0;  // the file type every answer comes with
+    int ChosenType() const override { return chosen_type; }
 
     std::optional<std::string> Choose(const FileChoice& choice) override {
         asked.push_back(choice);
