@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
-#include <algorithm>
 
 namespace velmora {
 namespace {
@@ -14,6 +13,18 @@ namespace {
 // spells them.
 QString Utf8Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The position of the type the dialog reports chosen among `types`: with the details
+// hidden it names the type by what stands before the patterns FileDialogNameFilters
+// appended, so the full entry is not found as it is.
+int ChosenTypeIndex(const QStringList& types, const QString& chosen) {
+    for (qsizetype i = 0; i < types.size(); ++i) {
+        const QString& type = types[i];
+        if (type == chosen || type.left(type.lastIndexOf(QLatin1Char('(')) - 1) == chosen)
+            return static_cast<int>(i);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -101,7 +112,7 @@ std::optional<std::string> QtFileChooser::Choose(const FileChoice& choice) {
     if (last != types_chosen_.end() && last->second < types.size())
         dialog.selectNameFilter(types[last->second]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    chosen_type_ = std::max(0, static_cast<int>(types.indexOf(dialog.selectedNameFilter())));
+    chosen_type_ = ChosenTypeIndex(types, dialog.selectedNameFilter());
     types_chosen_[choice.filter] = chosen_type_;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }

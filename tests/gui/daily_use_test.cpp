@@ -251,5 +251,34 @@ TEST(FileDialogFilters, TheLastFilterReadsAsGivenAndMatchesEveryFile) {
     EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*")}) << "names without a dot too";
 }
 
+// The chooser says which file type went with the path, and offers that type first the
+// next time it shows the same list.
+TEST(FileDialogFilters, TheChosenTypeIsReportedAndOfferedFirstAgain) {
+    QTemporaryDir dir;
+    QtFileChooser chooser;
+    const FileChoice choice{.save = true,
+                            .title = "Export",
+                            .filter = "CSV (*.csv)|*.csv|CSV for Excel (*.csv)|*.csv||",
+                            .folder = dir.path().toStdString()};
+    QString offered;
+    ModalDriver dialogs;
+    dialogs
+        .Then(0,
+              [&dir](QDialog& d) {
+                  auto& files = static_cast<QFileDialog&>(d);
+                  files.selectNameFilter(files.nameFilters().value(1));
+                  files.selectFile(dir.filePath(QStringLiteral("excel.csv")));
+                  d.accept();  // as the Save button does
+              })
+        .Then(0, [&offered](QDialog& d) {
+            offered = static_cast<QFileDialog&>(d).selectedNameFilter();
+            d.reject();
+        });
+    ASSERT_TRUE(chooser.Choose(choice));
+    EXPECT_EQ(chooser.ChosenType(), 1);
+    EXPECT_FALSE(chooser.Choose(choice));
+    EXPECT_TRUE(offered.startsWith(QStringLiteral("CSV for Excel"))) << offered.toStdString();
+}
+
 }  // namespace
 }  // namespace velmora::testing
